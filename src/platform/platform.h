@@ -1,0 +1,25 @@
+#pragma once
+// The operations of the operating system that the plain logic needs, behind one
+// small interface that speaks only our own types. The program implements it over
+// Win32; native tests use a recording fake.
+
+#include <cstddef>
+#include <string>
+
+namespace wordsnap {
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Profile (INI) file access. A bare file name places the file in the Windows
+  // directory. The value read is cut to bufferSize - 1 characters, as a
+  // fixed-size read buffer would cut it.
+  virtual std::string ReadProfileValue(const std::string& file, const std::string& section,
+                                        const std::string& key, const std::string& fallback,
+                                        std::size_t bufferSize) = 0;
+  virtual void WriteProfileValue(const std::string& file, const std::string& section,
+                                  const std::string& key, const std::string& value) = 0;
+};
+
+}  // namespace wordsnap
