@@ -1,3 +1,45 @@
+// Program entry: one copy per desktop, the program directory, the settings, the
+// main window and the message loop.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "KernelObjects.h"
+#include "MainWin.h"
+#include "MessageBoxes.h"
+#include "core/app_state.h"
+#include "core/paths.h"
+#include "core/settings/settings_file.h"
+#include "platform/win32/win32_platform.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  using namespace wordsnap;
+  if (InstanceMarkerExists()) {
+    ShowMessage(nullptr, "Wordsnaps 2000 is already running.", "");
+    return 0;
+  }
+  HANDLE marker = CreateInstanceMarker();
+
+  AppState state;
+  char programPath[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, programPath, MAX_PATH);
+  state.programDir = DirectoryOf(programPath).substr(0, 255);
+
+  Win32Platform platform;
+  LoadSettings(state.settings, platform, state.programDir);
+
+  int exitCode = 0;
+  {
+    TMainWin mainWin(state, platform, showCommand);
+    if (mainWin.Create(instance)) {
+      MSG message;
+      while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!TranslateAcceleratorA(mainWin.Handle(), mainWin.Accelerators(), &message)) {
+          TranslateMessage(&message);
+          DispatchMessageA(&message);
+        }
+      }
+      exitCode = static_cast<int>(message.wParam);
+    }
+  }
+  if (marker != nullptr) CloseHandle(marker);
+  return exitCode;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The process-wide values of the program, owned in one place and handed to whoever
+// needs them, so tests can build a fresh one.
+
+#include <cstdint>
+#include <string>
+
+#include "core/settings/settings.h"
+
+namespace wordsnap {
+
+// One flag per dialog, set while that dialog is shown. While any is set the main
+// window does not hide itself when the program loses the focus.
+struct DialogFlags {
+  bool wordsnapOptions = false;
+  bool about = false;
+  bool modHotKeys = false;
+  bool doSpecial = false;
+  bool doSearch = false;
+  bool networkConsiderations = false;
+  bool userManual = false;
+  bool spellSuggestions = false;
+  bool snapOptions = false;
+  bool dateOrTime = false;
+  bool importOptions = false;
+  bool doFind = false;
+  bool myEditBox = false;
+
+  bool Any() const {
+    return wordsnapOptions || about || modHotKeys || doSpecial || doSearch || networkConsiderations ||
+           userManual || spellSuggestions || snapOptions || dateOrTime || importOptions || doFind ||
+           myEditBox;
+  }
+};
+
+struct AppState {
+  Settings settings;
+  std::string programDir;   // directory of the program file, no trailing backslash
+  std::string prefixKeys;   // prefix keys of the open data file, at most 2 characters
+  std::int32_t recordCount = 0;
+  DialogFlags dialogs;
+  bool restrictedB = false;   // "/B": editing commands disabled
+  bool restrictedBA = false;  // "/BA": editing, file and option commands disabled
+};
+
+}  // namespace wordsnap

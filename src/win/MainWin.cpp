@@ -1,0 +1,367 @@
+#include "MainWin.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "MessageBoxes.h"
+#include "core/paths.h"
+#include "core/settings/settings_file.h"
+#include "core/trace_line.h"
+#include "resource.h"
+#include "wordsnap_hook.h"
+
+namespace wordsnap {
+namespace {
+
+constexpr UINT_PTR kHookTimer = 1;
+constexpr UINT kHookTimerInterval = 30000;
+constexpr const char* kTraceFile = "c:\\test";
+
+}  // namespace
+
+TMainWin::TMainWin(AppState& state, Platform& platform, int processShowState)
+    : state_(state), platform_(platform), processShowState_(processShowState) {}
+
+TMainWin::~TMainWin() {
+  if (trayPopup_ != nullptr) DestroyMenu(trayPopup_);
+}
+
+bool TMainWin::Create(HINSTANCE instance) {
+  instance_ = instance;
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_WORDSNAP));
+  wc.hIconSm = wc.hIcon;
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
+  wc.lpszClassName = kMainWindowClass;
+  if (RegisterClassExA(&wc) == 0) return false;
+
+  window_ = CreateWindowExA(0, kMainWindowClass, "Wordsnaps 2000", WS_OVERLAPPEDWINDOW, 0, 0, 437, 340,
+                            nullptr, nullptr, instance, this);
+  if (window_ == nullptr) return false;
+  accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAINACCEL));
+  FormCreate();
+  // A program that starts in the tray shows no window until the icon summons it.
+  if (!state_.settings.useTray) ShowWindow(window_, state_.settings.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  return true;
+}
+
+LRESULT CALLBACK TMainWin::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* self = static_cast<TMainWin*>(create->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TMainWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SHOWWINDOW:
+      if (wParam) FormShow();
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) FormActivate();
+      break;
+    case WM_ACTIVATEAPP:
+      if (!wParam) AppDeactivate();
+      break;
+    case WM_SIZE:
+      FormResize();
+      break;
+    case WM_SYSCOMMAND:
+      if (WMSysCommand(wParam)) return 0;
+      break;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam));
+      return 0;
+    case WM_TIMER:
+      if (wParam == kHookTimer) {
+        KillTimer(window_, kHookTimer);
+        ReinstallHook();
+      }
+      return 0;
+    case WM_CLOSE:
+      FormClose();
+      DestroyWindow(window_);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case kKeystrokeMessage:
+      // Typed characters are read by the keystroke monitor, which this window does not hold yet.
+      return 0;
+    case kTraceMessage:
+      AppendTraceLine(wParam, lParam);
+      return 0;
+    case kBusyEndMessage:
+      busy_ = false;
+      return 0;
+    case kHintWindowMessage:
+      hintWindow_ = reinterpret_cast<HWND>(lParam);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void TMainWin::FormCreate() {
+  // Step order matters: the kernel objects exist before the hook starts.
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  if (processShowState_ == SW_SHOWDEFAULT) {
+    GetStartupInfoA(&startup);
+    if (startup.dwFlags & STARTF_USESHOWWINDOW) startupShowState_ = static_cast<short>(startup.wShowWindow);
+  } else {
+    startupShowState_ = static_cast<short>(processShowState_);
+  }
+
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"  // the shell's generation is all we ask
+  GetVersionExA(&version);
+#pragma GCC diagnostic pop
+  newShell_ = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ||
+              (version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 4);
+  windows98_ = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && version.dwMinorVersion != 0;
+
+  keyList_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 8, 8, 100,
+                             100, window_, nullptr, instance_, nullptr);
+
+  hintMapping_ = CreateSharedView(kHintMappingName, kHintMappingSize);
+  if (hintMapping_.view == nullptr) {
+    CloseSharedView(hintMapping_);
+    hintMappingMissing_ = true;
+  }
+
+  sharedMapping_.mapping =
+      CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kSharedMappingSize, kSharedMappingName);
+  if (sharedMapping_.mapping == nullptr)
+    FatalStartupError(window_, "Memory Mapped File could not be created.  Wordsnaps will terminate.");
+  sharedMapping_.view = MapViewOfFile(sharedMapping_.mapping, FILE_MAP_WRITE, 0, 0, 0);
+  if (sharedMapping_.view == nullptr)
+    FatalStartupError(window_, "Memory Mapped File could not be mapped.  Wordsnaps will terminate.");
+  sharedMutex_ = CreateMutexA(nullptr, FALSE, kSharedMutexName);
+  if (sharedMutex_ == nullptr) FatalStartupError(window_, "Mutex could not be created.  Wordsnaps will terminate.");
+
+  WordsnapHookInit(window_);
+  busy_ = false;
+  SetTimer(window_, kHookTimer, kHookTimerInterval, nullptr);
+
+  const Settings& s = state_.settings;
+  SetWindowPos(window_, nullptr, s.mainWindowLeft, s.mainWindowTop, s.mainWindowWidth, s.mainWindowHeight,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+
+  taskIcon_ = std::make_unique<TTaskIcon>();
+  taskIcon_->SetIcon(LoadIconA(instance_, MAKEINTRESOURCEA(IDI_WORDSNAP)));
+  taskIcon_->SetToolTip("Wordsnaps");
+  taskIcon_->OnClick = [this] { ActivateMe(); };
+  taskIcon_->OnRightClick = [this](POINT at) { TaskIconRightClick(at); };
+  trayPopup_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_TRAYPOPUP));
+  SetMenuChecks();
+
+  EnsureDataFile();
+
+  modes_ = CommandLineModes{};
+  for (int i = 1; i < __argc; ++i) ProcessParam(__argv[i]);
+  if (modes_.prefixGiven) state_.prefixKeys = modes_.prefix.substr(0, 2);
+  state_.restrictedB = modes_.restrictedB;
+  state_.restrictedBA = modes_.restrictedBA;
+  ApplyMenuAvailability();
+}
+
+void TMainWin::ProcessParam(const std::string& argument) {
+  const SwitchEffect effect = ParseSwitch(argument);
+  if (ApplySwitchToSettings(effect, state_.settings) || ApplySwitchToModes(effect, modes_)) return;
+  if (effect.kind == SwitchKind::kOpenFile) {
+    if (GetFileAttributesA(effect.text.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    state_.settings.currentFile = effect.text;
+    UpdateCaption();
+  }
+}
+
+void TMainWin::EnsureDataFile() {
+  // The first run creates the (empty) data file so that there is always a file to open.
+  const std::string& path = state_.settings.currentFile;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    ShowMessage(window_, path + " could not be opened or created.", "Error");
+    return;
+  }
+  CloseHandle(file);
+}
+
+void TMainWin::UpdateCaption() {
+  std::string name = FileNameOf(state_.settings.currentFile);
+  name = name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
+  SetWindowTextA(window_, ("Wordsnaps 2000 (" + name + ")").c_str());
+}
+
+void TMainWin::FormShow() {
+  char expanded[MAX_PATH] = {};
+  if (GetFullPathNameA(state_.settings.currentFile.c_str(), MAX_PATH, expanded, nullptr) > 0 &&
+      expanded[0] != '\0') {
+    std::string name = FileNameOf(expanded);
+    name = name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
+    SetWindowTextA(window_, ("Wordsnaps 2000 (" + name + ")").c_str());
+  } else {
+    UpdateCaption();
+  }
+}
+
+void TMainWin::FormActivate() {
+  switch (startupShowState_) {
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+      startupShowState_ = 0;  // applied once; later activations leave the window alone
+      ShowWindow(window_, SW_MINIMIZE);
+      break;
+    case SW_SHOWMAXIMIZED:
+      startupShowState_ = 0;
+      ShowWindow(window_, SW_MAXIMIZE);
+      break;
+    default:
+      break;
+  }
+}
+
+void TMainWin::FormResize() {
+  RECT client{};
+  GetClientRect(window_, &client);
+  if (keyList_ != nullptr)
+    MoveWindow(keyList_, 8, 8, client.right - 16 > 0 ? client.right - 16 : 0,
+               client.bottom - 16 > 0 ? client.bottom - 16 : 0, TRUE);
+}
+
+bool TMainWin::WMSysCommand(WPARAM command) {
+  const Settings& s = state_.settings;
+  switch (command & 0xFFF0) {
+    case SC_CLOSE:
+      if (!s.useClose) return false;
+      if (s.useTray) {
+        HideToTray();
+      } else {
+        ShowWindow(window_, SW_MINIMIZE);
+      }
+      return true;
+    case SC_MINIMIZE:
+      if (!s.useTray) return false;
+      AppDeactivate();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TMainWin::AppDeactivate() {
+  if (state_.dialogs.Any() || !state_.settings.useTray) return;
+  if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+  HideToTray();
+}
+
+void TMainWin::HideToTray() { ShowWindow(window_, SW_HIDE); }
+
+void TMainWin::ActivateMe() {
+  const LRESULT selected = SendMessageA(keyList_, LB_GETCURSEL, 0, 0);
+  if (!IsWindowVisible(window_)) {
+    if (windows98_) {
+      const DWORD foreground = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+      const DWORD mine = GetWindowThreadProcessId(window_, nullptr);
+      AttachThreadInput(mine, foreground, TRUE);
+      ShowWindow(window_, SW_SHOW);
+      SetFocus(window_);
+      SetForegroundWindow(window_);
+      AttachThreadInput(mine, foreground, FALSE);
+    } else {
+      ShowWindow(window_, SW_SHOW);
+      SetForegroundWindow(window_);
+    }
+  }
+  if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+  SetForegroundWindow(window_);
+  if (selected != LB_ERR) SendMessageA(keyList_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+void TMainWin::TaskIconRightClick(POINT at) {
+  // The window must be in front, or the menu does not close when the user clicks elsewhere.
+  SetForegroundWindow(window_);
+  TrackPopupMenuEx(GetSubMenu(trayPopup_, 0), TPM_RIGHTBUTTON, at.x, at.y, window_, nullptr);
+  PostMessageA(window_, WM_NULL, 0, 0);
+}
+
+void TMainWin::FormClose() {
+  Settings& s = state_.settings;
+  s.maximized = IsZoomed(window_) != FALSE;
+  // Save the normal bounds even when the window is minimised or maximised.
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  RECT bounds{};
+  if (GetWindowPlacement(window_, &placement)) {
+    bounds = placement.rcNormalPosition;
+    // The normal position is in work-area coordinates; the settings hold screen coordinates.
+    if ((GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0) {
+      MONITORINFO monitor{};
+      monitor.cbSize = sizeof(monitor);
+      if (GetMonitorInfoA(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor))
+        OffsetRect(&bounds, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+    }
+  } else {
+    GetWindowRect(window_, &bounds);
+  }
+  s.mainWindowLeft = bounds.left;
+  s.mainWindowTop = bounds.top;
+  s.mainWindowWidth = bounds.right - bounds.left;
+  s.mainWindowHeight = bounds.bottom - bounds.top;
+  SaveSettings(s, platform_);
+
+  const bool closeHints = s.useSuffix && s.doHint;
+  KillTimer(window_, kHookTimer);
+  taskIcon_.reset();
+  WordsnapHookTerm();
+
+  const bool hadHintMapping = !hintMappingMissing_;
+  CloseSharedView(hintMapping_);
+  CloseSharedView(sharedMapping_);
+  if (sharedMutex_ != nullptr) CloseHandle(sharedMutex_);
+  sharedMutex_ = nullptr;
+  if (closeHints && hadHintMapping) PostMessageA(hintWindow_, WM_USER + 1, 3, 0);
+}
+
+void TMainWin::ReinstallHook() {
+  WordsnapHookTerm();
+  WordsnapHookInit(window_);
+}
+
+void TMainWin::RestoreKeyboardHooksClick() {
+  const char* question =
+      "It is possible for other programs which are run after Wordsnaps 2000 to improperly install themselves "
+      "into the system wide Windows keyboard hooks.  This causes Wordsnaps 2000 to no longer be able to monitor "
+      "keystrokes.  This option will reinstall the Windows keyboard hooks used by Wordsnaps 2000 so that "
+      "Wordsnaps 2000 will have the first look at the keystrokes and will be able to monitor the keystrokes "
+      "again.  Continue?";
+  if (ShowMessage(window_, question, "Keyboard Hooks", MB_YESNO) == IDYES) ReinstallHook();
+}
+
+void TMainWin::AppendTraceLine(WPARAM wParam, LPARAM lParam) {
+  std::ofstream trace(kTraceFile, std::ios::binary | std::ios::app);
+  trace << FormatTraceLine(static_cast<std::int32_t>(wParam), static_cast<std::int32_t>(lParam));
+}
+
+void TMainWin::DoHelp() {
+  const std::string help = state_.programDir + "\\WORDSNAP.HLP";
+  WinHelpA(window_, help.c_str(), HELP_CONTENTS, 0);
+}
+
+}  // namespace wordsnap

@@ -1,0 +1,41 @@
+#pragma once
+// The notification-area icon: a small component with a window of its own that
+// receives the shell's notifications and turns them into click events.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace wordsnap {
+
+class TTaskIcon {
+ public:
+  TTaskIcon();
+  ~TTaskIcon();
+  TTaskIcon(const TTaskIcon&) = delete;
+  TTaskIcon& operator=(const TTaskIcon&) = delete;
+
+  // Adds (true) or removes (false) the icon; Active changes only when the shell agrees.
+  void SetActive(bool active);
+  bool Active() const { return active_; }
+  void SetIcon(HICON icon);
+  void SetToolTip(const std::string& tip);  // at most 64 characters are kept
+
+  std::function<void()> OnClick;
+  std::function<void(POINT)> OnRightClick;  // cursor position in screen coordinates
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  NOTIFYICONDATAA Record() const;
+  void Modify();
+
+  HWND window_ = nullptr;
+  bool active_ = false;
+  HICON icon_ = nullptr;
+  std::string toolTip_;
+  UINT id_ = 0;
+  NOTIFYICONDATAA added_{};
+};
+
+}  // namespace wordsnap
