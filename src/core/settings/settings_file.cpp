@@ -1,0 +1,167 @@
+#include "core/settings/settings_file.h"
+
+#include <cstddef>
+
+#include "core/settings/setting_values.h"
+
+namespace wordsnap {
+
+namespace {
+
+constexpr const char* kMiscSection = "Misc";
+constexpr const char* kNetworkSection = "Network";
+constexpr const char* kFontSection = "Print List Font";
+
+constexpr const char* kDefaultDataFileName = "\\KEY.WSN";
+
+// "Last File 1" to "Last File 5". Appended rather than built with operator+,
+// which trips a false -Wrestrict alarm of the i686 compiler.
+std::string RecentFileKey(std::size_t slot) {
+  std::string key = "Last File ";
+  key += std::to_string(slot + 1);
+  return key;
+}
+
+// Reads one key of the settings file through a buffer of the given size.
+class SettingsReader {
+ public:
+  explicit SettingsReader(Platform& platform) : platform_(platform) {}
+
+  std::string Text(const char* section, const std::string& key, const char* fallback,
+                   std::size_t bufferSize) {
+    // The platform cuts already; cutting here too keeps the limits whatever it does.
+    return CutToReadBuffer(platform_.ReadProfileValue(kSettingsFileName, section, key, fallback, bufferSize),
+                           bufferSize);
+  }
+  std::string Value(const char* section, const char* key, const char* fallback) {
+    return Text(section, key, fallback, kValueReadBuffer);
+  }
+  bool Bool(const char* section, const char* key, const char* fallback) {
+    return ReadBoolValue(Value(section, key, fallback));
+  }
+  std::int32_t Integer(const char* section, const char* key, const char* fallback) {
+    return ReadIntegerValue(Value(section, key, fallback));
+  }
+
+ private:
+  Platform& platform_;
+};
+
+class SettingsWriter {
+ public:
+  explicit SettingsWriter(Platform& platform) : platform_(platform) {}
+
+  void Text(const char* section, const std::string& key, const std::string& value) {
+    platform_.WriteProfileValue(kSettingsFileName, section, key, value.substr(0, kSettingTextMaxLength));
+  }
+  void Bool(const char* section, const char* key, bool value) { Text(section, key, WriteBoolValue(value)); }
+  void Integer(const char* section, const char* key, std::int64_t value) {
+    Text(section, key, WriteIntegerValue(value));
+  }
+
+ private:
+  Platform& platform_;
+};
+
+}  // namespace
+
+void LoadSettings(Settings& settings, Platform& platform, const std::string& programDir) {
+  SettingsReader read(platform);
+  const char* misc = kMiscSection;
+
+  settings.mainWindowLeft = read.Integer(misc, "Main Window Left", "0");
+  settings.mainWindowTop = read.Integer(misc, "Main Window Top", "0");
+  settings.mainWindowWidth = read.Integer(misc, "Main Window Width", "437");
+  settings.mainWindowHeight = read.Integer(misc, "Main Window Height", "340");
+  settings.currentFile = read.Text(misc, "Current File", "", kCurrentFileReadBuffer);
+  if (settings.currentFile.empty()) settings.currentFile = programDir + kDefaultDataFileName;
+  settings.maximized = read.Bool(misc, "Maximized", "No");
+  settings.solitaryUsage = read.Bool(misc, "Solitary Usage", "No");
+  settings.caseSensative = ReadCaseSensativeValue(read.Value(misc, "Case Sensative", "3"));
+  settings.useCounterColumn = read.Bool(misc, "Use Counter Column", "Yes");
+  settings.useSuffix = read.Bool(misc, "Use Suffix", "No");
+  settings.retypeSuffix = read.Bool(misc, "Retype Suffix", "Yes");
+  settings.usePunctuation = read.Bool(misc, "Use Punctuation", "Yes");
+  settings.delay = read.Bool(misc, "Delay", "No");
+  settings.americanDictionary = read.Bool(misc, "American Dictionary", "Yes");
+  settings.delaySeconds = ReadRealValue(read.Value(misc, "Delay Seconds", "0"));
+  settings.delayCharacters = read.Integer(misc, "Delay Characters", "10");
+  settings.useClipboard = read.Bool(misc, "Use Clipboard", "Yes");
+  settings.useTray = read.Bool(misc, "Use Tray", "No");
+  settings.useClose = read.Bool(misc, "Use Close", "No");
+  settings.doHint = read.Bool(misc, "Do Hint", "Yes");
+  settings.clipSetting = read.Integer(misc, "Clip Setting", "2");
+  settings.duplicateSetting = read.Integer(misc, "Duplicate Setting", "1");
+  settings.hintPosition = read.Integer(misc, "Hint Position", "1");
+  for (std::size_t slot = 0; slot < settings.lastFiles.size(); ++slot) {
+    settings.lastFiles[slot] = read.Text(misc, RecentFileKey(slot), "", kRecentFileReadBuffer);
+  }
+  settings.lastDateFormat = read.Integer(misc, "Last Date Format", "0");
+  settings.lastTimeFormat = read.Integer(misc, "Last Time Format", "0");
+  settings.suppressZerosInDate = read.Bool(misc, "Suppress Zeros In Date", "Yes");
+  settings.suppressZerosInTime = read.Bool(misc, "Suppress Zeros In Time", "Yes");
+
+  settings.networkMode = read.Bool(kNetworkSection, "Network Mode", "No");
+  settings.autoSync = read.Bool(kNetworkSection, "Auto Sync", "Yes");
+  settings.syncMinutes = ReadSyncMinutesValue(read.Value(kNetworkSection, "Sync Minutes", "10"));
+
+  PrintListFont& font = settings.printListFont;
+  font.color = ReadIntegerValue(read.Text(kFontSection, "Color", "0", kFontValueReadBuffer));
+  font.name = read.Text(kFontSection, "Font Name", "Arial", kFontValueReadBuffer);
+  font.size = ReadIntegerValue(read.Text(kFontSection, "Size", "10", kFontValueReadBuffer));
+  settings.bold = read.Bool(kFontSection, "Bold", "No");
+  settings.italic = read.Bool(kFontSection, "Italic", "No");
+  font.bold = settings.bold;
+  font.italic = settings.italic;
+}
+
+void SaveSettings(Settings& settings, Platform& platform) {
+  SettingsWriter write(platform);
+  const char* misc = kMiscSection;
+
+  write.Integer(misc, "Main Window Left", settings.mainWindowLeft);
+  write.Integer(misc, "Main Window Top", settings.mainWindowTop);
+  write.Integer(misc, "Main Window Width", settings.mainWindowWidth);
+  write.Integer(misc, "Main Window Height", settings.mainWindowHeight);
+  write.Bool(misc, "Maximized", settings.maximized);
+  write.Bool(misc, "Solitary Usage", settings.solitaryUsage);
+  write.Integer(misc, "Case Sensative", settings.caseSensative);
+  write.Bool(misc, "Use Counter Column", settings.useCounterColumn);
+  write.Bool(misc, "Use Suffix", settings.useSuffix);
+  write.Bool(misc, "Retype Suffix", settings.retypeSuffix);
+  write.Bool(misc, "Use Punctuation", settings.usePunctuation);
+  write.Bool(misc, "American Dictionary", settings.americanDictionary);
+  write.Bool(misc, "Delay", settings.delay);
+  write.Text(misc, "Delay Seconds", WriteDelaySecondsValue(settings.delaySeconds));
+  write.Integer(misc, "Delay Characters", settings.delayCharacters);
+  write.Bool(misc, "Use Clipboard", settings.useClipboard);
+  write.Bool(misc, "Do Hint", settings.doHint);
+  write.Bool(misc, "Use Tray", settings.useTray);
+  write.Bool(misc, "Use Close", settings.useClose);
+  write.Integer(misc, "Clip Setting", settings.clipSetting);
+  write.Integer(misc, "Duplicate Setting", settings.duplicateSetting);
+  write.Integer(misc, "Hint Position", settings.hintPosition);
+  write.Text(misc, "Current File", settings.currentFile);
+  for (std::size_t slot = 0; slot < settings.lastFiles.size(); ++slot) {
+    write.Text(misc, RecentFileKey(slot), settings.lastFiles[slot]);
+  }
+  write.Integer(misc, "Last Date Format", settings.lastDateFormat);
+  write.Integer(misc, "Last Time Format", settings.lastTimeFormat);
+  write.Bool(misc, "Suppress Zeros In Date", settings.suppressZerosInDate);
+  write.Bool(misc, "Suppress Zeros In Time", settings.suppressZerosInTime);
+
+  write.Bool(kNetworkSection, "Network Mode", settings.networkMode);
+  write.Bool(kNetworkSection, "Auto Sync", settings.autoSync);
+  write.Integer(kNetworkSection, "Sync Minutes", settings.syncMinutes);
+
+  const PrintListFont& font = settings.printListFont;
+  write.Integer(kFontSection, "Color", font.color);
+  write.Text(kFontSection, "Font Name", font.name);
+  write.Integer(kFontSection, "Size", font.size);
+  settings.bold = font.bold;
+  settings.italic = font.italic;
+  write.Bool(kFontSection, "Bold", settings.bold);
+  write.Bool(kFontSection, "Italic", settings.italic);
+}
+
+}  // namespace wordsnap
