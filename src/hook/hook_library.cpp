@@ -1,6 +1,27 @@
 #define WORDSNAP_HOOK_BUILD
 #include "wordsnap_hook.h"
 
-WORDSNAP_HOOK_API void __stdcall WordsnapHookInit(HWND) {}
-WORDSNAP_HOOK_API void __stdcall WordsnapHookTerm() {}
-WORDSNAP_HOOK_API void __stdcall WordsnapInUse(DWORD) {}
+#include "hook_thread.h"
+
+namespace {
+// Init and Term come from the main window's thread; the lock keeps a stray call
+// from another thread from starting two watches.
+SRWLOCK g_lifecycle = SRWLOCK_INIT;
+}  // namespace
+
+WORDSNAP_HOOK_API void __stdcall WordsnapHookInit(HWND mainWindow) noexcept {
+  AcquireSRWLockExclusive(&g_lifecycle);
+  wordsnap::hook::StopWatch();
+  wordsnap::hook::StartWatch(mainWindow);
+  ReleaseSRWLockExclusive(&g_lifecycle);
+}
+
+WORDSNAP_HOOK_API void __stdcall WordsnapHookTerm() noexcept {
+  AcquireSRWLockExclusive(&g_lifecycle);
+  wordsnap::hook::StopWatch();
+  ReleaseSRWLockExclusive(&g_lifecycle);
+}
+
+WORDSNAP_HOOK_API void __stdcall WordsnapInUse(DWORD busy) noexcept {
+  wordsnap::hook::SetInUse((busy & 0xFF) != 0);
+}
