@@ -1,28 +1,36 @@
 # Starts a private Xvfb display with a plain US keymap and a Wine prefix of the
 # project's own. Sourced, not run; the caller traps EXIT to call wordsnap_stop_display.
 
+# Starts Xvfb on the first free display number from 90 and exports DISPLAY.
 wordsnap_start_display() {
-  local n
+  local n i
   for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    # -noreset keeps the keymap loaded below when the last client disconnects.
+    Xvfb ":$n" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+    WORDSNAP_XVFB_PID=$!
+    for i in $(seq 1 100); do
+      DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && break
+      # Someone else took the number in the meantime: try the next one.
+      kill -0 "$WORDSNAP_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && kill -0 "$WORDSNAP_XVFB_PID" 2>/dev/null; then
+      export DISPLAY=":$n"
+      # Xvfb's default map lacks some US keys; a plain US map makes every ASCII character typable.
+      setxkbmap -display "$DISPLAY" us >/dev/null 2>&1 ||
+        echo "display: warning: the US keymap could not be loaded on $DISPLAY" >&2
+      return 0
+    fi
+    kill "$WORDSNAP_XVFB_PID" >/dev/null 2>&1 || true
+    wait "$WORDSNAP_XVFB_PID" 2>/dev/null || true
+    WORDSNAP_XVFB_PID=
   done
-  # -noreset keeps the keymap loaded below when the last client disconnects.
-  Xvfb ":$n" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
-  WORDSNAP_XVFB_PID=$!
-  export DISPLAY=":$n"
-  local i
-  for i in $(seq 1 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  if ! xdpyinfo >/dev/null 2>&1; then
-    echo "display: Xvfb did not start on $DISPLAY" >&2
-    return 1
-  fi
-  # Xvfb's default map lacks some US keys; a plain US map makes every ASCII character typable.
-  setxkbmap -display "$DISPLAY" us >/dev/null 2>&1 || true
+  echo "display: no Xvfb display could be started (tried :90 to :140)" >&2
+  return 1
 }
 
+# Ends every Wine process of the prefix and the Xvfb this shell started (if any).
 wordsnap_stop_display() {
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
     WINEPREFIX="$WINEPREFIX" "$(dirname "$WORDSNAP_WINE")/wineserver" -k >/dev/null 2>&1 || true
@@ -30,6 +38,7 @@ wordsnap_stop_display() {
   if [ -n "${WORDSNAP_XVFB_PID:-}" ]; then
     kill "$WORDSNAP_XVFB_PID" >/dev/null 2>&1 || true
     wait "$WORDSNAP_XVFB_PID" 2>/dev/null || true
+    WORDSNAP_XVFB_PID=
   fi
 }
 

@@ -2,7 +2,7 @@
 from .case import EndToEndTest
 from .env import (ANSI, ansi, artifacts_dir, from_ansi, program_dir, repo_root, testtools_dir,
                   wine, wine_prefix, windows_dir, windows_path)
-from .program import Program, copy_program_dir
+from .program import UNCHANGED, Program, copy_program_dir
 from .screenshot import screenshot
 from .settings_file import parse_ini, read_settings, render_ini, settings_path, write_settings
 from .target import Target
@@ -12,7 +12,7 @@ from .wintool import WinTool, WinToolError
 from . import xinput
 
 __all__ = [
-    "ANSI", "EndToEndTest", "Program", "Target", "Window", "WinTool", "WinToolError",
+    "ANSI", "UNCHANGED", "EndToEndTest", "Program", "Target", "Window", "WinTool", "WinToolError",
     "ansi", "artifacts_dir", "copy_program_dir", "from_ansi", "message_boxes", "parse_ini",
     "program_dir", "read_settings", "render_ini", "repo_root", "screenshot", "settings_path",
     "testtools_dir", "top_windows", "wait_for_window", "wait_until", "windows_dir",

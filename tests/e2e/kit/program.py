@@ -10,6 +10,9 @@ from .windows import desktop_summary, top_windows
 
 DATA_FILE_SUFFIXES = (".wsn", ".wsy")
 
+# For `settings` or `data`: leave the file as it is.
+UNCHANGED = object()
+
 
 def copy_program_dir() -> Path:
     """A fresh copy of the built program directory, without data files, so that tests
@@ -25,14 +28,15 @@ def copy_program_dir() -> Path:
 class Program:
     """One run of Wordsnap.exe.
 
-    settings: the settings file's content (str, bytes or {section: {key: value}}), or None
-              for no settings file.
-    data:     the data file's bytes, or None for no data file; written to data_path, or to
-              KEY.WSN in the program directory.
+    settings: the settings file's content (str, bytes or {section: {key: value}}), None
+              for no settings file, or UNCHANGED.
+    data:     the data file's bytes, None for no data file, or UNCHANGED; written to
+              data_path, or to KEY.WSN in the program directory.
     args:     command-line arguments.
     program_dir: the directory to run from; by default a fresh copy, removed at cleanup.
     """
 
+    UNCHANGED = UNCHANGED
     CLASS = "TMainWin"
     CAPTION_PREFIX = "Wordsnaps 2000"
     START_TIMEOUT = 60.0
@@ -55,10 +59,11 @@ class Program:
     def start(self, wait: bool = True) -> "Program":
         """Writes the settings and data files, starts the program, and (with `wait`) waits
         for its main window."""
-        settings_file.write_settings(self.settings)
+        if self.settings is not UNCHANGED:
+            settings_file.write_settings(self.settings)
         if self.data is None:
             self.data_path.unlink(missing_ok=True)
-        else:
+        elif self.data is not UNCHANGED:
             self.data_path.parent.mkdir(parents=True, exist_ok=True)
             self.data_path.write_bytes(self.data)
         self._before = set(self.main_windows(self.tool))

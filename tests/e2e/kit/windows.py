@@ -5,6 +5,11 @@ from .waiting import wait_until
 from .wintool import WinTool, answer_bytes, answer_text
 
 WM_CLOSE = 0x0010
+WM_SYSCOMMAND = 0x0112
+SC_MINIMIZE = 0xF020
+SC_MAXIMIZE = 0xF030
+SC_RESTORE = 0xF120
+SC_CLOSE = 0xF060
 MESSAGE_BOX_CLASS = "#32770"
 
 
@@ -62,6 +67,12 @@ class Window:
     def visible(self) -> bool:
         return self.info()["visible"]
 
+    def iconic(self) -> bool:
+        return self.info()["iconic"]
+
+    def zoomed(self) -> bool:
+        return self.info()["zoomed"]
+
     def rect(self) -> tuple:
         """(left, top, right, bottom) from GetWindowRect."""
         return tuple(self.info()["rect"])
@@ -109,6 +120,10 @@ class Window:
     def press(self, button_text: str) -> None:
         """Clicks the child button with that text ('&' marks ignored), as a user would."""
         self.tool.request("click", self.child("Button", button_text).hwnd)
+
+    def move(self, left: int, top: int, width: int, height: int) -> None:
+        """Moves and sizes it (SetWindowPos), as a user dragging it would."""
+        self.tool.request("move", self.hwnd, left, top, width, height)
 
     def close(self) -> None:
         """Posts WM_CLOSE."""

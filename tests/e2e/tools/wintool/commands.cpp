@@ -198,6 +198,19 @@ void cmd_send(const Args& a, JsonObject& out)
     out.flag("completed", completed).number("result", static_cast<long long>(result));
 }
 
+void cmd_move(const Args& a, JsonObject& out)
+{
+    HWND h = window_arg(a, 1);
+    int x = static_cast<int>(number_arg(a, 2, "left"));
+    int y = static_cast<int>(number_arg(a, 3, "top"));
+    int w = static_cast<int>(number_arg(a, 4, "width"));
+    int ht = static_cast<int>(number_arg(a, 5, "height"));
+    if (!SetWindowPos(h, nullptr, x, y, w, ht, SWP_NOZORDER | SWP_NOACTIVATE)) throw CommandError{"SetWindowPos failed"};
+    RECT r{};
+    GetWindowRect(h, &r);
+    out.raw("rect", rect_json(r));
+}
+
 void cmd_click(const Args& a, JsonObject& out)
 {
     // Posted, so a click that opens a modal dialog does not hold up the kit.
@@ -368,12 +381,24 @@ using Handler = void (*)(const Args&, JsonObject&);
 const std::map<std::string, Handler>& handlers()
 {
     static const std::map<std::string, Handler> table = {
-        {"windows", cmd_windows},       {"children", cmd_children},   {"info", cmd_info},
-        {"gettext", cmd_gettext},       {"settext", cmd_settext},     {"post", cmd_post},
-        {"send", cmd_send},             {"click", cmd_click},         {"close", cmd_close},
-        {"activate", cmd_activate},     {"focus", cmd_focus},         {"foreground", cmd_foreground},
-        {"getclip", cmd_getclip},       {"setclip", cmd_setclip},     {"msgbox", cmd_msgbox},
-        {"msgbox-result", cmd_msgbox_result}, {"ping", cmd_ping},
+        {"windows", cmd_windows},
+        {"children", cmd_children},
+        {"info", cmd_info},
+        {"gettext", cmd_gettext},
+        {"settext", cmd_settext},
+        {"post", cmd_post},
+        {"send", cmd_send},
+        {"move", cmd_move},
+        {"click", cmd_click},
+        {"close", cmd_close},
+        {"activate", cmd_activate},
+        {"focus", cmd_focus},
+        {"foreground", cmd_foreground},
+        {"getclip", cmd_getclip},
+        {"setclip", cmd_setclip},
+        {"msgbox", cmd_msgbox},
+        {"msgbox-result", cmd_msgbox_result},
+        {"ping", cmd_ping},
     };
     return table;
 }
@@ -403,6 +428,7 @@ const char* command_summary()
            "  info HWND                        class, text, pid, visibility, rect, client size, owner, styles\n"
            "  gettext HWND | settext HWND TEXT WM_GETTEXT / WM_SETTEXT\n"
            "  post|send HWND MSG WPARAM LPARAM [TIMEOUT_MS]\n"
+           "  move HWND LEFT TOP WIDTH HEIGHT  SetWindowPos\n"
            "  click HWND | close HWND          post BM_CLICK / WM_CLOSE\n"
            "  activate HWND | focus HWND       bring to the foreground / set the keyboard focus\n"
            "  foreground                       foreground, active and focus windows\n"

@@ -1,6 +1,0 @@
-import unittest
-
-
-class Placeholder(unittest.TestCase):
-    def test_nothing_yet(self):
-        pass
