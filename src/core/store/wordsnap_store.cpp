@@ -1,0 +1,15 @@
+#include "core/store/wordsnap_store.h"
+
+namespace wordsnap {
+
+int CounterColumnWidthFor(std::int32_t recordCount) {
+  if (recordCount > 9999) return 46;
+  if (recordCount > 999) return 38;
+  if (recordCount > 99) return 30;
+  if (recordCount > 9) return 21;
+  return 12;
+}
+
+void SetCalcHalf1(WordsnapStore& store) { store.CounterColumnWidth = CounterColumnWidthFor(store.RecordCount); }
+
+}  // namespace wordsnap

@@ -1,0 +1,29 @@
+#pragma once
+// What the program keeps in memory of its open data file: the tree, the record
+// count, the current-record buffer, the prefix keys in force and the width of the
+// list's counter column. One instance lives with the main window; tests make
+// their own.
+
+#include <cstdint>
+#include <string>
+
+#include "core/store/wordsnap_record.h"
+#include "core/store/wordsnap_tree.h"
+
+namespace wordsnap {
+
+struct WordsnapStore {
+  WordsnapRoot Root;                // null while no Wordsnap is loaded
+  std::int32_t RecordCount = 0;     // records read at the last load plus those appended since
+  CurrentRecordBuffer Current;
+  std::string PrefixKeys;           // at most 2 characters; record 1 of the file holds them
+  int CounterColumnWidth = 12;      // pixels
+};
+
+// Width in pixels of the counter column for this many records.
+int CounterColumnWidthFor(std::int32_t recordCount);
+
+// Sets the counter column width from the record count.
+void SetCalcHalf1(WordsnapStore& store);
+
+}  // namespace wordsnap

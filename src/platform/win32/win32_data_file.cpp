@@ -1,0 +1,138 @@
+#include "platform/win32/win32_data_file.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace wordsnap {
+namespace {
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// Largest piece handed to one ReadFile or WriteFile call.
+constexpr std::size_t kMaxPiece = 1u << 30;
+
+OVERLAPPED At(std::uint64_t offset) {
+  OVERLAPPED overlapped{};
+  overlapped.Offset = static_cast<DWORD>(offset & 0xFFFFFFFFu);
+  overlapped.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  return overlapped;
+}
+
+class Win32DataFile final : public DataFile {
+ public:
+  explicit Win32DataFile(HANDLE handle) : handle_(handle) {}
+  ~Win32DataFile() override {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  Win32DataFile(const Win32DataFile&) = delete;
+  Win32DataFile& operator=(const Win32DataFile&) = delete;
+
+  std::optional<std::uint64_t> Size() override {
+    LARGE_INTEGER size;
+    if (handle_ == INVALID_HANDLE_VALUE || !GetFileSizeEx(handle_, &size)) return std::nullopt;
+    return static_cast<std::uint64_t>(size.QuadPart);
+  }
+
+  bool ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) override {
+    if (handle_ == INVALID_HANDLE_VALUE) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      const auto piece = static_cast<DWORD>(std::min(bytes.size() - done, kMaxPiece));
+      OVERLAPPED overlapped = At(offset + done);
+      DWORD got = 0;
+      if (!ReadFile(handle_, bytes.data() + done, piece, &got, &overlapped) || got == 0) return false;
+      done += got;
+    }
+    return true;
+  }
+
+  bool WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override {
+    if (handle_ == INVALID_HANDLE_VALUE) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      const auto piece = static_cast<DWORD>(std::min(bytes.size() - done, kMaxPiece));
+      OVERLAPPED overlapped = At(offset + done);
+      DWORD put = 0;
+      if (!WriteFile(handle_, bytes.data() + done, piece, &put, &overlapped) || put == 0) return false;
+      done += put;
+    }
+    return true;
+  }
+
+  bool Truncate(std::uint64_t size) override {
+    if (handle_ == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER position;
+    position.QuadPart = static_cast<LONGLONG>(size);
+    return SetFilePointerEx(handle_, position, nullptr, FILE_BEGIN) && SetEndOfFile(handle_);
+  }
+
+  bool Flush() override { return handle_ != INVALID_HANDLE_VALUE && FlushFileBuffers(handle_); }
+
+  bool Close() override {
+    if (handle_ == INVALID_HANDLE_VALUE) return false;
+    const BOOL closed = CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+    return closed != FALSE;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+std::unique_ptr<DataFile> OpenHandle(const std::string& path, DWORD access, DWORD disposition) {
+  HANDLE handle = CreateFileA(path.c_str(), access, kShareAll, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32DataFile>(handle);
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t end = path.find_last_of("\\/:");
+  if (end == std::string::npos) return ".";
+  if (path[end] == ':') return path.substr(0, end + 1);
+  return end == 0 ? path.substr(0, 1) : path.substr(0, end);
+}
+
+}  // namespace
+
+std::unique_ptr<DataFile> Win32DataFileAccess::Open(const std::string& path, DataFileMode mode) {
+  const DWORD access = mode == DataFileMode::ReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+  return OpenHandle(path, access, OPEN_EXISTING);
+}
+
+std::unique_ptr<DataFile> Win32DataFileAccess::CreateNew(const std::string& path) {
+  return OpenHandle(path, GENERIC_READ | GENERIC_WRITE, CREATE_NEW);
+}
+
+std::unique_ptr<DataFile> Win32DataFileAccess::CreateSideFile(const std::string& besidePath, std::string& sidePath) {
+  // GetTempFileNameA makes an empty file of a unique name in the folder.
+  char name[MAX_PATH];
+  if (GetTempFileNameA(FolderOf(besidePath).c_str(), "wsn", 0, name) == 0) return nullptr;
+  auto file = OpenHandle(name, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+  if (!file) {
+    DeleteFileA(name);
+    return nullptr;
+  }
+  sidePath = name;
+  return file;
+}
+
+bool Win32DataFileAccess::Exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool Win32DataFileAccess::Replace(const std::string& source, const std::string& target) {
+  // Another copy may hold the data file open for a moment; such a replace fails
+  // with a sharing or access error, so it is tried again for about a second.
+  constexpr int kAttempts = 20;
+  for (int attempt = 1;; ++attempt) {
+    if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    const DWORD error = GetLastError();
+    if (attempt == kAttempts || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED)) return false;
+    Sleep(50);
+  }
+}
+
+bool Win32DataFileAccess::Remove(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
+
+}  // namespace wordsnap
