@@ -42,6 +42,9 @@ std::u16string DeadKeyComposer::OnCharacters(std::u16string_view typed) {
   pending_ = 0;
   if (accent == 0 || typed.empty()) return std::u16string(typed);
   if (typed == u" ") return std::u16string(1, accent);
+  // The layout may have completed the dead key itself (its state is shared with the
+  // application that saw the accent first): then the accent is already in front.
+  if (typed.size() > 1 && typed[0] == accent) return std::u16string(typed);
   const char16_t mark = CombiningMarkOf(accent);
   if (typed.size() == 1 && mark != 0 && compose_ != nullptr) {
     const char16_t composed = compose_(typed[0], mark);

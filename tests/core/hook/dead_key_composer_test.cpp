@@ -24,6 +24,7 @@ TEST(DeadKeyComposer, DeadKeyFollowedByAKey) {
       {"no composition types both", u'\u00B4', u"x", u"\u00B4x"},
       {"accent without a combining mark types both", u'\u00A4', u"e", u"\u00A4e"},
       {"several characters type after the accent", u'`', u"ab", u"`ab"},
+      {"an accent the layout already put in front is not doubled", u'\'', u"'t", u"'t"},
   };
   for (const Case& c : cases) {
     DeadKeyComposer composer(ComposeAcuteE);
