@@ -24,14 +24,11 @@ class ProbeCase(unittest.TestCase):
     def setUpClass(cls):
         hs.require_surroundings()
         cls.workdir = Path(tempfile.mkdtemp(prefix="hooklib-"))
+        cls.addClassCleanup(shutil.rmtree, cls.workdir, ignore_errors=True)
         cls.target = hs.Target(cls.workdir)
+        cls.addClassCleanup(cls.target.stop)
         cls.monitor = hs.Monitor(cls.workdir)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.monitor.stop()
-        cls.target.stop()
-        shutil.rmtree(cls.workdir, ignore_errors=True)
+        cls.addClassCleanup(cls.monitor.stop)
 
     def reports_after(self, mark: int, sentinel: bytes, window: str = "A") -> list:
         """Everything reported since `mark`, once keys ending in `sentinel` have reached the window."""
@@ -137,20 +134,11 @@ class DeadKeyTest(ProbeCase):
 
     @classmethod
     def setUpClass(cls):
-        # Programs read the keymap when they start: switch it before starting the probes.
+        # Programs read the keymap when they start: switch it before starting the probes,
+        # and back to the plain US map once they have ended.
+        cls.addClassCleanup(subprocess.run, ["setxkbmap", "us"], check=True, timeout=20)
         subprocess.run(["setxkbmap", "-layout", "us", "-variant", "intl"], check=True, timeout=20)
-        try:
-            super().setUpClass()
-        except Exception:
-            subprocess.run(["setxkbmap", "us"], check=True, timeout=20)
-            raise
-
-    @classmethod
-    def tearDownClass(cls):
-        try:
-            super().tearDownClass()
-        finally:
-            subprocess.run(["setxkbmap", "us"], check=True, timeout=20)
+        super().setUpClass()
 
     def test_dead_key_composes_in_the_application(self):
         self.target.focus("A")
