@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/settings/settings.h"
+#include "core/store/wordsnap_store.h"
 
 namespace wordsnap {
 
@@ -36,8 +37,7 @@ struct DialogFlags {
 struct AppState {
   Settings settings;
   std::string programDir;   // directory of the program file, no trailing backslash
-  std::string prefixKeys;   // prefix keys of the open data file, at most 2 characters
-  std::int32_t recordCount = 0;
+  WordsnapStore store;      // the open data file's tree, record count, prefix keys, current record
   DialogFlags dialogs;
   bool restrictedB = false;   // "/B": editing commands disabled
   bool restrictedBA = false;  // "/BA": editing, file and option commands disabled

@@ -8,8 +8,6 @@ namespace wordsnap {
 // Names and sizes of the named objects.
 inline constexpr const char* kInstanceMarkerName = "WDSN321Z";
 inline constexpr DWORD kInstanceMarkerSize = 10;
-inline constexpr const char* kHintMappingName = "LXYH1Kyq";
-inline constexpr DWORD kHintMappingSize = 62;
 inline constexpr const char* kSharedMappingName = "ZCKH1KGR";
 inline constexpr DWORD kSharedMappingSize = 10;
 inline constexpr const char* kSharedMutexName = "ZmKH1Kyq";

@@ -8,6 +8,7 @@
 #include "core/app_state.h"
 #include "core/paths.h"
 #include "core/settings/settings_file.h"
+#include "platform/win32/win32_data_file.h"
 #include "platform/win32/win32_platform.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
@@ -24,11 +25,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   state.programDir = DirectoryOf(programPath).substr(0, 255);
 
   Win32Platform platform;
+  Win32DataFileAccess files;
   LoadSettings(state.settings, platform, state.programDir);
 
   int exitCode = 0;
   {
-    TMainWin mainWin(state, platform, showCommand);
+    TMainWin mainWin(state, platform, files, showCommand);
     if (mainWin.Create(instance)) {
       MSG message;
       while (GetMessageA(&message, nullptr, 0, 0) > 0) {

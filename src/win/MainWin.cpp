@@ -4,7 +4,12 @@
 #include <fstream>
 
 #include "MessageBoxes.h"
+#include "core/hint/hint_mapping.h"
+#include "core/hint/hint_protocol.h"
 #include "core/paths.h"
+#include "core/store/data_file_names.h"
+#include "core/store/data_file_operations.h"
+#include "core/store/wordsnap_tree.h"
 #include "core/settings/settings_file.h"
 #include "core/trace_line.h"
 #include "resource.h"
@@ -19,8 +24,8 @@ constexpr const char* kTraceFile = "c:\\test";
 
 }  // namespace
 
-TMainWin::TMainWin(AppState& state, Platform& platform, int processShowState)
-    : state_(state), platform_(platform), processShowState_(processShowState) {}
+TMainWin::TMainWin(AppState& state, Platform& platform, DataFileAccess& files, int processShowState)
+    : state_(state), platform_(platform), files_(files), processShowState_(processShowState) {}
 
 TMainWin::~TMainWin() {
   if (trayPopup_ != nullptr) DestroyMenu(trayPopup_);
@@ -95,13 +100,13 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
-    case kKeystrokeMessage:
+    case kWordsnapKeystrokeMessage:
       // Typed characters are read by the keystroke monitor, which this window does not hold yet.
       return 0;
     case kTraceMessage:
       AppendTraceLine(wParam, lParam);
       return 0;
-    case kBusyEndMessage:
+    case kWordsnapBusyEndMessage:
       busy_ = false;
       return 0;
     case kHintWindowMessage:
@@ -135,10 +140,10 @@ void TMainWin::FormCreate() {
   windows98_ = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && version.dwMinorVersion != 0;
 
   keyList_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 8, 8, 100,
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | LBS_SORT, 8, 8, 100,
                              100, window_, nullptr, instance_, nullptr);
 
-  hintMapping_ = CreateSharedView(kHintMappingName, kHintMappingSize);
+  hintMapping_ = CreateSharedView(kHintMappingName, static_cast<DWORD>(kHintMappingSize));
   if (hintMapping_.view == nullptr) {
     CloseSharedView(hintMapping_);
     hintMappingMissing_ = true;
@@ -170,11 +175,16 @@ void TMainWin::FormCreate() {
   trayPopup_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_TRAYPOPUP));
   SetMenuChecks();
 
-  EnsureDataFile();
+  LoadDataFile(state_.settings.currentFile);
+  SetMenuLastFiles();
 
   modes_ = CommandLineModes{};
   for (int i = 1; i < __argc; ++i) ProcessParam(__argv[i]);
-  if (modes_.prefixGiven) state_.prefixKeys = modes_.prefix.substr(0, 2);
+  if (modes_.prefixGiven) {
+    state_.store.PrefixKeys = modes_.prefix.substr(0, 2);
+    prefixHint_ = PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys);
+    ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).Message);
+  }
   state_.restrictedB = modes_.restrictedB;
   state_.restrictedBA = modes_.restrictedBA;
   ApplyMenuAvailability();
@@ -184,40 +194,20 @@ void TMainWin::ProcessParam(const std::string& argument) {
   const SwitchEffect effect = ParseSwitch(argument);
   if (ApplySwitchToSettings(effect, state_.settings) || ApplySwitchToModes(effect, modes_)) return;
   if (effect.kind == SwitchKind::kOpenFile) {
-    if (GetFileAttributesA(effect.text.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    if (!files_.Exists(effect.text)) return;
     state_.settings.currentFile = effect.text;
-    UpdateCaption();
+    FreeTheHotKeys(state_.store.Root);
+    LoadDataFile(effect.text);
+    SetCaptionFor(effect.text);
+    FillList();
   }
-}
-
-void TMainWin::EnsureDataFile() {
-  // The first run creates the (empty) data file so that there is always a file to open.
-  const std::string& path = state_.settings.currentFile;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    ShowMessage(window_, path + " could not be opened or created.", "Error");
-    return;
-  }
-  CloseHandle(file);
-}
-
-void TMainWin::UpdateCaption() {
-  std::string name = FileNameOf(state_.settings.currentFile);
-  name = name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
-  SetWindowTextA(window_, ("Wordsnaps 2000 (" + name + ")").c_str());
 }
 
 void TMainWin::FormShow() {
   char expanded[MAX_PATH] = {};
-  if (GetFullPathNameA(state_.settings.currentFile.c_str(), MAX_PATH, expanded, nullptr) > 0 &&
-      expanded[0] != '\0') {
-    std::string name = FileNameOf(expanded);
-    name = name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
-    SetWindowTextA(window_, ("Wordsnaps 2000 (" + name + ")").c_str());
-  } else {
-    UpdateCaption();
-  }
+  const DWORD length = GetFullPathNameA(state_.settings.currentFile.c_str(), MAX_PATH, expanded, nullptr);
+  SetCaptionFor(length > 0 && length < MAX_PATH ? std::string(expanded) : state_.settings.currentFile);
+  FillList();
 }
 
 void TMainWin::FormActivate() {
@@ -336,7 +326,7 @@ void TMainWin::FormClose() {
   CloseSharedView(sharedMapping_);
   if (sharedMutex_ != nullptr) CloseHandle(sharedMutex_);
   sharedMutex_ = nullptr;
-  if (closeHints && hadHintMapping) PostMessageA(hintWindow_, WM_USER + 1, 3, 0);
+  if (closeHints && hadHintMapping) PostMessageA(hintWindow_, kHintCommandMessage, static_cast<WPARAM>(HintCommand::Close), 0);
 }
 
 void TMainWin::ReinstallHook() {

@@ -5,27 +5,27 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "KernelObjects.h"
 #include "TaskIcon.h"
 #include "core/app_state.h"
 #include "core/startup/command_line.h"
+#include "core/store/data_file_access.h"
+#include "core/store/store_messages.h"
 #include "platform/platform.h"
 
 namespace wordsnap {
 
-// Messages the main window receives.
-inline constexpr UINT kKeystrokeMessage = WM_USER + 1;   // from the hook library
-inline constexpr UINT kTraceMessage = WM_USER + 3;       // from the hook library
-inline constexpr UINT kBusyEndMessage = WM_USER + 5;     // from the hook library
-inline constexpr UINT kHintWindowMessage = WM_USER + 11;  // from the hint program
+// The hook library's trace message: one line is appended to the trace file.
+inline constexpr UINT kTraceMessage = WM_USER + 3;
 
 inline constexpr const char* kMainWindowClass = "TMainWin";
 
 class TMainWin {
  public:
-  TMainWin(AppState& state, Platform& platform, int processShowState);
+  TMainWin(AppState& state, Platform& platform, DataFileAccess& files, int processShowState);
   ~TMainWin();
   TMainWin(const TMainWin&) = delete;
   TMainWin& operator=(const TMainWin&) = delete;
@@ -68,11 +68,19 @@ class TMainWin {
   void AppendTraceLine(WPARAM wParam, LPARAM lParam);
   void DoHelp();
 
-  void UpdateCaption();
-  void EnsureDataFile();
+  // Data files.
+  void LoadDataFile(const std::string& path);
+  void SetCaptionFor(const std::string& path);
+  void FillList();
+  void DoNew();
+  void DoOpen();
+  void OpenSaveFile(const std::string& path);
+  void SetMenuLastFiles();
+  void ShowStoreMessage(const std::optional<StoreMessage>& message);
 
   AppState& state_;
   Platform& platform_;
+  DataFileAccess& files_;
   HINSTANCE instance_ = nullptr;
   HWND window_ = nullptr;
   HWND keyList_ = nullptr;
@@ -92,6 +100,7 @@ class TMainWin {
   HWND hintWindow_ = nullptr;
 
   bool busy_ = false;
+  std::string prefixHint_;  // hint of the prefix button: the keys in force, or "Suffix Keys"
   CommandLineModes modes_;
 };
 

@@ -14,6 +14,8 @@ namespace {
 // Commands this program carries out. Every other entry stays disabled until its
 // command exists, so no entry silently does nothing.
 constexpr int kAvailableCommands[] = {
+    IDM_FILE_NEW,        IDM_FILE_OPEN,        IDM_FILE_RECENT1,   IDM_FILE_RECENT1 + 1, IDM_FILE_RECENT1 + 2,
+    IDM_FILE_RECENT1 + 3, IDM_FILE_RECENT5,
     IDM_FILE_HIDE,       IDM_FILE_EXIT,        IDM_OPT_COUNTER,    IDM_OPT_SOLITARY,    IDM_OPT_CASE_FIRST,
     IDM_OPT_CASE_EXACT,  IDM_OPT_CASE_NONE,    IDM_OPT_CLIP_ALL,   IDM_OPT_KEYS_ALL,    IDM_OPT_INDIVIDUAL,
     IDM_OPT_CLOSE_BUTTON, IDM_OPT_TRAY,        IDM_TOOLS_RESTORE_HOOKS, IDM_HELP_CONTENTS,
@@ -110,9 +112,9 @@ void TMainWin::SetMenuChecks() {
   CheckMenu(IDM_TOOLS_BRITISH, !s.americanDictionary);
   CheckMenu(IDM_OPT_COUNTER, s.useCounterColumn);
   CheckMenu(IDM_OPT_SOLITARY, s.solitaryUsage);
-  CheckMenu(IDM_OPT_CASE_FIRST, s.caseSensative == kCaseMatchFirstChar);
-  CheckMenu(IDM_OPT_CASE_EXACT, s.caseSensative == kCaseExact);
-  CheckMenu(IDM_OPT_CASE_NONE, s.caseSensative == kCaseNone);
+  CheckMenu(IDM_OPT_CASE_FIRST, s.caseSensative == kCaseSensativeMatchFirstChar);
+  CheckMenu(IDM_OPT_CASE_EXACT, s.caseSensative == kCaseSensativeExact);
+  CheckMenu(IDM_OPT_CASE_NONE, s.caseSensative == kCaseSensativeNone);
   CheckMenu(IDM_OPT_TRAY, s.useTray);
   CheckMenu(IDM_OPT_CLIP_ALL, s.clipSetting == kClipClipboardForAll);
   CheckMenu(IDM_OPT_KEYS_ALL, s.clipSetting == kClipKeyboardForAll);
@@ -143,6 +145,12 @@ void TMainWin::OnCommand(int id) {
     case IDM_TRAY_TERMINATE:
       PostMessageA(window_, WM_CLOSE, 0, 0);
       break;
+    case IDM_FILE_NEW:
+      DoNew();
+      break;
+    case IDM_FILE_OPEN:
+      DoOpen();
+      break;
     case IDM_FILE_HIDE:
       HideToTray();
       break;
@@ -163,7 +171,13 @@ void TMainWin::OnCommand(int id) {
       MenuSysTrayClick();
       break;
     default:
-      ToggleOption(id);
+      if (id >= IDM_FILE_RECENT1 && id <= IDM_FILE_RECENT5) {
+        // Copy: switching files rewrites the list the path comes from.
+        const std::string path = state_.settings.lastFiles[static_cast<std::size_t>(id - IDM_FILE_RECENT1)];
+        if (!path.empty()) OpenSaveFile(path);
+      } else {
+        ToggleOption(id);
+      }
       break;
   }
 }
@@ -176,9 +190,9 @@ void TMainWin::ToggleOption(int id) {
       s.useCounterColumn = !s.useCounterColumn;
       InvalidateRect(keyList_, nullptr, TRUE);
       break;
-    case IDM_OPT_CASE_FIRST: s.caseSensative = kCaseMatchFirstChar; break;
-    case IDM_OPT_CASE_EXACT: s.caseSensative = kCaseExact; break;
-    case IDM_OPT_CASE_NONE: s.caseSensative = kCaseNone; break;
+    case IDM_OPT_CASE_FIRST: s.caseSensative = kCaseSensativeMatchFirstChar; break;
+    case IDM_OPT_CASE_EXACT: s.caseSensative = kCaseSensativeExact; break;
+    case IDM_OPT_CASE_NONE: s.caseSensative = kCaseSensativeNone; break;
     case IDM_OPT_CLIP_ALL: s.clipSetting = kClipClipboardForAll; break;
     case IDM_OPT_KEYS_ALL: s.clipSetting = kClipKeyboardForAll; break;
     case IDM_OPT_INDIVIDUAL: s.clipSetting = kClipIndividual; break;

@@ -1,0 +1,126 @@
+// The main window's data-file commands: loading at start-up and on a switch, new
+// file, open file, the recent files and the caption that names the open file.
+#include <windows.h>
+#include <commdlg.h>
+
+#include "MainWin.h"
+#include "MessageBoxes.h"
+#include "core/store/data_file_names.h"
+#include "core/store/data_file_operations.h"
+#include "core/store/recent_files.h"
+#include "resource.h"
+
+namespace wordsnap {
+namespace {
+
+constexpr char kWordsnapFilter[] = "Wordsnap (*.WSN)\0*.WSN\0";
+
+// Asks for a data file; empty when cancelled.
+std::string AskForDataFile(HWND owner, const char* title, bool forNewFile) {
+  char path[MAX_PATH] = {};
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = kWordsnapFilter;
+  ofn.lpstrFile = path;
+  ofn.nMaxFile = MAX_PATH;
+  ofn.lpstrTitle = title;
+  ofn.lpstrDefExt = "WSN";
+  ofn.Flags = OFN_HIDEREADONLY | (forNewFile ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
+  const BOOL chosen = forNewFile ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  return chosen ? std::string(path) : std::string();
+}
+
+}  // namespace
+
+void TMainWin::ShowStoreMessage(const std::optional<StoreMessage>& message) {
+  if (message) ShowMessage(window_, message->Text, message->Caption);
+}
+
+void TMainWin::LoadDataFile(const std::string& path) {
+  const LoadResult result = LoadTheHotKeys(state_.store, files_, path);
+  if (result.PrefixKeysTaken) prefixHint_ = PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys);
+  ShowStoreMessage(result.Message);
+}
+
+void TMainWin::SetCaptionFor(const std::string& path) { SetWindowTextA(window_, MainWindowCaption(path).c_str()); }
+
+void TMainWin::FillList() {
+  SendMessageA(keyList_, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(keyList_, LB_RESETCONTENT, 0, 0);
+  ForEachNodeInFillOrder(state_.store.Root.get(), [this](WordsnapNode& node) {
+    const LRESULT row = SendMessageA(keyList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(node.Name.c_str()));
+    if (row >= 0) SendMessageA(keyList_, LB_SETITEMDATA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&node));
+  });
+  SendMessageA(keyList_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(keyList_, nullptr, TRUE);
+}
+
+void TMainWin::DoNew() {
+  const std::string path = AskForDataFile(window_, "New Wordsnap File", true);
+  if (path.empty()) return;
+  if (!HasWordsnapExtension(path)) {
+    ShowStoreMessage(InvalidFileTypeMessage());
+    return;
+  }
+  const std::string old = state_.settings.currentFile;
+  state_.settings.currentFile = path;
+  if (files_.Exists(path)) ShowStoreMessage(EmptyDataFile(files_, path).Message);
+  FreeTheHotKeys(state_.store.Root);
+  LoadDataFile(path);
+  SetCaptionFor(path);
+  FillList();
+  DoLastFiles(state_.settings.lastFiles, old, path);
+  SetMenuLastFiles();
+}
+
+void TMainWin::DoOpen() {
+  const std::string path = AskForDataFile(window_, "Open Wordsnap File", false);
+  if (path.empty()) return;
+  if (!HasWordsnapExtension(path)) {
+    ShowStoreMessage(InvalidFileTypeMessage());
+    return;
+  }
+  const std::string old = state_.settings.currentFile;
+  FreeTheHotKeys(state_.store.Root);
+  state_.settings.currentFile = path;
+  LoadDataFile(path);
+  SetCaptionFor(path);
+  FillList();
+  DoLastFiles(state_.settings.lastFiles, old, path);
+  SetMenuLastFiles();
+}
+
+void TMainWin::OpenSaveFile(const std::string& path) {
+  if (!files_.Exists(path)) {
+    ShowStoreMessage(FileDoesNotExistMessage());
+    return;
+  }
+  FreeTheHotKeys(state_.store.Root);
+  LoadDataFile(path);
+  SetCaptionFor(path);
+  DoLastFiles(state_.settings.lastFiles, state_.settings.currentFile, path);
+  SetMenuLastFiles();
+  state_.settings.currentFile = path;
+  FillList();
+}
+
+void TMainWin::SetMenuLastFiles() {
+  HMENU fileMenu = GetSubMenu(GetMenu(window_), 0);
+  // The recent entries follow "Exit Program": take them away, then add what the list holds.
+  const int count = GetMenuItemCount(fileMenu);
+  int exitPosition = -1;
+  for (int i = 0; i < count; ++i)
+    if (GetMenuItemID(fileMenu, i) == IDM_FILE_EXIT) exitPosition = i;
+  for (int i = count - 1; i > exitPosition; --i) DeleteMenu(fileMenu, static_cast<UINT>(i), MF_BYPOSITION);
+
+  const RecentFilesMenu menu = RecentFilesMenuFor(state_.settings.lastFiles);
+  if (menu.SeparatorVisible) AppendMenuA(fileMenu, MF_SEPARATOR, 0, nullptr);
+  for (std::size_t slot = 0; slot < menu.Entries.size(); ++slot) {
+    if (menu.Entries[slot])
+      AppendMenuA(fileMenu, MF_STRING, IDM_FILE_RECENT1 + slot, menu.Entries[slot]->c_str());
+  }
+  ApplyMenuAvailability();
+}
+
+}  // namespace wordsnap
