@@ -1,0 +1,79 @@
+#include "core/engine/matcher.h"
+
+namespace wordsnap {
+namespace {
+
+bool Fits(const WordsnapNode& node, std::string_view candidate) {
+  if (node.CaseRule == kCaseExact) return node.Name == candidate;
+  return CompareOrderingKeys(node.Name, candidate) == 0;
+}
+
+std::optional<Match> MatchOf(const WordsnapNode* node) {
+  if (!node) return std::nullopt;
+  return Match{node->RecordNo, static_cast<std::int32_t>(node->Name.size())};
+}
+
+// With prefix keys: after a failed candidate S, the next one is what follows the
+// first occurrence of the prefix (ignoring case) in P + S less its first
+// character. As P + S rebuilds the buffer when it begins with the prefix, this
+// steps to the text after each later occurrence of the prefix in turn. Nothing
+// when the prefix occurs no more.
+std::optional<std::string> NextAfterPrefix(std::string_view prefix, std::string_view candidate) {
+  const std::string rest = (std::string(prefix) + std::string(candidate)).substr(1);
+  // Upper-casing keeps positions, so the slice is taken from the text as typed.
+  const std::size_t at = UpperAscii(rest).find(UpperAscii(prefix));
+  if (at == std::string::npos) return std::nullopt;
+  return rest.substr(at + prefix.size());
+}
+
+}  // namespace
+
+std::string ActivePrefixFor(const Settings& settings, std::string_view prefixKeys) {
+  if (settings.useSuffix) return {};
+  return std::string(prefixKeys.substr(0, kMaxActivePrefix));
+}
+
+const WordsnapNode* SearchTree(const WordsnapNode* root, std::string_view candidate) {
+  if (candidate.empty()) return nullptr;
+  for (const WordsnapNode* node = root; node;) {
+    if (node->Active != 0 && Fits(*node, candidate)) return node;
+    node = CompareOrderingKeys(candidate, node->Name) > 0 ? node->Greater.get() : node->LesserOrEqual.get();
+  }
+  return nullptr;
+}
+
+std::optional<Match> FindMatch(const WordsnapNode* root, std::string_view typedBuffer, std::string_view activePrefix,
+                               const Settings& settings) {
+  std::string candidate(typedBuffer);
+  const std::size_t p = activePrefix.size();
+  if (p > 0) {
+    if (typedBuffer.find(activePrefix) == std::string_view::npos) return std::nullopt;
+    candidate.erase(0, p);
+  }
+
+  if (settings.solitaryUsage || settings.useSuffix) return MatchOf(SearchTree(root, candidate));
+
+  const std::size_t passes = candidate.size();
+  if (p > 0) {
+    for (std::size_t pass = 0; pass < passes; ++pass) {
+      if (auto found = MatchOf(SearchTree(root, candidate))) return found;
+      auto next = NextAfterPrefix(activePrefix, candidate);
+      if (!next) return std::nullopt;  // no new candidate: later passes would repeat this one
+      candidate = std::move(*next);
+      if (auto found = MatchOf(SearchTree(root, candidate))) return found;
+    }
+    return std::nullopt;
+  }
+
+  for (std::size_t pass = 0; pass < passes; ++pass) {
+    if (auto found = MatchOf(SearchTree(root, candidate))) return found;
+    candidate.erase(0, 1);
+  }
+  return std::nullopt;
+}
+
+const WordsnapNode* FindHintNode(const WordsnapNode* root, std::string_view typedBuffer) {
+  return SearchTree(root, typedBuffer);
+}
+
+}  // namespace wordsnap

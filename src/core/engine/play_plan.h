@@ -1,0 +1,24 @@
+#pragma once
+// Playing an output plan through the output seam.
+
+#include "core/engine/output_plan.h"
+#include "platform/output_seam.h"
+
+namespace wordsnap {
+
+// Sends the plan's keys in order. Pauses process pending messages while they
+// wait. When the clipboard cannot be set, the paste keys are left out, so that
+// stale clipboard contents are never pasted in place of the text.
+void PlayPlan(const OutputPlan& plan, OutputSeam& seam);
+
+// Waits until the tick count has advanced by `milliseconds`, processing messages.
+void WaitKeyDelay(OutputSeam& seam, std::uint32_t milliseconds);
+
+// Waits until the time of day has advanced by a tenth of a second, processing
+// messages; a wait across midnight ends as it should.
+void WaitTenthSecond(OutputSeam& seam);
+
+// Waits, without processing messages, until Shift is released.
+void WaitForShiftRelease(OutputSeam& seam);
+
+}  // namespace wordsnap

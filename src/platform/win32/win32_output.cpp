@@ -1,0 +1,82 @@
+#include "platform/win32/win32_output.h"
+
+#include <cstring>
+
+#include "hook/wordsnap_hook.h"
+
+namespace wordsnap {
+namespace {
+
+// Another program may hold the clipboard open for a moment.
+constexpr int kClipboardOpenTries = 10;
+constexpr DWORD kClipboardRetryMs = 10;
+
+bool OpenClipboardPatiently(HWND owner) {
+  for (int attempt = 0; attempt < kClipboardOpenTries; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(kClipboardRetryMs);
+  }
+  return false;
+}
+
+}  // namespace
+
+std::int16_t Win32Output::KeyScan(char c) { return static_cast<std::int16_t>(VkKeyScanA(c)); }
+
+void Win32Output::SendKey(std::uint8_t vk, bool keyUp, bool ours) {
+  const auto scanCode = static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  keybd_event(vk, scanCode, keyUp ? KEYEVENTF_KEYUP : 0, ours ? kWordsnapInjectedMark : 0);
+}
+
+bool Win32Output::IsKeyDown(std::uint8_t vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
+
+std::uint32_t Win32Output::TickCount() { return GetTickCount(); }
+
+void Win32Output::PumpMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      // Leave the quit for the message loop to see.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+void Win32Output::WaitForMessages(std::uint32_t milliseconds) {
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_ALLINPUT);
+}
+
+void Win32Output::SleepFor(std::uint32_t milliseconds) { Sleep(milliseconds); }
+
+bool Win32Output::SetClipboardText(const std::string& text) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  if (!memory) return false;
+  void* bytes = GlobalLock(memory);
+  if (!bytes) {
+    GlobalFree(memory);
+    return false;
+  }
+  std::memcpy(bytes, text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+
+  if (!OpenClipboardPatiently(clipboardOwner_)) {
+    GlobalFree(memory);
+    return false;
+  }
+  const bool placed = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
+  CloseClipboard();
+  if (!placed) GlobalFree(memory);  // the clipboard owns the memory only once it was placed
+  return placed;
+}
+
+LocalDateTime Win32Output::Now() {
+  SYSTEMTIME time;
+  GetLocalTime(&time);
+  return LocalDateTime{{time.wYear, time.wMonth, time.wDay}, time.wHour, time.wMinute, time.wSecond,
+                       time.wMilliseconds};
+}
+
+}  // namespace wordsnap

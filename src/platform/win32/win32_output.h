@@ -1,0 +1,30 @@
+#pragma once
+// The output seam over the real Win32 API: synthesised keys, the keyboard
+// layout, the tick count, the message queue, the clipboard and the local time.
+
+#include <windows.h>
+
+#include "platform/output_seam.h"
+
+namespace wordsnap {
+
+class Win32Output final : public OutputSeam {
+ public:
+  // The clipboard is opened on behalf of `clipboardOwner` (the main window).
+  explicit Win32Output(HWND clipboardOwner) : clipboardOwner_(clipboardOwner) {}
+
+  std::int16_t KeyScan(char c) override;
+  void SendKey(std::uint8_t vk, bool keyUp, bool ours) override;
+  bool IsKeyDown(std::uint8_t vk) override;
+  std::uint32_t TickCount() override;
+  void PumpMessages() override;
+  void WaitForMessages(std::uint32_t milliseconds) override;
+  void SleepFor(std::uint32_t milliseconds) override;
+  bool SetClipboardText(const std::string& text) override;
+  LocalDateTime Now() override;
+
+ private:
+  HWND clipboardOwner_;
+};
+
+}  // namespace wordsnap

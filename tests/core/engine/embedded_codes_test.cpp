@@ -1,0 +1,67 @@
+#include "core/engine/embedded_codes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace wordsnap {
+namespace {
+
+const LocalDateTime kMarchFifth{{2001, 3, 5}, 0, 30, 9, 0};
+
+struct CodeCase {
+  std::string text;
+  std::string expanded;  // nothing expected when empty
+  std::size_t length;
+};
+
+TEST(EmbeddedCodes, ReadsDateAndTimeCodesWithTheirLengths) {
+  const CodeCase cases[] = {
+      {"<MM/DD/YY{YF000}>", "03/05/01", 17},
+      {"<MM/DD/YY{NF000}>", "3/5/01", 17},
+      {"<DD Mmm YYYY{YP001}>", "04 Mar 2001", 20},
+      {"<MM{YF031}>rest", "04", 11},             // 31 days on: 5 April
+      {"<hh:mm am{N}>", "12:30 am", 13},
+      {"<hh:mm{Y}>", "00:30", 10},
+      {"<Day of Week 4{YF000}>", "MONDAY", 22},
+      {"<DD{YF0a1}>", "05", 11},                 // the day count stops at the first non-digit
+      {"<DD{YF12x}>", "17", 11},
+      {"<DD{YFabc}>", "05", 11},
+      {"<DD{YF", "05", 11},                      // cut short: what is missing reads as nothing
+      {"<DD{xx002}>", "7", 11},                  // Z other than Y: no zeros; S other than P: future
+  };
+  for (const CodeCase& c : cases) {
+    const auto code = ReadCodeAt(c.text, 0, kMarchFifth);
+    ASSERT_TRUE(code.has_value()) << c.text;
+    EXPECT_EQ(code->text, c.expanded) << c.text;
+    EXPECT_EQ(code->length, c.length) << c.text;
+  }
+}
+
+TEST(EmbeddedCodes, AnythingElseIsNoCode) {
+  for (const char* text : {"<", "<>", "< b", "<mm/dd/yy{YF000}>", "<MM/DD/YY", "<MM/DD/YY(", "<hh:mm{X}>",
+                           "<hh:mm{N}", "<Ss{N}>", "x<DD{YF000}>"}) {
+    EXPECT_FALSE(ReadCodeAt(text, 0, kMarchFifth).has_value()) << text;
+  }
+  EXPECT_FALSE(ReadCodeAt("<DD{YF000}>", 11, kMarchFifth).has_value()) << "past the end";
+}
+
+TEST(EmbeddedCodes, DateNameMeetsTimeNameOnlyByCase) {
+  EXPECT_EQ(ReadCodeAt("<MM{YF000}>", 0, kMarchFifth)->text, "03");
+  EXPECT_EQ(ReadCodeAt("<mm{Y}>", 0, kMarchFifth)->text, "30");
+}
+
+TEST(EmbeddedCodes, ClipboardExpansionReplacesEveryCodeOverRepeatedPasses) {
+  const std::string text =
+      "Due <MM/DD/YY{YF000}> or <MM/DD/YY{YF001}>, at <hh:mm{N}>/<hh:mm{Y}>/<hh:mm{N}>; "
+      "a < b, <>, <unknown{N}> and <mm/dd{YF000}> stay.";
+  EXPECT_EQ(ExpandCodesForClipboard(text, kMarchFifth),
+            "Due 03/05/01 or 03/06/01, at 0:30/00:30/0:30; a < b, <>, <unknown{N}> and <mm/dd{YF000}> stay.");
+}
+
+TEST(EmbeddedCodes, ClipboardExpansionOfACodeCutShortAtTheEnd) {
+  EXPECT_EQ(ExpandCodesForClipboard("on <DD{Y", kMarchFifth), "on 05");
+}
+
+}  // namespace
+}  // namespace wordsnap

@@ -1,0 +1,137 @@
+#include "core/engine/matcher.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace wordsnap {
+namespace {
+
+struct Snap {
+  std::string name;
+  std::int16_t caseRule = kCaseNone;
+  bool active = true;
+};
+
+// Inserts the Wordsnaps in order; record numbers count from 1.
+WordsnapRoot TreeOf(const std::vector<Snap>& snaps) {
+  WordsnapRoot root;
+  std::int32_t recordNo = 0;
+  for (const Snap& snap : snaps) {
+    CurrentRecordBuffer buffer;
+    buffer.Record.Name = snap.name;
+    buffer.Record.CaseRule = snap.caseRule;
+    buffer.Record.Active = snap.active ? 1 : 0;
+    buffer.Record.ReplacementText = "text of " + snap.name;
+    buffer.RecordNo = ++recordNo;
+    DoAddIt(root, buffer);
+  }
+  return root;
+}
+
+enum class Mode { kPrefix, kSolitary, kSuffix };
+
+struct MatchCase {
+  const char* what;
+  std::vector<Snap> snaps;
+  Mode mode;
+  std::string prefixKeys;
+  std::string buffer;
+  std::optional<std::int32_t> recordNo;  // nothing: no match
+};
+
+void PrintTo(const MatchCase& c, std::ostream* os) { *os << c.what; }
+
+class MatcherCases : public ::testing::TestWithParam<MatchCase> {};
+
+TEST_P(MatcherCases, FindsTheExpectedWordsnap) {
+  const MatchCase& c = GetParam();
+  Settings settings;
+  settings.useSuffix = c.mode == Mode::kSuffix;
+  settings.solitaryUsage = c.mode == Mode::kSolitary;
+  const WordsnapRoot root = TreeOf(c.snaps);
+
+  const auto match = FindMatch(root.get(), c.buffer, ActivePrefixFor(settings, c.prefixKeys), settings);
+
+  ASSERT_EQ(match.has_value(), c.recordNo.has_value()) << c.what;
+  if (match) {
+    EXPECT_EQ(match->recordNo, *c.recordNo) << c.what;
+    EXPECT_EQ(match->typedNameLength, static_cast<std::int32_t>(c.snaps[*c.recordNo - 1].name.size())) << c.what;
+  }
+}
+
+const Snap kInactive{"ab", kCaseNone, false};
+
+INSTANTIATE_TEST_SUITE_P(
+    Matcher, MatcherCases,
+    ::testing::Values(
+        MatchCase{"no prefix keys: the longest ending wins", {{"b"}, {"ab"}}, Mode::kPrefix, "", "ab", 2},
+        MatchCase{"no prefix keys: a shorter ending when the longer is no name", {{"b"}}, Mode::kPrefix, "", "zab", 1},
+        MatchCase{"an inactive Wordsnap never matches", {kInactive}, Mode::kPrefix, "", "ab", std::nullopt},
+        MatchCase{"an inactive one does not hide an active one of the same name",
+                  {kInactive, {"ab"}}, Mode::kSuffix, "", "ab", 2},
+        MatchCase{"case rule 3 ignores case", {{"ab"}}, Mode::kSuffix, "", "AB", 1},
+        MatchCase{"case rule 1 ignores case too", {{"ab", kCaseFirstCharacter}}, Mode::kSuffix, "", "Ab", 1},
+        MatchCase{"exact case first on the path wins for its spelling",
+                  {{"Ab", kCaseExact}, {"ab"}}, Mode::kSuffix, "", "Ab", 1},
+        MatchCase{"exact case does not hide another spelling below it",
+                  {{"Ab", kCaseExact}, {"ab"}}, Mode::kSuffix, "", "ab", 2},
+        MatchCase{"exact case alone refuses another spelling", {{"Ab", kCaseExact}}, Mode::kSuffix, "", "ab",
+                  std::nullopt},
+        MatchCase{"prefix keys typed before the name", {{"xy"}}, Mode::kPrefix, ";;", ";;xy", 1},
+        MatchCase{"prefix keys after other text: candidates step to the text after the prefix",
+                  {{"xy"}}, Mode::kPrefix, ";;", "zz;;xy", 1},
+        MatchCase{"prefix keys not typed: no match", {{"xy"}}, Mode::kPrefix, ";;", "xy", std::nullopt},
+        MatchCase{"prefix keys: only text after an occurrence is tried, not every ending",
+                  {{"xy"}}, Mode::kPrefix, ";;", ";;abxy", std::nullopt},
+        MatchCase{"prefix keys: the text after a later occurrence", {{"xy"}}, Mode::kPrefix, ";;", "a;;b;;xy", 1},
+        MatchCase{"prefix keys: later occurrences are found ignoring case", {{"xy"}}, Mode::kPrefix, "q", "qaQxy",
+                  1},
+        MatchCase{"solitary usage: the whole buffer must be the name", {{"ab"}}, Mode::kSolitary, "", "zab",
+                  std::nullopt},
+        MatchCase{"solitary usage: the whole buffer", {{"ab"}}, Mode::kSolitary, "", "ab", 1},
+        MatchCase{"solitary usage after prefix keys", {{"ab"}}, Mode::kSolitary, ";;", ";;ab", 1},
+        MatchCase{"suffix mode: no endings are tried", {{"ab"}}, Mode::kSuffix, "", "xab", std::nullopt},
+        MatchCase{"suffix mode ignores the prefix keys", {{"ab"}}, Mode::kSuffix, ";;", "ab", 1},
+        MatchCase{"an empty word never matches, even an empty name", {{""}}, Mode::kSuffix, "", "",
+                  std::nullopt}),
+    [](const ::testing::TestParamInfo<MatchCase>& info) {
+      // The description in CamelCase, for readable test names.
+      std::string name;
+      bool wordStart = true;
+      for (const char c : std::string(info.param.what)) {
+        const bool alnum = std::isalnum(static_cast<unsigned char>(c)) != 0;
+        if (alnum) name += wordStart ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+        wordStart = !alnum;
+      }
+      return name;
+    });
+
+TEST(Matcher, ActivePrefixIsThePrefixKeysInPrefixModeOnly) {
+  Settings settings;
+  settings.useSuffix = false;
+  EXPECT_EQ(ActivePrefixFor(settings, ";;"), ";;");
+  settings.useSuffix = true;
+  EXPECT_EQ(ActivePrefixFor(settings, ";;"), "");
+}
+
+TEST(HintLookup, TheWholeBufferMustBeAnActiveNameUnderItsCaseRule) {
+  const WordsnapRoot root = TreeOf({{"sig"}, {"Reg", kCaseExact}, {"off", kCaseNone, false}});
+  const WordsnapNode* sig = FindHintNode(root.get(), "SIG");
+  ASSERT_NE(sig, nullptr);
+  EXPECT_EQ(sig->Name, "sig");
+  EXPECT_EQ(sig->Preview, "text of sig");
+  EXPECT_EQ(FindHintNode(root.get(), "si"), nullptr);
+  EXPECT_EQ(FindHintNode(root.get(), "xsig"), nullptr);
+  EXPECT_NE(FindHintNode(root.get(), "Reg"), nullptr);
+  EXPECT_EQ(FindHintNode(root.get(), "reg"), nullptr);
+  EXPECT_EQ(FindHintNode(root.get(), "off"), nullptr);
+  EXPECT_EQ(FindHintNode(root.get(), ""), nullptr);
+}
+
+}  // namespace
+}  // namespace wordsnap
