@@ -2,6 +2,9 @@
 // main window and the message loop.
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "KernelObjects.h"
 #include "MainWin.h"
 #include "MessageBoxes.h"
@@ -30,7 +33,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
 
   int exitCode = 0;
   {
-    TMainWin mainWin(state, platform, files, showCommand);
+    std::vector<std::string> arguments(__argv + (__argc > 0 ? 1 : 0), __argv + __argc);
+    TMainWin mainWin(state, platform, files, showCommand, std::move(arguments));
     if (mainWin.Create(instance)) {
       MSG message;
       while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <utility>
 
 #include "MessageBoxes.h"
 #include "core/hint/hint_mapping.h"
@@ -24,8 +25,13 @@ constexpr const char* kTraceFile = "c:\\test";
 
 }  // namespace
 
-TMainWin::TMainWin(AppState& state, Platform& platform, DataFileAccess& files, int processShowState)
-    : state_(state), platform_(platform), files_(files), processShowState_(processShowState) {}
+TMainWin::TMainWin(AppState& state, Platform& platform, DataFileAccess& files, int processShowState,
+                   std::vector<std::string> arguments)
+    : state_(state),
+      platform_(platform),
+      files_(files),
+      processShowState_(processShowState),
+      arguments_(std::move(arguments)) {}
 
 TMainWin::~TMainWin() {
   if (trayPopup_ != nullptr) DestroyMenu(trayPopup_);
@@ -43,7 +49,7 @@ bool TMainWin::Create(HINSTANCE instance) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
   wc.lpszClassName = kMainWindowClass;
-  if (RegisterClassExA(&wc) == 0) return false;
+  if (RegisterClassExA(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
   window_ = CreateWindowExA(0, kMainWindowClass, "Wordsnaps 2000", WS_OVERLAPPEDWINDOW, 0, 0, 437, 340,
                             nullptr, nullptr, instance, this);
@@ -179,7 +185,7 @@ void TMainWin::FormCreate() {
   SetMenuLastFiles();
 
   modes_ = CommandLineModes{};
-  for (int i = 1; i < __argc; ++i) ProcessParam(__argv[i]);
+  for (const std::string& argument : arguments_) ProcessParam(argument);
   if (modes_.prefixGiven) {
     state_.store.PrefixKeys = modes_.prefix.substr(0, 2);
     prefixHint_ = PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "KernelObjects.h"
 #include "TaskIcon.h"
@@ -25,7 +26,9 @@ inline constexpr const char* kMainWindowClass = "TMainWin";
 
 class TMainWin {
  public:
-  TMainWin(AppState& state, Platform& platform, DataFileAccess& files, int processShowState);
+  // arguments: the command-line arguments after the program name.
+  TMainWin(AppState& state, Platform& platform, DataFileAccess& files, int processShowState,
+           std::vector<std::string> arguments);
   ~TMainWin();
   TMainWin(const TMainWin&) = delete;
   TMainWin& operator=(const TMainWin&) = delete;
@@ -102,6 +105,7 @@ class TMainWin {
   bool busy_ = false;
   std::string prefixHint_;  // hint of the prefix button: the keys in force, or "Suffix Keys"
   CommandLineModes modes_;
+  std::vector<std::string> arguments_;
 };
 
 }  // namespace wordsnap

@@ -1,0 +1,213 @@
+// The main window driven in this process: menus, recent files, option toggles,
+// restricted modes and what closing writes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "MainWin.h"
+#include "MessageBoxes.h"
+#include "fakes/fake_platform.h"
+#include "platform/win32/win32_data_file.h"
+#include "resource.h"
+
+namespace wordsnap {
+namespace {
+
+std::string MenuText(HMENU menu, UINT id) {
+  char text[512] = {};
+  GetMenuStringA(menu, id, text, sizeof(text), MF_BYCOMMAND);
+  return text;
+}
+
+bool IsEnabled(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0; }
+bool IsChecked(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+
+// Texts of the File menu entries after "Exit Program" (the recent files).
+std::vector<std::string> RecentEntries(HWND window) {
+  HMENU file = GetSubMenu(GetMenu(window), 0);
+  std::vector<std::string> entries;
+  bool afterExit = false;
+  for (int i = 0; i < GetMenuItemCount(file); ++i) {
+    const UINT id = GetMenuItemID(file, i);
+    if (afterExit && id != 0) entries.push_back(MenuText(file, id));
+    if (id == IDM_FILE_EXIT) afterExit = true;
+  }
+  return entries;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    folder_ = std::string(temp) + "wordsnap-mainwin-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    SetMessageSink([this](const std::string& text, const std::string& caption, UINT) {
+      messages_.push_back(caption + ": " + text);
+      return IDOK;
+    });
+  }
+
+  void TearDown() override {
+    Close();
+    SetMessageSink(nullptr);
+    for (const auto& path : created_) DeleteFileA(path.c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+
+  std::string DataFile(const std::string& name) {
+    const std::string path = folder_ + "\\" + name;
+    std::ofstream(path, std::ios::binary).close();
+    created_.push_back(path);
+    return path;
+  }
+
+  HWND Open(std::vector<std::string> arguments = {}) {
+    window_ = std::make_unique<TMainWin>(state_, platform_, files_, SW_SHOWNORMAL, std::move(arguments));
+    EXPECT_TRUE(window_->Create(GetModuleHandleA(nullptr)));
+    return window_->Handle();
+  }
+
+  void Close() {
+    if (!window_) return;
+    if (IsWindow(window_->Handle())) SendMessageA(window_->Handle(), WM_CLOSE, 0, 0);
+    window_.reset();
+    MSG message;  // the quit message the window posted must not end a later test's loop
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
+  }
+
+  std::optional<std::string> Written(const std::string& section, const std::string& key) {
+    std::optional<std::string> value;
+    for (const auto& call : platform_.writes)
+      if (call.section == section && call.key == key) value = call.value;
+    return value;
+  }
+
+  std::string folder_;
+  std::vector<std::string> created_;
+  std::vector<std::string> messages_;
+  AppState state_;
+  fakes::FakePlatform platform_;
+  Win32DataFileAccess files_;
+  std::unique_ptr<TMainWin> window_;
+};
+
+TEST_F(MainWindowTest, RecentFilesFollowEachSwitchInMenuAndSettings) {
+  const std::string a = DataFile("A.WSN"), b = DataFile("B.WSN"), c = DataFile("C.WSN");
+  state_.settings.currentFile = c;
+  state_.settings.lastFiles = {a, b, "", "", ""};
+  HWND window = Open();
+  EXPECT_EQ(RecentEntries(window), (std::vector<std::string>{"&1   " + a, "&2   " + b}));
+
+  SendMessageA(window, WM_COMMAND, IDM_FILE_RECENT1 + 1, 0);  // B
+  EXPECT_EQ(state_.settings.currentFile, b);
+  EXPECT_EQ(RecentEntries(window), (std::vector<std::string>{"&1   " + c, "&2   " + a}));
+  char caption[256] = {};
+  GetWindowTextA(window, caption, sizeof(caption));
+  EXPECT_STREQ(caption, "Wordsnaps 2000 (B)");
+
+  SendMessageA(window, WM_COMMAND, IDM_FILE_RECENT1 + 1, 0);  // A
+  EXPECT_EQ(RecentEntries(window), (std::vector<std::string>{"&1   " + b, "&2   " + c}));
+
+  Close();
+  EXPECT_EQ(Written("Misc", "Current File"), a);
+  EXPECT_EQ(Written("Misc", "Last File 1"), b);
+  EXPECT_EQ(Written("Misc", "Last File 2"), c);
+  EXPECT_EQ(Written("Misc", "Last File 3"), "");
+  EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(MainWindowTest, MissingRecentFileIsRefusedAndNothingChanges) {
+  const std::string current = DataFile("CUR.WSN");
+  const std::string gone = folder_ + "\\GONE.WSN";
+  state_.settings.currentFile = current;
+  state_.settings.lastFiles = {gone, "", "", "", ""};
+  HWND window = Open();
+  SendMessageA(window, WM_COMMAND, IDM_FILE_RECENT1, 0);
+  EXPECT_EQ(messages_, (std::vector<std::string>{"Error: File does not exist."}));
+  EXPECT_EQ(state_.settings.currentFile, current);
+  EXPECT_EQ(RecentEntries(window), (std::vector<std::string>{"&1   " + gone}));
+}
+
+TEST_F(MainWindowTest, NoRecentFilesShowsNoSeparatorOrEntries) {
+  state_.settings.currentFile = DataFile("ONLY.WSN");
+  HWND window = Open();
+  HMENU file = GetSubMenu(GetMenu(window), 0);
+  EXPECT_EQ(GetMenuItemID(file, GetMenuItemCount(file) - 1), static_cast<UINT>(IDM_FILE_EXIT));
+}
+
+TEST_F(MainWindowTest, MenuChecksFollowSettingsAndTogglesSaveAtOnce) {
+  state_.settings.currentFile = DataFile("OPT.WSN");
+  state_.settings.caseSensative = kCaseSensativeExact;
+  state_.settings.clipSetting = kClipIndividual;
+  state_.settings.useCounterColumn = false;
+  HWND window = Open();
+  HMENU menu = GetMenu(window);
+  EXPECT_TRUE(IsChecked(menu, IDM_OPT_CASE_EXACT));
+  EXPECT_FALSE(IsChecked(menu, IDM_OPT_CASE_NONE));
+  EXPECT_TRUE(IsChecked(menu, IDM_OPT_INDIVIDUAL));
+  EXPECT_FALSE(IsChecked(menu, IDM_OPT_COUNTER));
+  EXPECT_TRUE(IsChecked(menu, IDM_TOOLS_AMERICAN));
+  EXPECT_FALSE(IsEnabled(menu, IDM_FILE_HIDE));  // only while the tray is in use
+
+  platform_.writes.clear();
+  SendMessageA(window, WM_COMMAND, IDM_OPT_SOLITARY, 0);
+  EXPECT_TRUE(state_.settings.solitaryUsage);
+  EXPECT_TRUE(IsChecked(menu, IDM_OPT_SOLITARY));
+  EXPECT_EQ(Written("Misc", "Solitary Usage"), "Yes");
+
+  SendMessageA(window, WM_COMMAND, IDM_OPT_CLIP_ALL, 0);
+  EXPECT_EQ(state_.settings.clipSetting, kClipClipboardForAll);
+  EXPECT_TRUE(IsChecked(menu, IDM_OPT_CLIP_ALL));
+  EXPECT_FALSE(IsChecked(menu, IDM_OPT_INDIVIDUAL));
+  EXPECT_EQ(Written("Misc", "Clip Setting"), "1");
+}
+
+TEST_F(MainWindowTest, RestrictedModesBarTheirEntries) {
+  struct Case {
+    const char* argument;
+    std::vector<UINT> barred;
+    std::vector<UINT> allowed;
+  };
+  const Case cases[] = {
+      {"/b", {IDM_FILE_NEW, IDM_EDIT_ADD, IDM_OPT_PREFIX, IDM_POP_ADD}, {IDM_FILE_OPEN, IDM_OPT_SOLITARY}},
+      {"/BA", {IDM_FILE_NEW, IDM_FILE_OPEN, IDM_OPT_SOLITARY, IDM_OPT_COUNTER, IDM_TOOLS_RESTORE_HOOKS},
+       {IDM_FILE_EXIT, IDM_HELP_CONTENTS}},
+  };
+  for (const Case& c : cases) {
+    state_ = AppState{};
+    state_.settings.currentFile = DataFile("MODE.WSN");
+    HWND window = Open({c.argument});
+    HMENU menu = GetMenu(window);
+    for (UINT id : c.barred) EXPECT_FALSE(IsEnabled(menu, id)) << c.argument << " " << id;
+    for (UINT id : c.allowed) EXPECT_TRUE(IsEnabled(menu, id)) << c.argument << " " << id;
+    Close();
+  }
+}
+
+TEST_F(MainWindowTest, CommandLineOpensAnExistingFileAndIgnoresAMissingOne) {
+  const std::string start = DataFile("START.WSN");
+  const std::string mine = DataFile("MINE.WSN");
+  state_.settings.currentFile = start;
+  HWND window = Open({"/F" + mine, "/F" + folder_ + "\\NOPE.WSN", "/sm5", "/SM99"});
+  char caption[256] = {};
+  GetWindowTextA(window, caption, sizeof(caption));
+  EXPECT_STREQ(caption, "Wordsnaps 2000 (MINE)");
+  EXPECT_EQ(state_.settings.syncMinutes, 5);
+  Close();
+  // The path is taken upper-cased, as every argument is.
+  std::string upper = mine;
+  for (char& ch : upper) ch = static_cast<char>(ch >= 'a' && ch <= 'z' ? ch - 32 : ch);
+  EXPECT_EQ(Written("Misc", "Current File"), upper);
+  EXPECT_EQ(Written("Network", "Sync Minutes"), "5");
+}
+
+}  // namespace
+}  // namespace wordsnap
