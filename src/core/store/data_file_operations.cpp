@@ -18,6 +18,7 @@ StoreResult Outcome(StoreOutcome outcome, StoreMessage message) { return {outcom
 bool LoadRecords(WordsnapStore& store, DataFile& file, std::uint64_t wholeRecords, LoadResult& result) {
   const std::uint64_t records = std::min(wholeRecords, kMaxRecords);
   std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min(records, kRecordsPerChunk) * kRecordSize));
+  WordsnapTreeLoader tree(store.Root);
   for (std::uint64_t first = 0; first < records; first += kRecordsPerChunk) {
     const std::uint64_t count = std::min(kRecordsPerChunk, records - first);
     if (!file.ReadAt(first * kRecordSize, std::span<std::uint8_t>(buffer.data(), count * kRecordSize))) return false;
@@ -28,7 +29,7 @@ bool LoadRecords(WordsnapStore& store, DataFile& file, std::uint64_t wholeRecord
         store.PrefixKeys = store.Current.Record.PrefixKeys;
         result.PrefixKeysTaken = true;
       }
-      DoAddIt(store.Root, store.Current);
+      tree.Add(store.Current);
     }
   }
   return true;

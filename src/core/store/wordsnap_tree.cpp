@@ -19,6 +19,13 @@ void FillFromBuffer(WordsnapNode& node, const CurrentRecordBuffer& buffer) {
   node.CaseRule = static_cast<std::uint8_t>(static_cast<std::uint16_t>(buffer.Record.CaseRule) & 0xFF);
 }
 
+std::unique_ptr<WordsnapNode> NodeFromBuffer(const CurrentRecordBuffer& buffer) {
+  auto node = std::make_unique<WordsnapNode>();
+  FillFromBuffer(*node, buffer);
+  node->RecordNo = buffer.RecordNo;
+  return node;
+}
+
 void LinkNode(WordsnapRoot& root, std::unique_ptr<WordsnapNode> node) {
   WordsnapRoot* link = &root;
   while (*link) {
@@ -58,7 +65,8 @@ void RebuildInRecordOrder(WordsnapRoot& root) {
   auto nodes = DetachAll(root);
   std::stable_sort(nodes.begin(), nodes.end(),
                    [](const auto& a, const auto& b) { return a->RecordNo < b->RecordNo; });
-  for (auto& node : nodes) LinkNode(root, std::move(node));
+  WordsnapTreeLoader loader(root);
+  for (auto& node : nodes) loader.Link(std::move(node));
 }
 
 }  // namespace
@@ -95,11 +103,33 @@ int CompareOrderingKeys(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
-void DoAddIt(WordsnapRoot& root, const CurrentRecordBuffer& buffer) {
-  auto node = std::make_unique<WordsnapNode>();
-  FillFromBuffer(*node, buffer);
-  node->RecordNo = buffer.RecordNo;
-  LinkNode(root, std::move(node));
+void DoAddIt(WordsnapRoot& root, const CurrentRecordBuffer& buffer) { LinkNode(root, NodeFromBuffer(buffer)); }
+
+void WordsnapTreeLoader::Add(const CurrentRecordBuffer& buffer) { Link(NodeFromBuffer(buffer)); }
+
+void WordsnapTreeLoader::Link(std::unique_ptr<WordsnapNode> node) {
+  const std::string& key = node->Name;
+  const bool belowLast = last_ && (!after_ || CompareOrderingKeys(key, after_->Name) > 0) &&
+                         (!upTo_ || CompareOrderingKeys(key, upTo_->Name) <= 0);
+  WordsnapRoot* link = &root_;
+  if (belowLast) {
+    link = CompareOrderingKeys(key, last_->Name) > 0 ? &last_->Greater : &last_->LesserOrEqual;
+    (link == &last_->Greater ? after_ : upTo_) = last_;
+  } else {
+    after_ = upTo_ = nullptr;
+  }
+  while (*link) {
+    WordsnapNode& at = **link;
+    if (CompareOrderingKeys(key, at.Name) > 0) {
+      after_ = &at;
+      link = &at.Greater;
+    } else {
+      upTo_ = &at;
+      link = &at.LesserOrEqual;
+    }
+  }
+  last_ = node.get();
+  *link = std::move(node);
 }
 
 bool UpdateNodeByRecordNo(WordsnapRoot& root, std::int32_t recordNo, const CurrentRecordBuffer& buffer) {

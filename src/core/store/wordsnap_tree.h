@@ -46,6 +46,26 @@ int CompareOrderingKeys(std::string_view a, std::string_view b);
 // the buffer's record number and flags. Equal keys go to the LesserOrEqual side.
 void DoAddIt(WordsnapRoot& root, const CurrentRecordBuffer& buffer);
 
+// Inserts nodes one after another exactly as DoAddIt would, for loading a whole
+// file. Each descent starts at the node inserted last when the new key belongs
+// below it, so names in sorted order load in linear time; the tree is the same
+// as DoAddIt builds. Nothing else may change the tree while a loader is in use.
+class WordsnapTreeLoader {
+ public:
+  explicit WordsnapTreeLoader(WordsnapRoot& root) : root_(root) {}
+  void Add(const CurrentRecordBuffer& buffer);
+  // Links a node that has no children yet.
+  void Link(std::unique_ptr<WordsnapNode> node);
+
+ private:
+  WordsnapRoot& root_;
+  // The node inserted last, and the keys that bound its place: every key that
+  // reaches it is greater than `after_` and lesser than or equal to `upTo_`.
+  WordsnapNode* last_ = nullptr;
+  const WordsnapNode* after_ = nullptr;
+  const WordsnapNode* upTo_ = nullptr;
+};
+
 // Rewrites the name, preview and flags of the node with this record number from
 // the buffer. When the new name sorts elsewhere, the tree is rebuilt in record
 // order, so the node is reached under its new name and the tree has the shape a

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -234,6 +236,58 @@ TEST(WordsnapTreeChain, SortedNamesMakeAChainThatEveryOperationSurvives) {
     end = end->LesserOrEqual.get();
   }
   chain.reset();  // the node's own destructor
+}
+
+// Compares two trees node by node without recursion.
+bool SameTree(const WordsnapNode* a, const WordsnapNode* b) {
+  std::vector<std::pair<const WordsnapNode*, const WordsnapNode*>> pending{{a, b}};
+  while (!pending.empty()) {
+    auto [x, y] = pending.back();
+    pending.pop_back();
+    if (!x || !y) {
+      if (x != y) return false;
+      continue;
+    }
+    if (x->Name != y->Name || x->RecordNo != y->RecordNo || x->Preview != y->Preview) return false;
+    pending.emplace_back(x->LesserOrEqual.get(), y->LesserOrEqual.get());
+    pending.emplace_back(x->Greater.get(), y->Greater.get());
+  }
+  return true;
+}
+
+TEST(WordsnapTreeLoader, BuildsTheSameTreeAsInsertingOneByOne) {
+  std::mt19937 random(3);
+  auto names = [&](int count, int alphabet) {
+    std::vector<std::string> result;
+    for (int i = 0; i < count; ++i) {
+      std::string name;
+      for (std::size_t k = 1 + random() % 3; k > 0; --k) name += "aAbBcC_"[random() % static_cast<unsigned>(alphabet)];
+      result.push_back(name);
+    }
+    return result;
+  };
+  std::vector<std::vector<std::string>> orders = {{}, {"a"}, names(500, 7), names(500, 2)};
+  for (int i = 0; i < 3; ++i) {
+    auto sorted = names(400, 7);
+    std::sort(sorted.begin(), sorted.end(), [](const std::string& x, const std::string& y) {
+      return CompareOrderingKeys(x, y) < 0;
+    });
+    orders.push_back(sorted);
+    orders.emplace_back(sorted.rbegin(), sorted.rend());
+  }
+  for (const auto& order : orders) {
+    WordsnapRoot oneByOne;
+    WordsnapRoot loaded;
+    WordsnapTreeLoader loader(loaded);
+    std::int32_t number = 0;
+    for (const auto& name : order) {
+      ++number;
+      const CurrentRecordBuffer buffer = Buffer(name, number, "text " + std::to_string(number));
+      DoAddIt(oneByOne, buffer);
+      loader.Add(buffer);
+    }
+    EXPECT_TRUE(SameTree(oneByOne.get(), loaded.get())) << "order of " << order.size();
+  }
 }
 
 TEST(CounterColumn, WidthFollowsTheRecordCount) {
