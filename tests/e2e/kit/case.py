@@ -34,11 +34,11 @@ class EndToEndTest(unittest.TestCase):
         reported = [*getattr(result, "failures", ()), *getattr(result, "errors", ())]
         return any(test is self for test, _ in reported)
 
-    def start_program(self, wait: bool = True, **kwargs) -> Program:
-        """Starts Wordsnap.exe (see Program for the arguments); ended after the test."""
+    def start_program(self, wait: bool = True, shown: bool = True, **kwargs) -> Program:
+        """Starts Wordsnap.exe (see Program and Program.start); ended after the test."""
         program = Program(self.tool, **kwargs)
         self.addCleanup(program.cleanup)
-        return program.start(wait=wait)
+        return program.start(wait=wait, shown=shown)
 
     def start_target(self, focus: bool = True) -> Target:
         """Starts the target window (focused, by default); ended after the test."""

@@ -56,9 +56,10 @@ class Program:
     def default_data_file(self) -> Path:
         return self.dir / "KEY.WSN"
 
-    def start(self, wait: bool = True) -> "Program":
+    def start(self, wait: bool = True, shown: bool = True) -> "Program":
         """Writes the settings and data files, starts the program, and (with `wait`) waits
-        for its main window."""
+        for its main window, and then (with `shown`) for the window to be shown: only then
+        has start-up placed it. Pass shown=False when it starts hidden (in the tray)."""
         if self.settings is not UNCHANGED:
             settings_file.write_settings(self.settings)
         if self.data is None:
@@ -70,6 +71,8 @@ class Program:
         self.process = WineProcess(self.dir / "Wordsnap.exe", self.args, cwd=self.dir)
         if wait:
             self.wait_for_main_window()
+            if shown:
+                wait_until(self.main_window.visible, 30, "the main window to be shown")
         return self
 
     @classmethod
