@@ -14,11 +14,12 @@ class StdDataFile final : public DataFile {
   StdDataFile(std::fstream stream, std::string path) : stream_(std::move(stream)), path_(std::move(path)) {}
 
   std::optional<std::uint64_t> Size() override {
-    if (!stream_.is_open() || !stream_.flush()) return std::nullopt;
-    std::error_code error;
-    const auto size = fs::file_size(path_, error);
-    if (error) return std::nullopt;
-    return size;
+    if (!stream_.is_open()) return std::nullopt;
+    stream_.clear();
+    if (!stream_.seekg(0, std::ios::end)) return std::nullopt;
+    const std::streamoff end = stream_.tellg();
+    if (end < 0) return std::nullopt;
+    return static_cast<std::uint64_t>(end);
   }
 
   bool ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) override {
@@ -37,6 +38,7 @@ class StdDataFile final : public DataFile {
         stream_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())));
   }
 
+  // Works through the path: the standard streams cannot cut a file.
   bool Truncate(std::uint64_t size) override {
     if (!stream_.is_open() || !stream_.flush()) return false;
     std::error_code error;

@@ -83,6 +83,7 @@ TEST_F(StdDataFileTest, AReaderThatOpenedTheFileBeforeADeleteKeepsTheOldContents
   ASSERT_TRUE(reader);
   ASSERT_TRUE(RemoveAHotKey(store_, files_, path_, 1).Ok());
 
+  EXPECT_EQ(reader->Size(), 3 * kRecordSize);
   RecordBytes record;
   ASSERT_TRUE(reader->ReadAt(2 * kRecordSize, record));
   EXPECT_EQ(DecodeRecord(record).Name, "c");
