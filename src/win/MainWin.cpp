@@ -19,8 +19,6 @@
 namespace wordsnap {
 namespace {
 
-constexpr UINT_PTR kHookTimer = 1;
-constexpr UINT kHookTimerInterval = 30000;
 constexpr const char* kTraceFile = "c:\\test";
 
 }  // namespace
@@ -97,6 +95,8 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kHookTimer) {
         KillTimer(window_, kHookTimer);
         ReinstallHook();
+      } else if (wParam == kClearTimer) {
+        engine_->ClearTimerTimer();
       }
       return 0;
     case WM_CLOSE:
@@ -107,13 +107,13 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PostQuitMessage(0);
       return 0;
     case kWordsnapKeystrokeMessage:
-      // Typed characters are read by the keystroke monitor, which this window does not hold yet.
+      engine_->OnKeystroke(wParam, lParam);
       return 0;
     case kTraceMessage:
       AppendTraceLine(wParam, lParam);
       return 0;
     case kWordsnapBusyEndMessage:
-      busy_ = false;
+      engine_->OnBusyEnd();
       return 0;
     case kHintWindowMessage:
       hintWindow_ = reinterpret_cast<HWND>(lParam);
@@ -165,8 +165,10 @@ void TMainWin::FormCreate() {
   sharedMutex_ = CreateMutexA(nullptr, FALSE, kSharedMutexName);
   if (sharedMutex_ == nullptr) FatalStartupError(window_, "Mutex could not be created.  Wordsnaps will terminate.");
 
+  output_ = std::make_unique<Win32Output>(window_);
+  engine_ = std::make_unique<ExpansionEngine>(state_, *output_, static_cast<EngineHost&>(*this));
+  engine_->SetHintMappingMissing(hintMappingMissing_);
   WordsnapHookInit(window_);
-  busy_ = false;
   SetTimer(window_, kHookTimer, kHookTimerInterval, nullptr);
 
   const Settings& s = state_.settings;
@@ -181,6 +183,7 @@ void TMainWin::FormCreate() {
   trayPopup_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_TRAYPOPUP));
   SetMenuChecks();
 
+  if (state_.settings.useSuffix && state_.settings.doHint) LaunchPrompt();
   LoadDataFile(state_.settings.currentFile);
   SetMenuLastFiles();
 
@@ -190,6 +193,7 @@ void TMainWin::FormCreate() {
     state_.store.PrefixKeys = modes_.prefix.substr(0, 2);
     prefixHint_ = PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys);
     ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).Message);
+    engine_->SetPref();
   }
   state_.restrictedB = modes_.restrictedB;
   state_.restrictedBA = modes_.restrictedBA;
@@ -324,6 +328,7 @@ void TMainWin::FormClose() {
 
   const bool closeHints = s.useSuffix && s.doHint;
   KillTimer(window_, kHookTimer);
+  KillTimer(window_, kClearTimer);
   taskIcon_.reset();
   WordsnapHookTerm();
 
@@ -332,7 +337,7 @@ void TMainWin::FormClose() {
   CloseSharedView(sharedMapping_);
   if (sharedMutex_ != nullptr) CloseHandle(sharedMutex_);
   sharedMutex_ = nullptr;
-  if (closeHints && hadHintMapping) PostMessageA(hintWindow_, kHintCommandMessage, static_cast<WPARAM>(HintCommand::Close), 0);
+  if (closeHints && hadHintMapping) PostHintCommand(static_cast<unsigned>(HintCommand::Close), 0);
 }
 
 void TMainWin::ReinstallHook() {

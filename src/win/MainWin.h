@@ -12,10 +12,12 @@
 #include "KernelObjects.h"
 #include "TaskIcon.h"
 #include "core/app_state.h"
+#include "core/engine/expansion_engine.h"
 #include "core/startup/command_line.h"
 #include "core/store/data_file_access.h"
 #include "core/store/store_messages.h"
 #include "platform/platform.h"
+#include "platform/win32/win32_output.h"
 
 namespace wordsnap {
 
@@ -24,7 +26,13 @@ inline constexpr UINT kTraceMessage = WM_USER + 3;
 
 inline constexpr const char* kMainWindowClass = "TMainWin";
 
-class TMainWin {
+// Timers of the main window.
+inline constexpr UINT_PTR kHookTimer = 1;  // re-installs the hook once, after start-up
+inline constexpr UINT kHookTimerInterval = 30000;
+inline constexpr UINT_PTR kClearTimer = 2;  // ends a busy state the hook library did not end
+inline constexpr UINT kClearTimerInterval = 30000;
+
+class TMainWin : private EngineHost {
  public:
   // arguments: the command-line arguments after the program name.
   TMainWin(AppState& state, Platform& platform, DataFileAccess& files, int processShowState,
@@ -65,6 +73,19 @@ class TMainWin {
   void TaskIconRightClick(POINT at);
   void MenuSysTrayClick();
 
+  // The expansion engine's needs (EngineHost).
+  void PostHintHide() override;
+  void ShowHint(const WordsnapNode& node) override;
+  void SetHookInUse(bool inUse) override;
+  void StartClearTimer() override;
+  void StopClearTimer() override;
+  bool ReloadIfSharedFileChanged() override;
+  bool LoadAHotKey(std::int32_t recordNo) override;
+
+  // The hint program.
+  void LaunchPrompt();
+  void PostHintCommand(unsigned command, LPARAM value);
+
   // Hook and messages from companions.
   void ReinstallHook();
   void RestoreKeyboardHooksClick();
@@ -102,7 +123,8 @@ class TMainWin {
   HANDLE sharedMutex_ = nullptr;
   HWND hintWindow_ = nullptr;
 
-  bool busy_ = false;
+  std::unique_ptr<Win32Output> output_;
+  std::unique_ptr<ExpansionEngine> engine_;
   std::string prefixHint_;  // hint of the prefix button: the keys in force, or "Suffix Keys"
   CommandLineModes modes_;
   std::vector<std::string> arguments_;

@@ -40,6 +40,7 @@ void TMainWin::ShowStoreMessage(const std::optional<StoreMessage>& message) {
 void TMainWin::LoadDataFile(const std::string& path) {
   const LoadResult result = LoadTheHotKeys(state_.store, files_, path);
   if (result.PrefixKeysTaken) prefixHint_ = PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys);
+  engine_->SetPref();
   ShowStoreMessage(result.Message);
 }
 

@@ -1,0 +1,34 @@
+"""Data files for end-to-end tests: 3039-byte Wordsnap records, built field by field."""
+import struct
+
+RECORD_SIZE = 3039
+
+
+def record(name: bytes, text: bytes, active: bool = True, prefix: bytes = b"", clipboard: bool = False,
+           case_rule: int = 3, key_delay: int = 0) -> bytes:
+    """One record; `name` at most 10 bytes, `text` at most 3000, `prefix` at most 2."""
+    data = bytearray(RECORD_SIZE)
+    data[0] = len(prefix)
+    data[1:1 + len(prefix)] = prefix
+    data[3] = len(name)
+    data[4:4 + len(name)] = name
+    data[14] = 1 if active else 0
+    data[17:17 + len(text)] = text  # the NUL after it is already there
+    data[3018] = 1 if clipboard else 0
+    struct.pack_into("<hH", data, 3019, case_rule, key_delay)
+    return bytes(data)
+
+
+def data_file(*records: bytes) -> bytes:
+    return b"".join(records)
+
+
+def parse(data: bytes) -> list:
+    """(prefix, name, active, text) of every whole record."""
+    out = []
+    for at in range(0, len(data) - len(data) % RECORD_SIZE, RECORD_SIZE):
+        r = data[at:at + RECORD_SIZE]
+        text = r[17:17 + 3001]
+        out.append((bytes(r[1:1 + min(r[0], 2)]), bytes(r[4:4 + min(r[3], 10)]), r[14] == 1,
+                    bytes(text[:text.find(b"\0") if b"\0" in text else 3000])))
+    return out
