@@ -1,5 +1,8 @@
 """Windows programs started under Wine, each one Linux process that the kit can always end."""
+import os
+import signal
 import subprocess
+from pathlib import Path
 
 from . import env
 from .waiting import wait_until
@@ -38,4 +41,31 @@ class WineProcess:
         try:
             self._popen.wait(timeout=10)
         except subprocess.TimeoutExpired:
+            pass
+
+
+def pids_running_from(directory) -> list:
+    """Linux processes whose program file lies in `directory`, in its Linux or Windows
+    spelling (a program that Wordsnap starts itself, such as the hint program, is named
+    by its Windows path)."""
+    prefixes = (str(Path(directory).resolve()).lower() + "/", env.windows_path(directory).lower() + "\\")
+    found = []
+    for entry in Path("/proc").iterdir():
+        if not entry.name.isdigit():
+            continue
+        try:
+            args = (entry / "cmdline").read_bytes().split(b"\0")
+        except OSError:
+            continue
+        # Wine's loader comes first until Wine puts the program in its place.
+        if any(a.decode(errors="replace").lower().startswith(prefixes) for a in args[:2]):
+            found.append(int(entry.name))
+    return found
+
+
+def kill_processes_running_from(directory) -> None:
+    for pid in pids_running_from(directory):
+        try:
+            os.kill(pid, signal.SIGKILL)
+        except OSError:
             pass

@@ -4,11 +4,12 @@ import tempfile
 from pathlib import Path
 
 from . import env, settings_file
-from .processes import WineProcess
+from .processes import WineProcess, kill_processes_running_from
 from .waiting import wait_until
 from .windows import desktop_summary, top_windows
 
 DATA_FILE_SUFFIXES = (".wsn", ".wsy")
+COPY_PREFIX = "wordsnap-e2e-"
 
 # For `settings` or `data`: leave the file as it is.
 UNCHANGED = object()
@@ -18,7 +19,7 @@ def copy_program_dir() -> Path:
     """A fresh copy of the built program directory, without data files, so that tests
     neither see nor touch what a user keeps in the build's own copy."""
     env.require_program()
-    target = Path(tempfile.mkdtemp(prefix="wordsnap-e2e-"))
+    target = Path(tempfile.mkdtemp(prefix=COPY_PREFIX))
     for item in env.program_dir().iterdir():
         if item.is_file() and item.suffix.lower() not in DATA_FILE_SUFFIXES:
             shutil.copy2(item, target / item.name)
@@ -116,8 +117,11 @@ class Program:
         return settings_file.read_settings()
 
     def cleanup(self) -> None:
-        """Ends the program if it still runs and removes a program directory it made."""
+        """Ends the program if it still runs, and whatever it started from its directory
+        (when that is a copy of ours); removes a program directory it made."""
         if self.process is not None:
             self.process.kill()
+        if self.dir.name.startswith(COPY_PREFIX):
+            kill_processes_running_from(self.dir)
         if self.owns_dir:
             shutil.rmtree(self.dir, ignore_errors=True)
