@@ -1,0 +1,29 @@
+#include "core/sync/auto_sync.h"
+
+#include <algorithm>
+
+namespace wordsnap {
+
+bool StartSyncTimerAtStartup(SyncState& state, bool networkMode, bool autoSync) {
+  state.MinuteCount = 0;
+  return networkMode && autoSync;
+}
+
+bool StartSyncTimerAfterNetworkDialog(SyncState& state, bool autoSyncWhenOpened, bool autoSyncNow) {
+  if (autoSyncNow && !autoSyncWhenOpened) state.MinuteCount = 0;
+  return autoSyncNow;
+}
+
+bool SyncTimerTick(SyncState& state, std::uint16_t syncMinutes) {
+  ++state.MinuteCount;
+  if (state.MinuteCount < syncMinutes) return false;
+  state.MinuteCount = 0;
+  return true;
+}
+
+int IndexToSelectAfterReload(int notedIndex, int entryCount) {
+  if (entryCount <= 0 || notedIndex < 0) return -1;
+  return std::min(notedIndex, entryCount - 1);
+}
+
+}  // namespace wordsnap
