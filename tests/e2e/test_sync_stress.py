@@ -4,7 +4,8 @@ by the lock in the sync file beside it. Each copy is a real Windows process
 ReleaseSyncFile. Afterwards the data file must hold every record exactly once and
 whole, the change counter must have counted every change, and no lock may be left.
 A copy killed while it holds the lock leaves the lock behind, and another copy takes
-it over once the heartbeat has been silent for a minute on its (shifted) clock."""
+it over once the heartbeat has been silent for a minute on its (shifted) clock. A sync
+file that another process keeps open refuses the lock instead of being guessed at."""
 import shutil
 import struct
 import subprocess
@@ -178,6 +179,25 @@ class SyncStressTest(unittest.TestCase):
         self.assertEqual(self.records(), [stress_snap(9, 1)])
         change_count, lock_state, _ = read_sync(self.sync_file)
         self.assertEqual((change_count, lock_state), (6, LOCK_FREE))
+
+    def test_sync_file_kept_open_by_another_process_refuses_the_lock(self):
+        write_sync(self.sync_file, 5, LOCK_FREE)
+        data = env.windows_path(self.data_file)
+
+        blocker, blocker_output = self.start("blocker", "block", data)
+        wait_until(lambda: "blocking" in self.lines(blocker_output) or blocker.poll() is not None, WORKERS_TIMEOUT,
+                   "the blocker to open the sync file")
+        self.assertIsNone(blocker.poll(), f"the blocker ended: {self.lines(blocker_output)}")
+        # The free lock in the file cannot be trusted while the file cannot be read.
+        self.assertEqual(self.run_tool("refused", "attempt", data, 7, 0), ["+0 in use"])
+        self.assertEqual(read_sync(self.sync_file)[:2], (5, LOCK_FREE))
+        self.assertEqual(self.data_file.read_bytes(), b"")
+
+        blocker.kill()
+        wait_until(lambda: blocker.poll() is not None, 30.0, "the blocker to die")
+        self.assertEqual(self.run_tool("granted", "attempt", data, 7, 0), ["+0 granted", "added 1"])
+        self.assertEqual(self.records(), [stress_snap(7, 1)])
+        self.assertEqual(read_sync(self.sync_file)[:2], (6, LOCK_FREE))
 
 
 if __name__ == "__main__":

@@ -10,6 +10,9 @@
 //   syncstress hold <data file>
 //       takes the lock, prints "holding", and keeps it with its heartbeat until it
 //       is killed.
+//   syncstress block <data file>
+//       opens the sync file as a lock attempt does, prints "blocking", and keeps
+//       it open until it is killed.
 //   syncstress attempt <data file> <worker> <seconds>...
 //       one lock attempt at each clock offset (seconds added to the local time),
 //       printing "+<seconds> in use", "+<seconds> changed", "+<seconds> granted" or
@@ -35,7 +38,7 @@ namespace wordsnap {
 namespace {
 
 // An attempt that keeps being refused for this long means something is stuck.
-constexpr DWORD kGiveUpMilliseconds = 300000;
+constexpr DWORD kGiveUpMilliseconds = 180000;
 
 // The local clock moved by a chosen number of seconds.
 class ShiftedClock final : public Clock {
@@ -168,6 +171,14 @@ int Hold(const std::string& dataFile) {
   }
 }
 
+int Block(const std::string& dataFile) {
+  Win32SyncFileAccess syncFiles;
+  const SyncOpen open = syncFiles.OpenExclusive(SyncFileNameFor(dataFile));
+  if (!open.File) return 2;
+  Say("blocking");
+  for (;;) Sleep(INFINITE);
+}
+
 std::string AttemptOutcome(const LockAttempt& attempt) {
   switch (attempt.Decision) {
     case LockDecision::InUse:
@@ -203,6 +214,7 @@ int Usage() {
   std::fprintf(stderr,
                "usage: syncstress add <data file> <worker> <count> [<go file>]\n"
                "       syncstress hold <data file>\n"
+               "       syncstress block <data file>\n"
                "       syncstress attempt <data file> <worker> <seconds>...\n");
   return 1;
 }
@@ -212,6 +224,7 @@ int Run(const std::vector<std::string>& args) {
     return Add(args[1], std::atoi(args[2].c_str()), std::atoi(args[3].c_str()), args.size() == 5 ? args[4] : "");
   }
   if (args.size() == 2 && args[0] == "hold") return Hold(args[1]);
+  if (args.size() == 2 && args[0] == "block") return Block(args[1]);
   if (args.size() >= 4 && args[0] == "attempt") {
     std::vector<double> offsets;
     for (std::size_t i = 3; i < args.size(); ++i) offsets.push_back(std::atof(args[i].c_str()));
