@@ -1,0 +1,74 @@
+#include "Network.h"
+
+#include <string>
+
+#include "Network_ids.h"
+#include "core/settings/setting_values.h"
+
+namespace wordsnap {
+namespace {
+
+struct NetworkDialogState {
+  NetworkDialogValues values;
+};
+
+void EnableDisable(HWND dialog) {
+  const bool on = IsDlgButtonChecked(dialog, IDC_NETWORK_OPTION) == BST_CHECKED;
+  EnableWindow(GetDlgItem(dialog, IDC_NETWORK_AUTOSYNC), on);
+  EnableWindow(GetDlgItem(dialog, IDC_NETWORK_MINUTES), on);
+}
+
+void ReadControls(HWND dialog, NetworkDialogValues& values) {
+  values.networkMode = IsDlgButtonChecked(dialog, IDC_NETWORK_OPTION) == BST_CHECKED;
+  values.autoSync = IsDlgButtonChecked(dialog, IDC_NETWORK_AUTOSYNC) == BST_CHECKED;
+  char text[16] = {};
+  GetDlgItemTextA(dialog, IDC_NETWORK_MINUTES, text, sizeof(text));
+  const std::int32_t minutes = ReadIntegerValue(text);  // blanks are skipped; non-numeric text gives 0
+  values.syncMinutes = static_cast<std::uint16_t>(minutes < 0 ? 0 : minutes > 99 ? 99 : minutes);
+  if (values.syncMinutes == 0) values.autoSync = false;
+}
+
+INT_PTR CALLBACK NetworkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* state = reinterpret_cast<NetworkDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  switch (message) {
+    case WM_INITDIALOG:
+      state = reinterpret_cast<NetworkDialogState*>(lParam);
+      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+      CheckDlgButton(dialog, IDC_NETWORK_OPTION, state->values.networkMode ? BST_CHECKED : BST_UNCHECKED);
+      CheckDlgButton(dialog, IDC_NETWORK_AUTOSYNC, state->values.autoSync ? BST_CHECKED : BST_UNCHECKED);
+      SendDlgItemMessageA(dialog, IDC_NETWORK_MINUTES, EM_LIMITTEXT, 2, 0);
+      SetDlgItemTextA(dialog, IDC_NETWORK_MINUTES, std::to_string(state->values.syncMinutes).c_str());
+      EnableDisable(dialog);
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_NETWORK_OPTION:
+          EnableDisable(dialog);
+          return TRUE;
+        case IDOK:
+        case IDCANCEL:  // Escape or the close box: the values are applied all the same
+          ReadControls(dialog, state->values);
+          EndDialog(dialog, IDOK);
+          return TRUE;
+        default:
+          return FALSE;
+      }
+    case WM_CLOSE:
+      ReadControls(dialog, state->values);
+      EndDialog(dialog, IDOK);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+NetworkDialogValues ShowNetworkDialog(HWND owner, const NetworkDialogValues& values) {
+  NetworkDialogState state{values};
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NETWORK), owner, NetworkDialogProc,
+                  reinterpret_cast<LPARAM>(&state));
+  return state.values;
+}
+
+}  // namespace wordsnap
