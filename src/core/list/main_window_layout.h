@@ -1,0 +1,28 @@
+#pragma once
+// Where the main window's parts go for a client area of a given size.
+
+namespace wordsnap {
+
+struct PanelRect {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+};
+
+inline constexpr int kSpeedPanelHeight = 31;
+
+struct MainWindowLayout {
+  PanelRect SpeedPanel;  // in the client area
+  PanelRect DataPanel;   // in the client area: everything below the speed panel
+  // The rest lie inside the data panel.
+  PanelRect Bevel1;
+  PanelRect Label1;
+  PanelRect Label2;
+  PanelRect KeyList;
+};
+
+// Sizes follow the client area; positions stay. No size goes below zero.
+MainWindowLayout LayoutMainWindow(int clientWidth, int clientHeight);
+
+}  // namespace wordsnap
