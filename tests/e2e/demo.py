@@ -87,7 +87,8 @@ def run() -> int:
         target.start()
         target.focus()
         for typed, held in steps():
-            print(f"demo:   types {typed!r}")
+            keys = typed.replace("\r", "[Enter]")
+            print(f"demo:   types '{keys}'")
             target.type(typed, delay_ms=40)
             target.wait_for_text(held, timeout=30)
 
