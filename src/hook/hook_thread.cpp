@@ -2,8 +2,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <vector>
 
 #include "core/hook/key_filter.h"
+#include "core/hook/key_hold.h"
 #include "key_translation.h"
 #include "wordsnap_hook.h"
 
@@ -14,14 +16,52 @@ namespace wordsnap::hook {
 namespace {
 
 std::atomic<bool> g_inUse{false};
+// Counts the starts of the in-use state, so the hold can tell one replay from the next.
+std::atomic<std::uint32_t> g_inUsePeriod{0};
 
 HANDLE g_thread = nullptr;
-DWORD g_threadId = 0;
+std::atomic<DWORD> g_threadId{0};
 
 // How long stopping waits for the hook thread, which only ever runs short handlers.
 constexpr DWORD kStopTimeoutMs = 5000;
+// How often the hook thread looks at the hold limit while keys are held.
+constexpr UINT kHoldTimerMs = 100;
+
+// Messages to the hook thread itself.
+constexpr UINT kInUseChangedMessage = WM_APP + 1;
+constexpr UINT kReleaseHeldMessage = WM_APP + 2;
 
 std::uintptr_t IdentityOf(HWND window) { return reinterpret_cast<std::uintptr_t>(window); }
+
+InUseState CurrentInUse() { return {g_inUse.load(), g_inUsePeriod.load()}; }
+
+KeyOrigin OriginOf(ULONG_PTR extraInfo) {
+  if (extraInfo == kWordsnapInjectedMark) return KeyOrigin::kOurs;
+  if (extraInfo == kWordsnapReleasedMark) return KeyOrigin::kReleased;
+  return KeyOrigin::kUser;
+}
+
+// Types held keys again, marked as released; returns how many the system took.
+UINT SendReleasedKeys(const std::vector<KeyStroke>& keys) {
+  if (keys.empty()) return 0;
+  std::vector<INPUT> inputs(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    KEYBDINPUT& input = inputs[i].ki;
+    inputs[i].type = INPUT_KEYBOARD;
+    if (keys[i].virtualKey == VK_PACKET) {
+      // A character sent as such rides in the scan code.
+      input.wScan = static_cast<WORD>(keys[i].scanCode);
+      input.dwFlags = KEYEVENTF_UNICODE;
+    } else {
+      input.wVk = static_cast<WORD>(keys[i].virtualKey);
+      input.wScan = static_cast<WORD>(keys[i].scanCode);
+      input.dwFlags = keys[i].extended ? KEYEVENTF_EXTENDEDKEY : 0;
+    }
+    if (!keys[i].down) input.dwFlags |= KEYEVENTF_KEYUP;
+    input.dwExtraInfo = kWordsnapReleasedMark;
+  }
+  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
 
 // Everything the hook procedures need, owned by the hook thread.
 class Session {
@@ -33,10 +73,63 @@ class Session {
       : mainWindow_(mainWindow),
         filter_((GetKeyState(VK_CAPITAL) & 1) != 0, IdentityOf(GetForegroundWindow())) {}
 
-  void OnKey(WPARAM message, const KBDLLHOOKSTRUCT& key) {
+  // True when the key is held back (the hook swallows it).
+  bool OnKey(WPARAM message, const KBDLLHOOKSTRUCT& key) {
     const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+    const KeyOrigin origin = OriginOf(key.dwExtraInfo);
+    const KeyStroke stroke{key.vkCode, key.scanCode, (key.flags & LLKHF_EXTENDED) != 0, down};
+    const bool held = hold_.OnKey(stroke, origin, CurrentInUse(), GetTickCount());
+    // A held key reaches the application, and is read, only when it is sent again.
+    if (!held) Read(down, origin, key);
+    // The end-of-replay key may just have ended the in-use state.
+    hold_.Update(CurrentInUse(), GetTickCount());
+    FollowHold();
+    return held;
+  }
+
+  // The timer, or the program changed the in-use state.
+  void CheckHold() {
+    hold_.Update(CurrentInUse(), GetTickCount());
+    ReleaseHeld();
+  }
+
+  // Sends the held keys that are due, in order.
+  void ReleaseHeld() {
+    releasePosted_ = false;
+    while (hold_.ReleaseDue()) {
+      const std::vector<KeyStroke> keys = hold_.TakeRelease(GetTickCount());
+      const UINT sent = SendReleasedKeys(keys);
+      if (sent < keys.size()) hold_.NotSent(keys.size() - sent);
+    }
+    FollowHold();
+  }
+
+  // The hook is going away: whatever is held goes to the application now, unread.
+  void ReleaseAllHeld() {
+    StopHoldTimer();
+    SendReleasedKeys(hold_.TakeAll());
+  }
+
+  void OnMouse(WPARAM message, const MSLLHOOKSTRUCT& mouse) {
+    switch (message) {
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+      case WM_XBUTTONDOWN:
+        if (filter_.OnMouseButton(mouse.dwExtraInfo == kWordsnapInjectedMark, g_inUse.load()) ==
+            KeyAction::kReset) {
+          Reset();
+        }
+        break;
+      default:
+        break;
+    }
+  }
+
+ private:
+  void Read(bool down, KeyOrigin origin, const KBDLLHOOKSTRUCT& key) {
     const HWND foreground = down ? GetForegroundWindow() : nullptr;
-    const KeyEvent event{key.vkCode, down, key.dwExtraInfo == kWordsnapInjectedMark, IdentityOf(foreground)};
+    const KeyEvent event{key.vkCode, down, origin == KeyOrigin::kOurs, IdentityOf(foreground)};
     const KeyDecision decision = filter_.OnKey(event, g_inUse.load());
     if (decision.resetFirst) Reset();
     switch (decision.action) {
@@ -65,23 +158,22 @@ class Session {
     }
   }
 
-  void OnMouse(WPARAM message, const MSLLHOOKSTRUCT& mouse) {
-    switch (message) {
-      case WM_LBUTTONDOWN:
-      case WM_RBUTTONDOWN:
-      case WM_MBUTTONDOWN:
-      case WM_XBUTTONDOWN:
-        if (filter_.OnMouseButton(mouse.dwExtraInfo == kWordsnapInjectedMark, g_inUse.load()) ==
-            KeyAction::kReset) {
-          Reset();
-        }
-        break;
-      default:
-        break;
+  // Sending happens from the thread's message loop, once the hook procedure has returned.
+  void FollowHold() {
+    if (hold_.ReleaseDue() && !releasePosted_) {
+      releasePosted_ = PostThreadMessageA(GetCurrentThreadId(), kReleaseHeldMessage, 0, 0) != FALSE;
+    }
+    if (hold_.Busy() && holdTimer_ == 0) {
+      holdTimer_ = SetTimer(nullptr, 0, kHoldTimerMs, nullptr);
+    } else if (!hold_.Busy()) {
+      StopHoldTimer();
     }
   }
+  void StopHoldTimer() {
+    if (holdTimer_ != 0) KillTimer(nullptr, holdTimer_);
+    holdTimer_ = 0;
+  }
 
- private:
   void Reset() {
     translator_.Clear();
     Post(kWordsnapKeystrokeMessage, kWordsnapKeystrokeReset, 0);
@@ -93,6 +185,9 @@ class Session {
   HWND mainWindow_;
   KeyFilter filter_;
   KeyTranslator translator_;
+  KeyHold hold_;
+  bool releasePosted_ = false;
+  UINT_PTR holdTimer_ = 0;
 };
 
 // The hook procedures run on the thread that set the hooks; each thread finds its own session.
@@ -101,9 +196,9 @@ thread_local Session* t_session = nullptr;
 LRESULT CALLBACK KeyboardProc(int code, WPARAM message, LPARAM data) noexcept {
   if (code == HC_ACTION && t_session != nullptr) {
     try {
-      t_session->OnKey(message, *reinterpret_cast<const KBDLLHOOKSTRUCT*>(data));
+      if (t_session->OnKey(message, *reinterpret_cast<const KBDLLHOOKSTRUCT*>(data))) return 1;
     } catch (...) {
-      // Out of memory: this key goes unreported; the keyboard must keep working.
+      // Out of memory: this key goes unreported and is not held; the keyboard must keep working.
     }
   }
   return CallNextHookEx(nullptr, code, message, data);
@@ -140,13 +235,32 @@ DWORD WINAPI WatchThread(LPVOID parameter) noexcept {
   SetEvent(start->ready);  // start belongs to the caller again from here on
 
   if (keyboard != nullptr) {
-    // Only the quit message is ever posted here; the hooks are called from inside GetMessage.
+    // The hooks are called from inside GetMessage.
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+      try {
+        switch (message.message) {
+          case WM_TIMER:
+          case kInUseChangedMessage:
+            session.CheckHold();
+            break;
+          case kReleaseHeldMessage:
+            session.ReleaseHeld();
+            break;
+          default:
+            break;
+        }
+      } catch (...) {
+        // Out of memory while sending held keys: the timer tries again.
+      }
     }
   }
   if (mouse != nullptr) UnhookWindowsHookEx(mouse);
   if (keyboard != nullptr) UnhookWindowsHookEx(keyboard);
   t_session = nullptr;
+  try {
+    session.ReleaseAllHeld();
+  } catch (...) {
+  }
   return 0;
 }
 
@@ -168,19 +282,25 @@ bool StartWatch(HWND mainWindow) noexcept {
     return false;
   }
   g_thread = thread;
-  g_threadId = threadId;
+  g_threadId.store(threadId);
   return true;
 }
 
 void StopWatch() noexcept {
   if (g_thread == nullptr) return;
-  PostThreadMessageA(g_threadId, WM_QUIT, 0, 0);
+  PostThreadMessageA(g_threadId.load(), WM_QUIT, 0, 0);
   WaitForSingleObject(g_thread, kStopTimeoutMs);
   CloseHandle(g_thread);
   g_thread = nullptr;
-  g_threadId = 0;
+  g_threadId.store(0);
 }
 
-void SetInUse(bool inUse) noexcept { g_inUse.store(inUse); }
+void SetInUse(bool inUse) noexcept {
+  if (inUse) g_inUsePeriod.fetch_add(1);
+  g_inUse.store(inUse);
+  // Wakes the hook thread, which lets held keys go once the program is free.
+  const DWORD thread = g_threadId.load();
+  if (thread != 0) PostThreadMessageA(thread, kInUseChangedMessage, 0, 0);
+}
 
 }  // namespace wordsnap::hook

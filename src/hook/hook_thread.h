@@ -11,7 +11,8 @@ namespace wordsnap::hook {
 bool StartWatch(HWND mainWindow) noexcept;
 // Stops the watch and waits for its thread; nothing is posted afterwards.
 void StopWatch() noexcept;
-// Set while the program plays an expansion; read by the hook procedures.
+// Set while the program plays an expansion: the user's keys are held back
+// meanwhile. Clearing it lets the held keys go.
 void SetInUse(bool inUse) noexcept;
 
 }  // namespace wordsnap::hook

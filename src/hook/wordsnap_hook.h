@@ -16,7 +16,9 @@ WORDSNAP_HOOK_API void __stdcall WordsnapHookInit(HWND mainWindow) noexcept;
 // Stops watching; nothing is posted after it returns.
 WORDSNAP_HOOK_API void __stdcall WordsnapHookTerm() noexcept;
 // Low byte 1 (any but 0): the program is playing an expansion, report nothing
-// until its end-of-replay key (VK_EXECUTE). Low byte 0: report typing again.
+// until its end-of-replay key (VK_EXECUTE, with the program's mark). Low byte 0:
+// report typing again. Keys the user types meanwhile are held back and typed
+// right after the replay ends (or after a few seconds at most).
 WORDSNAP_HOOK_API void __stdcall WordsnapInUse(DWORD busy) noexcept;
 
 // Keystroke message: wParam is one of the three below, lParam's low byte the
@@ -31,3 +33,6 @@ constexpr UINT kWordsnapBusyEndMessage = 0x0405;
 // The program's own simulated keys carry this in dwExtraInfo (keybd_event's last
 // argument); the hook never reports them as typing.
 constexpr ULONG_PTR kWordsnapInjectedMark = 0x57534E50;
+// The user's keys that the hook held back during a replay and sends again carry
+// this: they are typing, but must not be held a second time.
+constexpr ULONG_PTR kWordsnapReleasedMark = 0x57534E52;

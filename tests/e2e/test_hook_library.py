@@ -1,7 +1,8 @@
 """The keyboard hook library WDSN95HK.DLL seen from a main window: keys typed into
 another application's window arrive as keystroke messages, resets mark where the
 caret may have moved, the in-use state silences the program's own replay until its
-end-of-replay key, and nothing arrives once the hook is removed."""
+end-of-replay key and holds the user's keys back until then (for a few seconds at
+most), and nothing arrives once the hook is removed."""
 import shutil
 import subprocess
 import tempfile
@@ -88,27 +89,46 @@ class HookLibraryTest(ProbeCase):
         hs.type_text("ya")
         self.assertEqual(self.reports_after(mark, b"ya"), [RESET] + typed("xb") + [RESET] + typed("ya"))
 
-    def test_nothing_is_reported_in_use_until_the_end_of_replay_key(self):
+    def test_keys_typed_in_use_are_held_until_the_end_of_replay_key_then_read(self):
+        self.target.command("clear A")
         mark = self.monitor.mark()
         self.monitor.command("inuse 1")
         hs.type_text("sig ")
-        hs.press_keys("BackSpace", "Left")
-        self.target.click("A")
-        hs.type_text("u1")
-        self.target.wait_text_contains("A", b"u1")
+        hs.press_keys("BackSpace")
+        self.target.text("A")  # the target has handed those keys to the hook by now
+        # The program's own key goes straight through, ahead of the held ones.
+        self.monitor.command("inject 4a 1")
+        self.assertEqual(self.target.wait_text_contains("A", b"j"), b"j")
         self.monitor.command("execute")
-        self.monitor.wait_reports(mark, 1)
+        self.target.wait_text_contains("A", b"jsig")
         hs.type_text("w2")
-        self.assertEqual(self.reports_after(mark, b"w2"), ["busyend"] + typed("w2"))
+        self.assertEqual(self.reports_after(mark, b"jsigw2"), ["busyend"] + typed("sig \b") + typed("w2"))
 
-    def test_in_use_ended_by_the_program_reports_again(self):
+    def test_in_use_ended_by_the_program_lets_held_keys_go_as_typing(self):
+        self.target.command("clear A")
         mark = self.monitor.mark()
         self.monitor.command("inuse 1")
         hs.type_text("v3")
-        self.target.wait_text_contains("A", b"v3")
+        self.target.text("A")
         self.monitor.command("inuse 256")  # only the low byte counts: 0, free
+        self.target.wait_text_contains("A", b"v3")
         hs.type_text("t4")
-        self.assertEqual(self.reports_after(mark, b"t4"), typed("t4"))
+        self.assertEqual(self.reports_after(mark, b"v3t4"), typed("v3t4"))
+
+    def test_a_replay_that_never_ends_holds_keys_for_a_few_seconds_only(self):
+        self.target.command("clear A")
+        mark = self.monitor.mark()
+        self.monitor.command("inuse 1")
+        try:
+            hs.type_text("h5")
+            self.target.wait_text_contains("A", b"h5")
+            # The rest of that replay is not held.
+            hs.type_text("k6")
+            self.target.wait_text_contains("A", b"h5k6")
+        finally:
+            self.monitor.command("inuse 0")
+        self.monitor.settle()
+        self.assertEqual(self.monitor.reports_since(mark), [])
 
     def test_keys_carrying_the_programs_mark_are_not_typing(self):
         mark = self.monitor.mark()

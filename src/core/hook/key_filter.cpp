@@ -66,11 +66,8 @@ KeyAction KeyFilter::Classify(unsigned virtualKey) const noexcept {
 
 KeyDecision KeyFilter::OnKey(const KeyEvent& key, bool inUse) noexcept {
   if (TrackModifier(key) || !key.down) return {};
-  if (inUse) {
-    if (key.virtualKey == vk::kExecute) return {KeyAction::kBusyEnd, false};
-    return {};
-  }
-  if (key.ours) return {};
+  if (key.ours) return {inUse && key.virtualKey == vk::kExecute ? KeyAction::kBusyEnd : KeyAction::kNothing, false};
+  if (inUse) return {};
   KeyDecision decision{Classify(key.virtualKey), false};
   if (key.foreground != foreground_) {
     foreground_ = key.foreground;

@@ -9,7 +9,8 @@
 // together (AltGr) make a character; keys that make no character (function keys
 // and the like); the first key typed in another foreground window; a mouse click.
 // Modifiers and lock keys alone report nothing. While the program plays an
-// expansion nothing is reported, and its end-of-replay key ends that state.
+// expansion nothing is reported, and its end-of-replay key (carrying its mark)
+// ends that state.
 
 #include <cstdint>
 

@@ -6,7 +6,8 @@
 //   init, term, ping (does nothing), quit.
 // hookprobe.exe target <log> <commands>
 //   Two typing windows, "hookprobe target A" and "... B", each an edit box.
-//   Commands: activate A|B, text A|B (logs "text <X> <hex of the edit's bytes>"), quit.
+//   Commands: activate A|B, text A|B (logs "text <X> <hex of the edit's bytes>"),
+//   clear A|B, quit.
 // Commands are lines appended to <commands>; each done is logged as "ok <command>".
 // Paths are Windows paths.
 
@@ -130,6 +131,8 @@ void RunCommand(const std::string& command) {
         hex += digits;
       }
       Log(std::string("text ") + name + " " + hex);
+    } else if (verb == "clear" && std::sscanf(command.c_str(), "%*s %31s", name) == 1) {
+      SetWindowTextA(g_probe.edits[TargetIndex(name)], "");
     } else {
       Log("unknown " + command);
       return;
