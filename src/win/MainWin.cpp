@@ -1,5 +1,7 @@
 #include "MainWin.h"
 
+#include <windowsx.h>
+
 #include <cstdio>
 #include <fstream>
 #include <utility>
@@ -7,10 +9,12 @@
 #include "MessageBoxes.h"
 #include "core/hint/hint_mapping.h"
 #include "core/hint/hint_protocol.h"
+#include "core/list/row_layout.h"
 #include "core/paths.h"
 #include "core/store/data_file_names.h"
 #include "core/store/data_file_operations.h"
 #include "core/store/wordsnap_tree.h"
+#include "core/sync/auto_sync.h"
 #include "core/settings/settings_file.h"
 #include "core/trace_line.h"
 #include "resource.h"
@@ -33,6 +37,9 @@ TMainWin::TMainWin(AppState& state, Platform& platform, DataFileAccess& files, i
 
 TMainWin::~TMainWin() {
   if (trayPopup_ != nullptr) DestroyMenu(trayPopup_);
+  if (listPopup_ != nullptr) DestroyMenu(listPopup_);
+  for (HFONT font : {headingFont_, listFont_, listItalicFont_})
+    if (font != nullptr) DeleteObject(font);
 }
 
 bool TMainWin::Create(HINSTANCE instance) {
@@ -89,14 +96,49 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (WMSysCommand(wParam)) return 0;
       break;
     case WM_COMMAND:
+      if (LOWORD(wParam) == IDC_MAIN_KEYLIST) {
+        OnKeyListNotify(HIWORD(wParam));
+        return 0;
+      }
       OnCommand(LOWORD(wParam));
+      // A speed button takes the focus when clicked; it belongs to the list.
+      if (lParam != 0 && GetFocus() == reinterpret_cast<HWND>(lParam)) SetFocus(keyList_);
       return 0;
+    case WM_SETFOCUS:
+      if (keyList_ != nullptr) SetFocus(keyList_);
+      return 0;
+    case WM_PAINT:
+      SetListHeight();
+      break;
+    case WM_MEASUREITEM:
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kListRowHeight;
+      return TRUE;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item.CtlType == ODT_LISTBOX) {
+        KeyListDrawItem(item);
+      } else if (speedButtons_) {
+        speedButtons_->Draw(item);
+      }
+      return TRUE;
+    }
+    case WM_CONTEXTMENU:
+      ShowListMenu(reinterpret_cast<HWND>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      if (reinterpret_cast<HWND>(lParam) == label1_ || reinterpret_cast<HWND>(lParam) == label2_)
+        return ColourHeading(reinterpret_cast<HDC>(wParam));
+      break;
     case WM_TIMER:
       if (wParam == kHookTimer) {
         KillTimer(window_, kHookTimer);
         ReinstallHook();
       } else if (wParam == kClearTimer) {
         engine_->ClearTimerTimer();
+      } else if (wParam == kNetTimer) {
+        NetTimerTimer();
+      } else if (wParam == kSyncTimer) {
+        SyncTimerTimer();
       }
       return 0;
     case WM_CLOSE:
@@ -145,9 +187,7 @@ void TMainWin::FormCreate() {
               (version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 4);
   windows98_ = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && version.dwMinorVersion != 0;
 
-  keyList_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | LBS_SORT, 8, 8, 100,
-                             100, window_, nullptr, instance_, nullptr);
+  CreateListPart();
 
   hintMapping_ = CreateSharedView(kHintMappingName, static_cast<DWORD>(kHintMappingSize));
   if (hintMapping_.view == nullptr) {
@@ -183,18 +223,25 @@ void TMainWin::FormCreate() {
   trayPopup_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_TRAYPOPUP));
   SetMenuChecks();
 
+  if (StartSyncTimerAtStartup(sync_, state_.settings.networkMode, state_.settings.autoSync))
+    SetTimer(window_, kSyncTimer, kSyncTimerInterval, nullptr);
   if (state_.settings.useSuffix && state_.settings.doHint) LaunchPrompt();
   LoadDataFile(state_.settings.currentFile);
   SetMenuLastFiles();
+  if (state_.settings.networkMode) AttachNetwork();
 
   modes_ = CommandLineModes{};
   for (const std::string& argument : arguments_) ProcessParam(argument);
   if (modes_.prefixGiven) {
     state_.store.PrefixKeys = modes_.prefix.substr(0, 2);
-    prefixHint_ = PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys);
+    SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys));
     ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).Message);
     engine_->SetPref();
   }
+  // "/N" and "/S" on the command line take effect in this run: the minute timer
+  // runs once both network mode and automatic synchronisation are on.
+  if (state_.settings.networkMode && state_.settings.autoSync)
+    SetTimer(window_, kSyncTimer, kSyncTimerInterval, nullptr);
   state_.restrictedB = modes_.restrictedB;
   state_.restrictedBA = modes_.restrictedBA;
   ApplyMenuAvailability();
@@ -202,10 +249,16 @@ void TMainWin::FormCreate() {
 
 void TMainWin::ProcessParam(const std::string& argument) {
   const SwitchEffect effect = ParseSwitch(argument);
-  if (ApplySwitchToSettings(effect, state_.settings) || ApplySwitchToModes(effect, modes_)) return;
+  if (ApplySwitchToSettings(effect, state_.settings)) {
+    if (effect.kind == SwitchKind::kNetworkModeOn) AttachNetwork();
+    return;
+  }
+  if (ApplySwitchToModes(effect, modes_)) return;
   if (effect.kind == SwitchKind::kOpenFile) {
     if (!files_.Exists(effect.text)) return;
     state_.settings.currentFile = effect.text;
+    if (state_.settings.networkMode) AttachNetwork();
+    ClearList();
     FreeTheHotKeys(state_.store.Root);
     LoadDataFile(effect.text);
     SetCaptionFor(effect.text);
@@ -218,6 +271,7 @@ void TMainWin::FormShow() {
   const DWORD length = GetFullPathNameA(state_.settings.currentFile.c_str(), MAX_PATH, expanded, nullptr);
   SetCaptionFor(length > 0 && length < MAX_PATH ? std::string(expanded) : state_.settings.currentFile);
   FillList();
+  SetListHeight();
 }
 
 void TMainWin::FormActivate() {
@@ -235,14 +289,6 @@ void TMainWin::FormActivate() {
     default:
       break;
   }
-}
-
-void TMainWin::FormResize() {
-  RECT client{};
-  GetClientRect(window_, &client);
-  if (keyList_ != nullptr)
-    MoveWindow(keyList_, 8, 8, client.right - 16 > 0 ? client.right - 16 : 0,
-               client.bottom - 16 > 0 ? client.bottom - 16 : 0, TRUE);
 }
 
 bool TMainWin::WMSysCommand(WPARAM command) {
@@ -329,6 +375,8 @@ void TMainWin::FormClose() {
   const bool closeHints = s.useSuffix && s.doHint;
   KillTimer(window_, kHookTimer);
   KillTimer(window_, kClearTimer);
+  KillTimer(window_, kNetTimer);
+  KillTimer(window_, kSyncTimer);
   taskIcon_.reset();
   WordsnapHookTerm();
 
@@ -360,9 +408,6 @@ void TMainWin::AppendTraceLine(WPARAM wParam, LPARAM lParam) {
   trace << FormatTraceLine(static_cast<std::int32_t>(wParam), static_cast<std::int32_t>(lParam));
 }
 
-void TMainWin::DoHelp() {
-  const std::string help = state_.programDir + "\\WORDSNAP.HLP";
-  WinHelpA(window_, help.c_str(), HELP_CONTENTS, 0);
-}
+void TMainWin::DoHelp() { WinHelpA(window_, "WORDSNAP.HLP", HELP_CONTENTS, 0); }
 
 }  // namespace wordsnap

@@ -7,17 +7,22 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "KernelObjects.h"
+#include "SpeedButtons.h"
 #include "TaskIcon.h"
 #include "core/app_state.h"
 #include "core/engine/expansion_engine.h"
+#include "core/list/list_finder.h"
 #include "core/startup/command_line.h"
 #include "core/store/data_file_access.h"
 #include "core/store/store_messages.h"
 #include "platform/platform.h"
 #include "platform/win32/win32_output.h"
+#include "platform/win32/win32_sync_file.h"
+#include "core/sync/sync_state.h"
 
 namespace wordsnap {
 
@@ -31,6 +36,10 @@ inline constexpr UINT_PTR kHookTimer = 1;  // re-installs the hook once, after s
 inline constexpr UINT kHookTimerInterval = 30000;
 inline constexpr UINT_PTR kClearTimer = 2;  // ends a busy state the hook library did not end
 inline constexpr UINT kClearTimerInterval = 30000;
+inline constexpr UINT_PTR kNetTimer = 3;  // lock heartbeat while this copy holds the network lock
+inline constexpr UINT kNetTimerInterval = 30000;
+inline constexpr UINT_PTR kSyncTimer = 4;  // counts minutes towards the automatic reload
+inline constexpr UINT kSyncTimerInterval = 60000;
 
 class TMainWin : private EngineHost {
  public:
@@ -82,6 +91,18 @@ class TMainWin : private EngineHost {
   bool ReloadIfSharedFileChanged() override;
   bool LoadAHotKey(std::int32_t recordNo) override;
 
+  // Network sharing.
+  // The lock before a change: true when the command must not run (the reason has
+  // been shown, and after a change by another copy the list is reloaded).
+  bool FileInUse();
+  // Ends a command that FileInUse let run; changed when the data file was written.
+  void ReleaseSyncFile(bool changed);
+  void AttachNetwork();
+  void NetTimerTimer();
+  void SyncTimerTimer();
+  void ReloadKeepingSelection();
+  void MenuNetworkClick();
+
   // The hint program.
   void LaunchPrompt();
   void PostHintCommand(unsigned command, LPARAM value);
@@ -91,6 +112,37 @@ class TMainWin : private EngineHost {
   void RestoreKeyboardHooksClick();
   void AppendTraceLine(WPARAM wParam, LPARAM lParam);
   void DoHelp();
+
+  // The list and its commands.
+  void CreateListPart();
+  void SetListHeight();
+  void OnKeyListNotify(int code);
+  void KeyListDrawItem(const DRAWITEMSTRUCT& item);
+  void KeyListClick();
+  void KeyListDblClick();
+  void ShowListMenu(HWND from, POINT at);
+  LRESULT ColourHeading(HDC dc);
+  int RowCount() const;
+  int SelectedRow() const;
+  WordsnapNode* NodeOfRow(int row) const;
+  void SelectRow(int row);
+  void SetIndex(std::int32_t recordNo);
+  void ClearList();
+  bool RefuseRowCommand();
+  bool ReadRecord(std::int32_t recordNo);
+  bool RunEditor(bool editMode);
+  void DoAdd();
+  void DoModify();
+  void DoClear();
+  void DoActivate();
+  void SetActivateCaptions(bool rowActive);
+  void MenuFindClick();
+  void FindNext();
+  void EnableDisable();
+  void SetPrefixHint(const std::string& hint);
+  bool CommandAllowed(int id) const;
+  void ApplySpeedButtonAvailability();
+  static std::string FoldCaseByLocale(std::string_view text);
 
   // Data files.
   void LoadDataFile(const std::string& path);
@@ -108,6 +160,16 @@ class TMainWin : private EngineHost {
   HINSTANCE instance_ = nullptr;
   HWND window_ = nullptr;
   HWND keyList_ = nullptr;
+  HWND speedPanel_ = nullptr;
+  HWND dataPanel_ = nullptr;
+  HWND label1_ = nullptr;
+  HWND label2_ = nullptr;
+  HFONT headingFont_ = nullptr;
+  HFONT listFont_ = nullptr;
+  HFONT listItalicFont_ = nullptr;
+  HMENU listPopup_ = nullptr;
+  std::unique_ptr<TSpeedButtons> speedButtons_;
+  ListFinder finder_{&TMainWin::FoldCaseByLocale};
   HMENU trayPopup_ = nullptr;
   HACCEL accelerators_ = nullptr;
   std::unique_ptr<TTaskIcon> taskIcon_;
@@ -125,6 +187,9 @@ class TMainWin : private EngineHost {
 
   std::unique_ptr<Win32Output> output_;
   std::unique_ptr<ExpansionEngine> engine_;
+  SyncState sync_;
+  Win32SyncFileAccess syncFiles_;
+  Win32LocalClock clock_;
   std::string prefixHint_;  // hint of the prefix button: the keys in force, or "Suffix Keys"
   CommandLineModes modes_;
   std::vector<std::string> arguments_;

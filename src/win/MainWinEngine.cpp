@@ -51,8 +51,6 @@ void TMainWin::StartClearTimer() { SetTimer(window_, kClearTimer, kClearTimerInt
 
 void TMainWin::StopClearTimer() { KillTimer(window_, kClearTimer); }
 
-bool TMainWin::ReloadIfSharedFileChanged() { return false; }
-
 bool TMainWin::LoadAHotKey(std::int32_t recordNo) {
   return wordsnap::LoadAHotKey(state_.store, files_, state_.settings.currentFile, recordNo).Ok();
 }

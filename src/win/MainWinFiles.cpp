@@ -38,24 +38,14 @@ void TMainWin::ShowStoreMessage(const std::optional<StoreMessage>& message) {
 }
 
 void TMainWin::LoadDataFile(const std::string& path) {
+  ClearList();  // its rows point into the tree about to be replaced
   const LoadResult result = LoadTheHotKeys(state_.store, files_, path);
-  if (result.PrefixKeysTaken) prefixHint_ = PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys);
+  if (result.PrefixKeysTaken) SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys));
   engine_->SetPref();
   ShowStoreMessage(result.Message);
 }
 
 void TMainWin::SetCaptionFor(const std::string& path) { SetWindowTextA(window_, MainWindowCaption(path).c_str()); }
-
-void TMainWin::FillList() {
-  SendMessageA(keyList_, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(keyList_, LB_RESETCONTENT, 0, 0);
-  ForEachNodeInFillOrder(state_.store.Root.get(), [this](WordsnapNode& node) {
-    const LRESULT row = SendMessageA(keyList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(node.Name.c_str()));
-    if (row >= 0) SendMessageA(keyList_, LB_SETITEMDATA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&node));
-  });
-  SendMessageA(keyList_, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(keyList_, nullptr, TRUE);
-}
 
 void TMainWin::DoNew() {
   const std::string path = AskForDataFile(window_, "New Wordsnap File", true);
@@ -67,7 +57,9 @@ void TMainWin::DoNew() {
   const std::string old = state_.settings.currentFile;
   state_.settings.currentFile = path;
   if (files_.Exists(path)) ShowStoreMessage(EmptyDataFile(files_, path).Message);
+  ClearList();
   FreeTheHotKeys(state_.store.Root);
+  if (state_.settings.networkMode) AttachNetwork();
   LoadDataFile(path);
   SetCaptionFor(path);
   FillList();
@@ -83,8 +75,10 @@ void TMainWin::DoOpen() {
     return;
   }
   const std::string old = state_.settings.currentFile;
+  ClearList();
   FreeTheHotKeys(state_.store.Root);
   state_.settings.currentFile = path;
+  if (state_.settings.networkMode) AttachNetwork();
   LoadDataFile(path);
   SetCaptionFor(path);
   FillList();
@@ -97,12 +91,14 @@ void TMainWin::OpenSaveFile(const std::string& path) {
     ShowStoreMessage(FileDoesNotExistMessage());
     return;
   }
+  ClearList();
   FreeTheHotKeys(state_.store.Root);
   LoadDataFile(path);
   SetCaptionFor(path);
   DoLastFiles(state_.settings.lastFiles, state_.settings.currentFile, path);
   SetMenuLastFiles();
   state_.settings.currentFile = path;
+  if (state_.settings.networkMode) AttachNetwork();
   FillList();
 }
 

@@ -18,8 +18,10 @@ constexpr int kAvailableCommands[] = {
     IDM_FILE_RECENT1 + 3, IDM_FILE_RECENT5,
     IDM_FILE_HIDE,       IDM_FILE_EXIT,        IDM_OPT_COUNTER,    IDM_OPT_SOLITARY,    IDM_OPT_CASE_FIRST,
     IDM_OPT_CASE_EXACT,  IDM_OPT_CASE_NONE,    IDM_OPT_CLIP_ALL,   IDM_OPT_KEYS_ALL,    IDM_OPT_INDIVIDUAL,
-    IDM_OPT_CLOSE_BUTTON, IDM_OPT_TRAY,        IDM_TOOLS_RESTORE_HOOKS, IDM_HELP_CONTENTS,
+    IDM_OPT_CLOSE_BUTTON, IDM_OPT_TRAY,        IDM_OPT_NETWORK,        IDM_TOOLS_RESTORE_HOOKS, IDM_HELP_CONTENTS,
     IDM_TRAY_OPEN,       IDM_TRAY_RESTORE_HOOKS, IDM_TRAY_HELP,    IDM_TRAY_TERMINATE,
+    IDM_EDIT_ADD,        IDM_EDIT_EDIT,        IDM_EDIT_REMOVE,    IDM_EDIT_ACTIVATE,   IDM_EDIT_FIND,
+    IDM_EDIT_FIND_NEXT,  IDM_POP_ADD,          IDM_POP_EDIT,       IDM_POP_DELETE,      IDM_POP_ACTIVATE,
 };
 
 // Entries barred by "/B".
@@ -42,6 +44,21 @@ constexpr int kBarredByBA[] = {
     IDM_OPT_COUNTER,  IDM_POP_ADD,         IDM_POP_EDIT,       IDM_POP_DELETE,       IDM_POP_ACTIVATE,
 };
 constexpr int kSubmenusBarredByBA[] = {IDM_TOOLS_AMERICAN, IDM_OPT_CASE_FIRST, IDM_OPT_CLIP_ALL};
+
+// Speed buttons barred by "/B" and "/BA", named by their commands. They differ
+// from the menus: "/B" bars the Help and Open File buttons but not their entries.
+constexpr int kButtonsBarredByB[] = {
+    IDM_EDIT_ADD,  IDM_EDIT_EDIT, IDM_EDIT_REMOVE, IDM_EDIT_ACTIVATE,  IDM_HELP_CONTENTS,
+    IDM_FILE_OPEN, IDM_FILE_NEW,  IDM_EDIT_FIND,   IDM_EDIT_FIND_NEXT, IDM_OPT_PREFIX,
+};
+constexpr int kButtonsBarredByBA[] = {
+    IDM_EDIT_ADD,      IDM_EDIT_EDIT, IDM_EDIT_REMOVE, IDM_FILE_OUTPUT_LIST, IDM_EDIT_ACTIVATE,  IDM_HELP_CONTENTS,
+    IDM_FILE_OPEN,     IDM_FILE_NEW,  IDM_EDIT_FIND,   IDM_EDIT_FIND_NEXT,   IDM_OPT_PREFIX,
+};
+constexpr int kSpeedButtonCommands[] = {
+    IDM_FILE_NEW,   IDM_FILE_OPEN,  IDM_EDIT_ADD,         IDM_EDIT_EDIT,     IDM_EDIT_REMOVE, IDM_EDIT_ACTIVATE,
+    IDM_EDIT_FIND,  IDM_EDIT_FIND_NEXT, IDM_OPT_PREFIX,   IDM_FILE_OUTPUT_LIST, IDM_HELP_CONTENTS, IDM_FILE_EXIT,
+};
 
 template <std::size_t N>
 bool Contains(const int (&ids)[N], int id) {
@@ -122,14 +139,29 @@ void TMainWin::SetMenuChecks() {
   if (taskIcon_) taskIcon_->SetActive(s.useTray);
 }
 
+bool TMainWin::CommandAllowed(int id) const {
+  if (!IsCommandAllowed(id, state_)) return false;
+  if (id == IDM_EDIT_FIND_NEXT) return finder_.CanFindNext();
+  return true;
+}
+
+void TMainWin::ApplySpeedButtonAvailability() {
+  if (!speedButtons_) return;
+  for (int id : kSpeedButtonCommands) {
+    const bool barred = (state_.restrictedB && Contains(kButtonsBarredByB, id)) ||
+                        (state_.restrictedBA && Contains(kButtonsBarredByBA, id));
+    speedButtons_->Enable(id, !barred && CommandAllowed(id));
+  }
+}
+
 void TMainWin::ApplyMenuAvailability() {
-  for (HMENU root : {GetMenu(window_), trayPopup_}) {
+  for (HMENU root : {GetMenu(window_), trayPopup_, listPopup_}) {
     if (root == nullptr) continue;
     ForEachCommand(root, [&](HMENU menu, int id) {
-      EnableMenuItem(menu, static_cast<UINT>(id),
-                     MF_BYCOMMAND | (IsCommandAllowed(id, state_) ? MF_ENABLED : MF_GRAYED));
+      EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (CommandAllowed(id) ? MF_ENABLED : MF_GRAYED));
     });
   }
+  ApplySpeedButtonAvailability();
   HMENU main = GetMenu(window_);
   if (state_.restrictedB)
     for (int child : kSubmenusBarredByB) EnableSubmenuOf(main, child, false);
@@ -139,8 +171,30 @@ void TMainWin::ApplyMenuAvailability() {
 }
 
 void TMainWin::OnCommand(int id) {
-  if (!IsCommandAllowed(id, state_)) return;
+  if (!CommandAllowed(id)) return;
   switch (id) {
+    case IDM_EDIT_ADD:
+    case IDM_POP_ADD:
+      DoAdd();
+      break;
+    case IDM_EDIT_EDIT:
+    case IDM_POP_EDIT:
+      DoModify();
+      break;
+    case IDM_EDIT_REMOVE:
+    case IDM_POP_DELETE:
+      DoClear();
+      break;
+    case IDM_EDIT_ACTIVATE:
+    case IDM_POP_ACTIVATE:
+      DoActivate();
+      break;
+    case IDM_EDIT_FIND:
+      MenuFindClick();
+      break;
+    case IDM_EDIT_FIND_NEXT:
+      FindNext();
+      break;
     case IDM_FILE_EXIT:
     case IDM_TRAY_TERMINATE:
       PostMessageA(window_, WM_CLOSE, 0, 0);
@@ -170,6 +224,9 @@ void TMainWin::OnCommand(int id) {
     case IDM_OPT_TRAY:
       MenuSysTrayClick();
       break;
+    case IDM_OPT_NETWORK:
+      MenuNetworkClick();
+      break;
     default:
       if (id >= IDM_FILE_RECENT1 && id <= IDM_FILE_RECENT5) {
         // Copy: switching files rewrites the list the path comes from.
@@ -188,7 +245,7 @@ void TMainWin::ToggleOption(int id) {
     case IDM_OPT_SOLITARY: s.solitaryUsage = !s.solitaryUsage; break;
     case IDM_OPT_COUNTER:
       s.useCounterColumn = !s.useCounterColumn;
-      InvalidateRect(keyList_, nullptr, TRUE);
+      FillList();
       break;
     case IDM_OPT_CASE_FIRST: s.caseSensative = kCaseSensativeMatchFirstChar; break;
     case IDM_OPT_CASE_EXACT: s.caseSensative = kCaseSensativeExact; break;

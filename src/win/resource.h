@@ -6,6 +6,14 @@
 #define IDR_MAINACCEL 101
 #define IDR_LISTPOPUP 102
 #define IDR_TRAYPOPUP 103
+#define IDB_SPEEDBUTTONS 104  // own pictures of the speed buttons, 16 x 16 each
+
+// Child windows of the main window.
+#define IDC_MAIN_SPEEDPANEL 2001
+#define IDC_MAIN_DATAPANEL 2002
+#define IDC_MAIN_LABEL1 2003
+#define IDC_MAIN_LABEL2 2004
+#define IDC_MAIN_KEYLIST 2005
 
 // File menu.
 #define IDM_FILE_NEW 1001

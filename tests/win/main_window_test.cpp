@@ -4,17 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "MainWin.h"
-#include "MessageBoxes.h"
-#include "fakes/fake_platform.h"
-#include "platform/win32/win32_data_file.h"
-#include "resource.h"
+#include "main_window_fixture.h"
 
 namespace wordsnap {
 namespace {
@@ -41,63 +34,7 @@ std::vector<std::string> RecentEntries(HWND window) {
   return entries;
 }
 
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    folder_ = std::string(temp) + "wordsnap-mainwin-" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    SetMessageSink([this](const std::string& text, const std::string& caption, UINT) {
-      messages_.push_back(caption + ": " + text);
-      return IDOK;
-    });
-  }
-
-  void TearDown() override {
-    Close();
-    SetMessageSink(nullptr);
-    for (const auto& path : created_) DeleteFileA(path.c_str());
-    RemoveDirectoryA(folder_.c_str());
-  }
-
-  std::string DataFile(const std::string& name) {
-    const std::string path = folder_ + "\\" + name;
-    std::ofstream(path, std::ios::binary).close();
-    created_.push_back(path);
-    return path;
-  }
-
-  HWND Open(std::vector<std::string> arguments = {}) {
-    window_ = std::make_unique<TMainWin>(state_, platform_, files_, SW_SHOWNORMAL, std::move(arguments));
-    EXPECT_TRUE(window_->Create(GetModuleHandleA(nullptr)));
-    return window_->Handle();
-  }
-
-  void Close() {
-    if (!window_) return;
-    if (IsWindow(window_->Handle())) SendMessageA(window_->Handle(), WM_CLOSE, 0, 0);
-    window_.reset();
-    MSG message;  // the quit message the window posted must not end a later test's loop
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    }
-  }
-
-  std::optional<std::string> Written(const std::string& section, const std::string& key) {
-    std::optional<std::string> value;
-    for (const auto& call : platform_.writes)
-      if (call.section == section && call.key == key) value = call.value;
-    return value;
-  }
-
-  std::string folder_;
-  std::vector<std::string> created_;
-  std::vector<std::string> messages_;
-  AppState state_;
-  fakes::FakePlatform platform_;
-  Win32DataFileAccess files_;
-  std::unique_ptr<TMainWin> window_;
-};
+class MainWindowTest : public win_test::MainWindowFixture {};
 
 TEST_F(MainWindowTest, RecentFilesFollowEachSwitchInMenuAndSettings) {
   const std::string a = DataFile("A.WSN"), b = DataFile("B.WSN"), c = DataFile("C.WSN");

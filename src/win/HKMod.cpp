@@ -1,0 +1,200 @@
+#include "HKMod.h"
+
+#include "DialogColors.h"
+#include "HKMod_ids.h"
+#include "MessageBoxes.h"
+#include "ModalLoop.h"
+#include "core/editor/editor_update.h"
+#include "core/editor/text_insertion.h"
+
+namespace wordsnap {
+namespace {
+
+// Buttons and menu items whose dialogs are not part of the program yet: they
+// stay disabled rather than do nothing.
+constexpr int kLaterButtons[] = {IDC_HKMOD_OPTIONS, IDC_HKMOD_SYMBOLS, IDC_HKMOD_DATE, IDC_HKMOD_TIME};
+constexpr int kLaterMenuItems[] = {IDM_HKMOD_FIND,   IDM_HKMOD_FIND_AGAIN, IDM_HKMOD_REPLACE, IDM_HKMOD_SYMBOL,
+                                   IDM_HKMOD_DATE,   IDM_HKMOD_TIME,       IDM_HKMOD_SPELL};
+
+ModHotKeysState* StateOf(HWND dialog) {
+  return reinterpret_cast<ModHotKeysState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+std::string TextOf(HWND control) {
+  const int length = GetWindowTextLengthA(control);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(control, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return text;
+}
+
+void FocusControl(HWND dialog, int id) {
+  SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
+}
+
+bool MenuItemEnabled(HWND dialog, int id) {
+  return (GetMenuState(GetMenu(dialog), static_cast<UINT>(id), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+void CheckItem(HWND dialog, int id, bool checked) {
+  CheckMenuItem(GetMenu(dialog), static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void ShowSendMethod(HWND dialog, const WordsnapRecord& working) {
+  CheckItem(dialog, IDM_HKMOD_VIA_CLIPBOARD, working.ViaClipboard != 0);
+  CheckItem(dialog, IDM_HKMOD_VIA_KEYBOARD, working.ViaClipboard == 0);
+}
+
+void ShowCaseRule(HWND dialog, const WordsnapRecord& working) {
+  const CaseItem item = CaseItemFor(working.CaseRule);
+  CheckItem(dialog, IDM_HKMOD_CASE_FIRST, item == CaseItem::FirstCharacter);
+  CheckItem(dialog, IDM_HKMOD_CASE_EXACT, item == CaseItem::Exact);
+  CheckItem(dialog, IDM_HKMOD_CASE_NONE, item == CaseItem::None);
+}
+
+void FormCreate(HWND dialog, ModHotKeysState& state) {
+  SendDlgItemMessageA(dialog, IDC_HKMOD_ORIGKEYS, EM_LIMITTEXT, kMaxNameLength, 0);
+  SendDlgItemMessageA(dialog, IDC_HKMOD_NEWFORMAT, EM_LIMITTEXT, 0, 0);  // the memo itself sets no limit
+  state.labelFont = CreateFontA(-20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+  SendDlgItemMessageA(dialog, IDC_HKMOD_LABEL2, WM_SETFONT, reinterpret_cast<WPARAM>(state.labelFont), FALSE);
+  for (int id : kLaterButtons) EnableWindow(GetDlgItem(dialog, id), FALSE);
+  for (int id : kLaterMenuItems) EnableMenuItem(GetMenu(dialog), static_cast<UINT>(id), MF_BYCOMMAND | MF_GRAYED);
+}
+
+// Returns FALSE: it sets the focus itself.
+INT_PTR FormShow(HWND dialog, ModHotKeysState& state) {
+  AppState& app = state.app;
+  app.dialogs.modHotKeys = true;
+  CentreOnScreen(dialog);
+  if (state.editMode) {
+    const WordsnapRecord& current = app.store.Current.Record;
+    SetDlgItemTextA(dialog, IDC_HKMOD_ORIGKEYS, current.Name.c_str());
+    SetDlgItemTextA(dialog, IDC_HKMOD_NEWFORMAT, current.ReplacementText.c_str());
+    SetFocus(GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT));
+    state.working = current;
+  } else {
+    SetDlgItemTextA(dialog, IDC_HKMOD_ORIGKEYS, "");
+    SetDlgItemTextA(dialog, IDC_HKMOD_NEWFORMAT, "");
+    SetFocus(GetDlgItem(dialog, IDC_HKMOD_ORIGKEYS));
+    state.working = NewWorkingRecord(app.settings.clipSetting, app.settings.caseSensative);
+  }
+  ShowSendMethod(dialog, state.working);
+  ShowCaseRule(dialog, state.working);
+  if (!SendMethodChoosable(app.settings.clipSetting)) {
+    EnableMenuItem(GetMenu(dialog), IDM_HKMOD_VIA_KEYBOARD, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(GetMenu(dialog), IDM_HKMOD_VIA_CLIPBOARD, MF_BYCOMMAND | MF_GRAYED);
+  }
+  return FALSE;
+}
+
+void FormClose(HWND dialog, ModHotKeysState& state) {
+  state.app.dialogs.modHotKeys = false;
+  SendDlgItemMessageA(dialog, IDC_HKMOD_LABEL2, WM_SETFONT, 0, FALSE);
+  if (state.labelFont != nullptr) DeleteObject(state.labelFont);
+  state.labelFont = nullptr;
+}
+
+void UpdateButtonClick(HWND dialog, ModHotKeysState& state) {
+  const UpdateCheck check =
+      CheckUpdate(TextOf(GetDlgItem(dialog, IDC_HKMOD_ORIGKEYS)), TextOf(GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT)));
+  if (check.Refusal) {
+    ShowMessage(dialog, check.Refusal->Text, check.Refusal->Caption);
+    FocusControl(dialog, IDC_HKMOD_ORIGKEYS);
+    return;
+  }
+  state.updated = true;
+  if (check.Notice) ShowMessage(dialog, check.Notice->Text, check.Notice->Caption);
+  StoreUpdate(check, state.working, !state.editMode, state.app.store);
+  EndModalDialog(dialog, IDOK);
+}
+
+// Cut, Copy, Paste and Delete act on the focused one of the two text boxes.
+void EditFocusedBox(HWND dialog, UINT message) {
+  HWND focused = GetFocus();
+  if (focused == GetDlgItem(dialog, IDC_HKMOD_ORIGKEYS) || focused == GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT))
+    SendMessageA(focused, message, 0, 0);
+}
+
+void OnCommand(HWND dialog, ModHotKeysState& state, int id) {
+  switch (id) {
+    case IDC_HKMOD_UPDATE:
+      UpdateButtonClick(dialog, state);
+      break;
+    case IDCANCEL:
+    case IDM_HKMOD_EXIT:
+      EndModalDialog(dialog, IDCANCEL);
+      break;
+    case IDM_HKMOD_CUT: EditFocusedBox(dialog, WM_CUT); break;
+    case IDM_HKMOD_COPY: EditFocusedBox(dialog, WM_COPY); break;
+    case IDM_HKMOD_PASTE: EditFocusedBox(dialog, WM_PASTE); break;
+    case IDM_HKMOD_DELETE: EditFocusedBox(dialog, WM_CLEAR); break;
+    case IDM_HKMOD_VIA_KEYBOARD:
+    case IDM_HKMOD_VIA_CLIPBOARD:
+      if (!MenuItemEnabled(dialog, id)) break;
+      state.working.ViaClipboard = id == IDM_HKMOD_VIA_CLIPBOARD ? 1 : 0;
+      ShowSendMethod(dialog, state.working);
+      break;
+    case IDM_HKMOD_CASE_FIRST: state.working.CaseRule = kCaseFirstCharacter; ShowCaseRule(dialog, state.working); break;
+    case IDM_HKMOD_CASE_EXACT: state.working.CaseRule = kCaseExact; ShowCaseRule(dialog, state.working); break;
+    case IDM_HKMOD_CASE_NONE: state.working.CaseRule = kCaseNone; ShowCaseRule(dialog, state.working); break;
+    default:
+      break;  // Enter in the name box, and the commands still disabled
+  }
+}
+
+INT_PTR CALLBACK ModHotKeysProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    auto& state = *reinterpret_cast<ModHotKeysState*>(lParam);
+    FormCreate(dialog, state);
+    return FormShow(dialog, state);
+  }
+  ModHotKeysState* state = StateOf(dialog);
+  if (state == nullptr) return FALSE;
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(dialog, *state, LOWORD(wParam));
+      return TRUE;
+    case WM_CLOSE:
+      EndModalDialog(dialog, IDCANCEL);
+      return TRUE;
+    case WM_DESTROY:
+      FormClose(dialog, *state);
+      return FALSE;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+      return SetColors(message, wParam);
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+bool RunModHotKeys(HWND owner, HINSTANCE instance, AppState& app, bool editMode) {
+  ModHotKeysState state(app, editMode);
+  HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_HKMOD_ACCEL));
+  RunModalDialog(instance, IDD_HKMOD, owner, ModHotKeysProc, reinterpret_cast<LPARAM>(&state), accelerators);
+  return state.updated;
+}
+
+bool CheckSize(HWND dialog, std::size_t count) {
+  const int length = GetWindowTextLengthA(GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT));
+  if (InsertionFits(static_cast<std::size_t>(length > 0 ? length : 0), count)) return true;
+  ShowMessage(dialog, kTextExceedsMaximum, kCaptionError);
+  return false;
+}
+
+void SetIt(HWND dialog, const std::string& text) {
+  HWND memo = GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT);
+  DWORD start = 0;
+  SendMessageA(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+  const Insertion insertion = InsertAtCaret(TextOf(memo), start, text);
+  SetWindowTextA(memo, insertion.Text.c_str());
+  SetFocus(memo);
+  SendMessageA(memo, EM_SETSEL, insertion.Caret, insertion.Caret);
+  SendMessageA(memo, EM_SCROLLCARET, 0, 0);
+}
+
+}  // namespace wordsnap

@@ -1,0 +1,34 @@
+#pragma once
+// TModHotKeys: the modal editor of one Wordsnap. It reads from and writes into
+// the current-record buffer and never touches the data file; the caller stores
+// the buffer when the editor reports an update.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+#include "core/app_state.h"
+#include "core/store/wordsnap_record.h"
+
+namespace wordsnap {
+
+struct ModHotKeysState {
+  ModHotKeysState(AppState& state, bool edit) : app(state), editMode(edit) {}
+  AppState& app;
+  bool editMode = false;   // true: change the Wordsnap in the current-record buffer
+  bool updated = false;    // set once Update has stored the Wordsnap into the buffer
+  WordsnapRecord working;  // send method, case rule and key delay while the editor is open
+  HFONT labelFont = nullptr;
+};
+
+// Shows the editor modally over owner; true when Update stored the Wordsnap in
+// the current-record buffer (in new mode also raising the record count).
+bool RunModHotKeys(HWND owner, HINSTANCE instance, AppState& app, bool editMode);
+
+// For the pickers that insert into an open editor's replacement text:
+// whether `count` more characters fit (shows the refusal itself), and the insertion at the caret.
+bool CheckSize(HWND dialog, std::size_t count);
+void SetIt(HWND dialog, const std::string& text);
+
+}  // namespace wordsnap

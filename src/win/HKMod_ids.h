@@ -1,0 +1,36 @@
+#pragma once
+// Resource identifiers of the Wordsnap editor, TModHotKeys.
+
+#define IDD_HKMOD 400
+#define IDR_HKMOD_MENU 401
+#define IDR_HKMOD_ACCEL 402
+
+// Controls. The Cancel button is IDCANCEL, so Esc presses it.
+#define IDC_HKMOD_LABEL1 410
+#define IDC_HKMOD_ORIGKEYS 411
+#define IDC_HKMOD_OPTIONS 412
+#define IDC_HKMOD_SYMBOLS 413
+#define IDC_HKMOD_DATE 414
+#define IDC_HKMOD_TIME 415
+#define IDC_HKMOD_LABEL2 416
+#define IDC_HKMOD_NEWFORMAT 417
+#define IDC_HKMOD_UPDATE 418
+
+// Menu commands.
+#define IDM_HKMOD_EXIT 430
+#define IDM_HKMOD_CUT 431
+#define IDM_HKMOD_COPY 432
+#define IDM_HKMOD_PASTE 433
+#define IDM_HKMOD_DELETE 434
+#define IDM_HKMOD_FIND 435
+#define IDM_HKMOD_FIND_AGAIN 436
+#define IDM_HKMOD_REPLACE 437
+#define IDM_HKMOD_VIA_KEYBOARD 438
+#define IDM_HKMOD_VIA_CLIPBOARD 439
+#define IDM_HKMOD_CASE_FIRST 440
+#define IDM_HKMOD_CASE_EXACT 441
+#define IDM_HKMOD_CASE_NONE 442
+#define IDM_HKMOD_SYMBOL 443
+#define IDM_HKMOD_DATE 444
+#define IDM_HKMOD_TIME 445
+#define IDM_HKMOD_SPELL 446
