@@ -102,6 +102,7 @@ class TMainWin : private EngineHost {
   void SyncTimerTimer();
   void ReloadKeepingSelection();
   void MenuNetworkClick();
+  void MenuPrefixClick();
 
   // The hint program.
   void LaunchPrompt();

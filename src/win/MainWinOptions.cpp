@@ -1,0 +1,36 @@
+// The "Prefix and Suffix Keys" command: the dialog, then the data file, the
+// settings, the hint program and the matcher brought in line with its choices.
+#include "MainWin.h"
+#include "core/hint/hint_protocol.h"
+#include "core/settings/settings_file.h"
+#include "core/store/data_file_operations.h"
+#include "options.h"
+
+namespace wordsnap {
+
+void TMainWin::MenuPrefixClick() {
+  const auto result =
+      ShowWordsnapOptions(window_, state_.settings, state_.store.PrefixKeys, state_.dialogs.wordsnapOptions);
+  if (result) {
+    if (result->prefixKeysChanged)
+      ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).Message);
+    SaveSettings(state_.settings, platform_);
+    switch (result->hint) {
+      case HintFollowUp::MoveTo:
+        PostHintCommand(static_cast<unsigned>(HintCommand::Position), state_.settings.hintPosition);
+        break;
+      case HintFollowUp::Launch:
+        LaunchPrompt();
+        break;
+      case HintFollowUp::Close:
+        PostHintCommand(static_cast<unsigned>(HintCommand::Close), 0);
+        break;
+      case HintFollowUp::None:
+        break;
+    }
+  }
+  SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys));
+  engine_->SetPref();
+}
+
+}  // namespace wordsnap
