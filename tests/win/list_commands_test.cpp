@@ -2,8 +2,11 @@
 // editor and find dialogs: what each writes to the data file, what the list
 // shows and selects afterwards, and the refusals.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
+
+#include <cstddef>
 
 #include <string>
 #include <vector>
@@ -14,6 +17,26 @@
 
 namespace wordsnap::win_test {
 namespace {
+
+struct TooltipSearch {
+  HWND owner;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindTooltip(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<TooltipSearch*>(context);
+  char cls[64] = {};
+  GetClassNameA(window, cls, sizeof(cls));
+  if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0 || GetWindow(window, GW_OWNER) != search->owner) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+HWND FindTooltipOf(HWND owner) {
+  TooltipSearch search{owner};
+  EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 
 class ListCommandsTest : public MainWindowFixture {
  protected:
@@ -41,7 +64,21 @@ class ListCommandsTest : public MainWindowFixture {
     });
   }
 
-  std::string Hint(int command) { return WindowText(SpeedButton(command)); }
+  // The hint a speed button shows: its tooltip's text, which its caption repeats.
+  std::string Hint(int command) {
+    HWND button = SpeedButton(command);
+    HWND tooltip = FindTooltipOf(Main());  // a pop-up is owned by the top-level window
+    EXPECT_NE(tooltip, nullptr);
+    char text[512] = {};
+    TTTOOLINFOA tool{};
+    tool.cbSize = offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM);
+    tool.hwnd = SpeedPanel();
+    tool.uId = reinterpret_cast<UINT_PTR>(button);
+    tool.lpszText = text;
+    SendMessageA(tooltip, TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(WindowText(button), text);
+    return text;
+  }
 
   // One row drawn by the window into a bitmap of its own, as the list has it drawn.
   struct RowPicture {
