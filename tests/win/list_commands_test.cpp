@@ -368,17 +368,17 @@ TEST_F(ListCommandsTest, RestrictedModesBarTheirSpeedButtons) {
     std::vector<int> enabled;
   };
   const Case cases[] = {
-      // Without a mode only the commands not yet available (and find next, with nothing to find) are off.
-      {"", {IDM_EDIT_FIND_NEXT, IDM_OPT_PREFIX, IDM_FILE_OUTPUT_LIST},
+      // Without a mode every button of a command in place is on; find next waits for something to find.
+      {"", {IDM_EDIT_FIND_NEXT},
        {IDM_FILE_NEW, IDM_FILE_OPEN, IDM_EDIT_ADD, IDM_EDIT_EDIT, IDM_EDIT_REMOVE, IDM_EDIT_ACTIVATE, IDM_EDIT_FIND,
         IDM_HELP_CONTENTS, IDM_FILE_EXIT}},
       {"/B",
        {IDM_FILE_NEW, IDM_FILE_OPEN, IDM_EDIT_ADD, IDM_EDIT_EDIT, IDM_EDIT_REMOVE, IDM_EDIT_ACTIVATE, IDM_EDIT_FIND,
-        IDM_HELP_CONTENTS},
+        IDM_HELP_CONTENTS, IDM_OPT_PREFIX},
        {IDM_FILE_EXIT}},
       {"/BA",
        {IDM_FILE_NEW, IDM_FILE_OPEN, IDM_EDIT_ADD, IDM_EDIT_EDIT, IDM_EDIT_REMOVE, IDM_EDIT_ACTIVATE, IDM_EDIT_FIND,
-        IDM_HELP_CONTENTS},
+        IDM_HELP_CONTENTS, IDM_OPT_PREFIX, IDM_FILE_OUTPUT_LIST},
        {IDM_FILE_EXIT}},
   };
   for (const Case& c : cases) {
