@@ -54,7 +54,7 @@ UINT SendReleasedKeys(const std::vector<KeyStroke>& keys) {
       input.dwFlags = KEYEVENTF_UNICODE;
     } else {
       input.wVk = static_cast<WORD>(keys[i].virtualKey);
-      input.wScan = static_cast<WORD>(keys[i].scanCode);
+      input.wScan = static_cast<WORD>(keys[i].scanCode & 0xFF);
       input.dwFlags = keys[i].extended ? KEYEVENTF_EXTENDEDKEY : 0;
     }
     if (!keys[i].down) input.dwFlags |= KEYEVENTF_KEYUP;
@@ -62,6 +62,8 @@ UINT SendReleasedKeys(const std::vector<KeyStroke>& keys) {
   }
   return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
+
+void CALLBACK ReportAnswered(HWND, UINT, ULONG_PTR, LRESULT) noexcept;
 
 // Everything the hook procedures need, owned by the hook thread.
 class Session {
@@ -93,14 +95,20 @@ class Session {
     ReleaseHeld();
   }
 
-  // Sends the held keys that are due, in order.
+  // Sends the held keys that are due, in order. Each usually comes back through the
+  // hook within SendInput; the next goes once it has, and once the main window has
+  // answered what the hook reported of it.
   void ReleaseHeld() {
     releasePosted_ = false;
     while (hold_.ReleaseDue()) {
-      const std::vector<KeyStroke> keys = hold_.TakeRelease(GetTickCount());
-      const UINT sent = SendReleasedKeys(keys);
-      if (sent < keys.size()) hold_.NotSent(keys.size() - sent);
+      if (SendReleasedKeys({hold_.TakeNext(GetTickCount())}) == 0) hold_.NotSent();
     }
+    FollowHold();
+  }
+
+  // The main window has handled a report sent while the hold was busy.
+  void OnReportAnswered() {
+    hold_.ReportAnswered();
     FollowHold();
   }
 
@@ -178,8 +186,16 @@ class Session {
     translator_.Clear();
     Post(kWordsnapKeystrokeMessage, kWordsnapKeystrokeReset, 0);
   }
-  void Post(UINT message, WPARAM wParam, LPARAM lParam) const {
-    if (mainWindow_ != nullptr) PostMessageA(mainWindow_, message, wParam, lParam);
+  // While keys are held back or going back, a report is sent, not posted, and
+  // answered: the hold then knows when the main window has acted on it (and, for
+  // a Wordsnap typed among the held keys, played it) before the next key goes.
+  void Post(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (mainWindow_ == nullptr) return;
+    if (hold_.Busy() && SendMessageCallbackA(mainWindow_, message, wParam, lParam, ReportAnswered, 0)) {
+      hold_.ReportSent(GetTickCount());
+      return;
+    }
+    PostMessageA(mainWindow_, message, wParam, lParam);
   }
 
   HWND mainWindow_;
@@ -192,6 +208,15 @@ class Session {
 
 // The hook procedures run on the thread that set the hooks; each thread finds its own session.
 thread_local Session* t_session = nullptr;
+
+// Called on the hook thread, from its message loop, once the main window has handled a sent report.
+void CALLBACK ReportAnswered(HWND, UINT, ULONG_PTR, LRESULT) noexcept {
+  if (t_session == nullptr) return;
+  try {
+    t_session->OnReportAnswered();
+  } catch (...) {
+  }
+}
 
 LRESULT CALLBACK KeyboardProc(int code, WPARAM message, LPARAM data) noexcept {
   if (code == HC_ACTION && t_session != nullptr) {

@@ -1,7 +1,5 @@
 #include "core/hook/key_hold.h"
 
-#include <algorithm>
-
 namespace wordsnap::hook {
 
 namespace {
@@ -17,6 +15,10 @@ bool KeyHold::HoldsIn(InUseState state) const noexcept {
   return state.inUse && !(gaveUp_ && gaveUpPeriod_ == state.period);
 }
 
+bool KeyHold::OldestOverdue(std::uint32_t now) const noexcept {
+  return !kept_.empty() && LimitPassed(kept_.front().since, now);
+}
+
 void KeyHold::Update(InUseState state, std::uint32_t now) {
   switch (phase_) {
     case Phase::kPassing:
@@ -29,18 +31,21 @@ void KeyHold::Update(InUseState state, std::uint32_t now) {
       // A new replay that began before the end of the last one was seen just goes on
       // holding: the kept keys still land after it.
       holdingPeriod_ = state.period;
-      if (LimitPassed(keptSince_, now)) {
-        gaveUp_ = true;
-        gaveUpPeriod_ = holdingPeriod_;
-        StartRelease();
-      }
+      if (OldestOverdue(now)) GiveUp();
       return;
     case Phase::kReleasing:
-      if (awaited_ > 0 && LimitPassed(releaseSince_, now)) {
-        // Sent but never seen back: the hook will not see them any more.
-        awaited_ = 0;
-        FinishRelease();
+      if (HoldsIn(state)) {
+        // A Wordsnap among the released keys plays: the rest waits for its end.
+        phase_ = Phase::kHolding;
+        holdingPeriod_ = state.period;
+        if (OldestOverdue(now)) GiveUp();
+        return;
       }
+      // Keys sent but never seen back, a main window that does not answer: stop waiting.
+      if (awaited_ > 0 && LimitPassed(awaitedSince_, now)) awaited_ = 0;
+      if (reportsPending_ > 0 && LimitPassed(reportsSince_, now)) reportsPending_ = 0;
+      if (OldestOverdue(now)) flushing_ = true;
+      FinishIfDone();
       return;
   }
 }
@@ -51,8 +56,10 @@ bool KeyHold::OnKey(const KeyStroke& key, KeyOrigin origin, InUseState state, st
     case KeyOrigin::kOurs:
       return false;
     case KeyOrigin::kReleased:
+      // Whatever the hook reports of it still goes out answered: the release ends
+      // at the next Update at the earliest.
       Follow(key);
-      if (phase_ == Phase::kReleasing && awaited_ > 0 && --awaited_ == 0) FinishRelease();
+      if (awaited_ > 0) --awaited_;
       return false;
     case KeyOrigin::kUser:
       break;
@@ -65,62 +72,74 @@ bool KeyHold::OnKey(const KeyStroke& key, KeyOrigin origin, InUseState state, st
     }
     phase_ = Phase::kHolding;
     holdingPeriod_ = state.period;
-    keptSince_ = now;
   }
-  Keep(key);
-  if (phase_ == Phase::kHolding && kept_.size() >= kMaxKeptKeys) {
-    gaveUp_ = true;
-    gaveUpPeriod_ = holdingPeriod_;
-    StartRelease();
+  kept_.push_back({key, now});
+  if (kept_.size() >= kMaxKeptKeys) {
+    if (phase_ == Phase::kHolding) {
+      GiveUp();
+    } else {
+      flushing_ = true;
+    }
   }
   return true;
 }
 
-std::vector<KeyStroke> KeyHold::TakeRelease(std::uint32_t now) {
-  std::vector<KeyStroke> keys(kept_.begin(), kept_.end());
-  kept_.clear();
-  releaseDue_ = false;
-  if (phase_ != Phase::kReleasing) return keys;
-  awaited_ += keys.size();
-  releaseSince_ = now;
-  if (awaited_ == 0) FinishRelease();
-  return keys;
+bool KeyHold::ReleaseDue() const noexcept {
+  return phase_ == Phase::kReleasing && !kept_.empty() &&
+         (flushing_ || (awaited_ == 0 && reportsPending_ == 0));
 }
 
-void KeyHold::NotSent(std::size_t count) {
-  if (phase_ != Phase::kReleasing || awaited_ == 0) return;
-  awaited_ -= std::min(count, awaited_);
-  if (awaited_ == 0) FinishRelease();
+KeyStroke KeyHold::TakeNext(std::uint32_t now) {
+  if (kept_.empty()) return {};
+  const KeyStroke key = kept_.front().key;
+  kept_.pop_front();
+  ++awaited_;
+  awaitedSince_ = now;
+  return key;
+}
+
+void KeyHold::NotSent() noexcept {
+  if (awaited_ > 0) --awaited_;
+  FinishIfDone();
+}
+
+void KeyHold::ReportSent(std::uint32_t now) noexcept {
+  if (reportsPending_++ == 0) reportsSince_ = now;
+}
+
+void KeyHold::ReportAnswered() noexcept {
+  if (reportsPending_ > 0) --reportsPending_;
+  FinishIfDone();
 }
 
 std::vector<KeyStroke> KeyHold::TakeAll() {
-  std::vector<KeyStroke> keys(kept_.begin(), kept_.end());
+  std::vector<KeyStroke> keys;
+  for (const KeptKey& kept : kept_) keys.push_back(kept.key);
   kept_.clear();
   phase_ = Phase::kPassing;
+  flushing_ = false;
   awaited_ = 0;
-  releaseDue_ = false;
+  reportsPending_ = 0;
   return keys;
+}
+
+void KeyHold::GiveUp() noexcept {
+  gaveUp_ = true;
+  gaveUpPeriod_ = holdingPeriod_;
+  flushing_ = true;
+  StartRelease();
 }
 
 void KeyHold::StartRelease() noexcept {
   phase_ = Phase::kReleasing;
-  if (kept_.empty()) {
-    FinishRelease();
-  } else {
-    releaseDue_ = true;
-  }
+  FinishIfDone();
 }
 
-void KeyHold::FinishRelease() noexcept {
-  if (!kept_.empty()) {
-    releaseDue_ = true;
-    return;
-  }
+void KeyHold::FinishIfDone() noexcept {
+  if (phase_ != Phase::kReleasing || !kept_.empty() || awaited_ > 0 || reportsPending_ > 0) return;
   phase_ = Phase::kPassing;
-  releaseDue_ = false;
+  flushing_ = false;
 }
-
-void KeyHold::Keep(const KeyStroke& key) { kept_.push_back(key); }
 
 void KeyHold::Follow(const KeyStroke& key) noexcept { appDown_[Slot(key)] = key.down; }
 

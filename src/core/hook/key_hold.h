@@ -6,9 +6,16 @@
 // the hook then reads them as typing. Keys are told apart by the mark they
 // carry, never by timing.
 //
-// No key is kept longer than kHoldLimitMs: when that passes, the kept keys are
-// let go and the rest of that replay is not held, so a program stuck in the
-// middle of a replay never leaves the keyboard dead.
+// The kept keys go one at a time: the next is sent once the last has come back
+// through the hook and the main window has answered every report made of it.
+// A Wordsnap typed among them thus plays (the program is in use again, and the
+// rest is kept until that replay ends too) before the keys after it are sent.
+// The user's keys that arrive meanwhile are kept behind the others.
+//
+// No key is kept longer than kHoldLimitMs: when the oldest reaches it during a
+// replay, the kept keys are let go and the rest of that replay is not held; when
+// it reaches it during a release, the rest goes at once, without waiting. A
+// program stuck in the middle of a replay thus never leaves the keyboard dead.
 //
 // Nothing sticks: while nothing is kept yet, the release of a key whose press the
 // application already had goes straight through (a key held when the replay
@@ -25,9 +32,10 @@
 
 namespace wordsnap::hook {
 
-// The longest a key is kept, in milliseconds.
+// The longest a key is kept, and the longest the hold waits for a key sent
+// again or for the main window's answer, in milliseconds.
 inline constexpr std::uint32_t kHoldLimitMs = 3000;
-// More kept key events than this (a key held down and repeating for seconds) end the hold at once.
+// More kept key events than this (a key held down and repeating) end the hold at once.
 inline constexpr std::size_t kMaxKeptKeys = 512;
 
 // One key event as the hook saw it: enough to send it again.
@@ -57,48 +65,58 @@ class KeyHold {
  public:
   // Follows the in-use state and the limit, then decides on the key: true when
   // it is swallowed (kept). `now` is a millisecond tick count; it may wrap.
+  // The hook calls Update after reading a key that was not kept.
   bool OnKey(const KeyStroke& key, KeyOrigin origin, InUseState state, std::uint32_t now);
-  // Follows the in-use state and the limit between keys.
+  // Follows the in-use state and the limit (between keys, and after each key read).
   void Update(InUseState state, std::uint32_t now);
 
-  // Kept keys are to be sent again now (TakeRelease).
-  bool ReleaseDue() const noexcept { return releaseDue_; }
-  // The kept keys, in order, to send with the released mark; from here on they
-  // are awaited back, and keys of the user's keep being kept until they are
-  // through, so that nothing overtakes them.
-  std::vector<KeyStroke> TakeRelease(std::uint32_t now);
-  // The last `count` keys taken could not be sent: they are awaited no more.
-  void NotSent(std::size_t count);
+  // A kept key is to be sent again now (TakeNext).
+  bool ReleaseDue() const noexcept;
+  // The oldest kept key, to send with the released mark; it is awaited back.
+  KeyStroke TakeNext(std::uint32_t now);
+  // The key taken last could not be sent: it is awaited no more.
+  void NotSent() noexcept;
 
-  // Keys are kept or awaited: the limit needs watching (Update on a timer).
+  // While the hold is busy, reports to the main window must be answered in
+  // order (sent, not posted): each one sent is counted until answered.
+  void ReportSent(std::uint32_t now) noexcept;
+  void ReportAnswered() noexcept;
+
+  // Keys are kept, awaited or reported: the limit needs watching (Update on a
+  // timer), and reports go out answered.
   bool Busy() const noexcept { return phase_ != Phase::kPassing; }
   // Everything still kept, for when the hook goes away; the hold starts afresh.
   std::vector<KeyStroke> TakeAll();
 
  private:
   enum class Phase {
-    kPassing,    // nothing kept
+    kPassing,    // nothing kept, awaited or unanswered
     kHolding,    // keeping the user's keys during a replay
-    kReleasing,  // the replay is over; kept keys are on their way back
+    kReleasing,  // the replay is over: kept keys go back one by one
+  };
+  struct KeptKey {
+    KeyStroke key;
+    std::uint32_t since = 0;
   };
 
   bool HoldsIn(InUseState state) const noexcept;
+  bool OldestOverdue(std::uint32_t now) const noexcept;
+  void GiveUp() noexcept;
   void StartRelease() noexcept;
-  // The released keys are all back (or lost): send what was kept meanwhile, or pass again.
-  void FinishRelease() noexcept;
-  void Keep(const KeyStroke& key);
+  void FinishIfDone() noexcept;
   void Follow(const KeyStroke& key) noexcept;
 
   Phase phase_ = Phase::kPassing;
-  std::deque<KeyStroke> kept_;
-  std::uint32_t keptSince_ = 0;    // when the hold of this replay kept its first key
-  std::uint32_t releaseSince_ = 0; // when the last keys were sent again
+  std::deque<KeptKey> kept_;
   std::uint32_t holdingPeriod_ = 0;
-  bool gaveUp_ = false;            // the hold of `gaveUpPeriod_` reached the limit
+  bool gaveUp_ = false;  // the hold of `gaveUpPeriod_` reached the limit
   std::uint32_t gaveUpPeriod_ = 0;
-  std::size_t awaited_ = 0;        // keys sent again, not yet seen back
-  bool releaseDue_ = false;
-  std::bitset<256> appDown_;       // user keys the application has seen pressed and not released
+  bool flushing_ = false;  // the release waits for nothing any more
+  std::size_t awaited_ = 0;  // keys sent again, not yet seen back
+  std::uint32_t awaitedSince_ = 0;
+  std::size_t reportsPending_ = 0;  // reports sent to the main window, not yet answered
+  std::uint32_t reportsSince_ = 0;
+  std::bitset<256> appDown_;  // user keys the application has seen pressed and not released
 };
 
 }  // namespace wordsnap::hook

@@ -9,6 +9,7 @@ namespace {
 
 constexpr unsigned kA = 0x41;
 constexpr unsigned kB = 0x42;
+constexpr unsigned kG = 0x47;
 constexpr unsigned kBack = 0x08;
 constexpr unsigned kSpace = 0x20;
 constexpr unsigned kLeftShift = 0xA0;
@@ -19,6 +20,7 @@ KeyStroke Up(unsigned vk) { return {vk, vk + 0x100, false, false}; }
 constexpr InUseState kFree{false, 1};
 constexpr InUseState kReplay{true, 1};
 constexpr InUseState kNextReplay{true, 2};
+constexpr InUseState kFreeAfterNext{false, 2};
 
 // The hook's side of a hold: what each key does, and the keys sent again.
 class KeyHoldTest : public ::testing::Test {
@@ -29,46 +31,96 @@ class KeyHoldTest : public ::testing::Test {
   bool Ours(const KeyStroke& key, InUseState state, std::uint32_t now = 0) {
     return hold_.OnKey(key, KeyOrigin::kOurs, state, now);
   }
-  // Takes the due release and lets each key come back through the hook.
-  std::vector<KeyStroke> ReleaseAndReturn(InUseState state, std::uint32_t now = 0) {
+  // Sends the next due key and lets it come back through the hook, which may report it.
+  KeyStroke SendNext(InUseState state, std::uint32_t now = 0, bool reported = false) {
     EXPECT_TRUE(hold_.ReleaseDue());
-    const std::vector<KeyStroke> keys = hold_.TakeRelease(now);
-    for (const KeyStroke& key : keys) EXPECT_FALSE(hold_.OnKey(key, KeyOrigin::kReleased, state, now));
-    return keys;
+    const KeyStroke key = hold_.TakeNext(now);
+    Return(key, state, now, reported);
+    return key;
+  }
+  void Return(const KeyStroke& key, InUseState state, std::uint32_t now, bool reported = false) {
+    EXPECT_FALSE(hold_.OnKey(key, KeyOrigin::kReleased, state, now));
+    if (reported) hold_.ReportSent(now);
+    hold_.Update(state, now);
+  }
+  // Sends every due key in turn; the main window answers at once.
+  std::vector<KeyStroke> SendAll(InUseState state, std::uint32_t now = 0) {
+    std::vector<KeyStroke> sent;
+    while (hold_.ReleaseDue()) sent.push_back(SendNext(state, now));
+    return sent;
   }
 
   KeyHold hold_;
 };
 
-TEST_F(KeyHoldTest, KeysPassWhileThePlayerIsFree) {
+TEST_F(KeyHoldTest, KeysPassWhileTheProgramIsFree) {
   for (const KeyStroke& key : {Down(kA), Up(kA), Down(kSpace), Up(kSpace)}) EXPECT_FALSE(User(key, kFree));
   EXPECT_FALSE(hold_.Busy());
   EXPECT_FALSE(hold_.ReleaseDue());
 }
 
-TEST_F(KeyHoldTest, UserKeysDuringAReplayComeBackInOrderAfterIt) {
+TEST_F(KeyHoldTest, UserKeysDuringAReplayGoBackInOrderOneAtATimeAfterIt) {
   // The replay's own keys pass; the user's are kept.
   EXPECT_FALSE(Ours(Down(kBack), kReplay));
   EXPECT_TRUE(User(Down(kA), kReplay));
   EXPECT_FALSE(Ours(Up(kBack), kReplay));
   EXPECT_TRUE(User(Up(kA), kReplay));
   EXPECT_TRUE(User(Down(kB), kReplay));
-  EXPECT_TRUE(User(Up(kB), kReplay));
   EXPECT_TRUE(hold_.Busy());
   EXPECT_FALSE(hold_.ReleaseDue());
 
   // The end of the replay is seen with its end-of-replay key.
   hold_.Update(kFree, 10);
-  const std::vector<KeyStroke> released = hold_.TakeRelease(10);
-  EXPECT_EQ(released, (std::vector<KeyStroke>{Down(kA), Up(kA), Down(kB), Up(kB)}));
-
-  // Typing on while they are on their way back cannot overtake them.
-  EXPECT_TRUE(User(Down(kSpace), kFree, 11));
-  for (const KeyStroke& key : released) EXPECT_FALSE(hold_.OnKey(key, KeyOrigin::kReleased, kFree, 12));
-  EXPECT_EQ(ReleaseAndReturn(kFree, 13), std::vector<KeyStroke>{Down(kSpace)});
+  EXPECT_EQ(hold_.TakeNext(10), Down(kA));
+  // The next waits until this one has come back through the hook.
+  EXPECT_FALSE(hold_.ReleaseDue());
+  // Typing on meanwhile cannot overtake the kept keys.
+  EXPECT_TRUE(User(Up(kB), kFree, 11));
+  Return(Down(kA), kFree, 12);
+  EXPECT_EQ(SendAll(kFree, 13), (std::vector<KeyStroke>{Up(kA), Down(kB), Up(kB)}));
 
   EXPECT_FALSE(hold_.Busy());
-  EXPECT_FALSE(User(Up(kSpace), kFree, 14));
+  EXPECT_FALSE(User(Down(kSpace), kFree, 14));
+}
+
+TEST_F(KeyHoldTest, NextKeyWaitsForTheMainWindowToAnswerTheReportsOfTheLast) {
+  User(Down(kA), kReplay);
+  User(Down(kB), kReplay);
+  // The busy-end report of the replay goes out answered too.
+  hold_.ReportSent(0);
+  hold_.Update(kFree, 0);
+  EXPECT_FALSE(hold_.ReleaseDue());
+  hold_.ReportAnswered();
+
+  SendNext(kFree, 1, true);  // "a" reported
+  EXPECT_FALSE(hold_.ReleaseDue());
+  hold_.ReportAnswered();
+  EXPECT_EQ(SendNext(kFree, 2, true), Down(kB));
+  // Nothing left to send, but the report is not answered yet: the user's keys still wait.
+  EXPECT_TRUE(hold_.Busy());
+  EXPECT_TRUE(User(Down(kSpace), kFree, 3));
+  hold_.ReportAnswered();
+  EXPECT_EQ(SendAll(kFree), std::vector<KeyStroke>{Down(kSpace)});
+  EXPECT_FALSE(hold_.Busy());
+}
+
+TEST_F(KeyHoldTest, AWordsnapAmongTheReleasedKeysPlaysBeforeTheKeysAfterIt) {
+  // Typed during a replay: "g", a space that ends a Wordsnap's name, "b".
+  for (const KeyStroke& key : {Down(kG), Down(kSpace), Down(kB)}) User(key, kReplay);
+  hold_.Update(kFree, 0);
+  SendNext(kFree, 1, true);
+  hold_.ReportAnswered();
+  EXPECT_EQ(SendNext(kFree, 2, true), Down(kSpace));
+
+  // The main window, answering the space, plays the Wordsnap.
+  hold_.Update(kNextReplay, 3);
+  EXPECT_TRUE(User(Down(kA), kNextReplay, 4));  // kept behind "b"
+  hold_.Update(kFreeAfterNext, 5);              // its end-of-replay key
+  hold_.ReportSent(5);                          // its busy-end report
+  hold_.ReportAnswered();                       // the space's handler returns
+  EXPECT_FALSE(hold_.ReleaseDue());
+  hold_.ReportAnswered();
+  EXPECT_EQ(SendAll(kFreeAfterNext), (std::vector<KeyStroke>{Down(kB), Down(kA)}));
 }
 
 TEST_F(KeyHoldTest, ReleasesOfKeysTheApplicationHasDownNeverStick) {
@@ -86,7 +138,7 @@ TEST_F(KeyHoldTest, ReleasesOfKeysTheApplicationHasDownNeverStick) {
   // A release with no press the application saw is kept in order too.
   EXPECT_TRUE(User(Up(kB), kReplay));
   hold_.Update(kFree, 0);
-  EXPECT_EQ(ReleaseAndReturn(kFree), (std::vector<KeyStroke>{Down(kA), Up(kA), Up(kB)}));
+  EXPECT_EQ(SendAll(kFree), (std::vector<KeyStroke>{Down(kA), Up(kA), Up(kB)}));
 }
 
 TEST_F(KeyHoldTest, ModifierPressedDuringTheReplayIsKeptWithItsKeys) {
@@ -94,8 +146,7 @@ TEST_F(KeyHoldTest, ModifierPressedDuringTheReplayIsKeptWithItsKeys) {
     EXPECT_TRUE(User(key, kReplay));
   }
   hold_.Update(kFree, 0);
-  EXPECT_EQ(ReleaseAndReturn(kFree),
-            (std::vector<KeyStroke>{Down(kLeftShift), Down(kA), Up(kA), Up(kLeftShift)}));
+  EXPECT_EQ(SendAll(kFree), (std::vector<KeyStroke>{Down(kLeftShift), Down(kA), Up(kA), Up(kLeftShift)}));
 }
 
 TEST_F(KeyHoldTest, NoKeyIsKeptPastTheLimitAndThatReplayIsHeldNoMore) {
@@ -106,7 +157,10 @@ TEST_F(KeyHoldTest, NoKeyIsKeptPastTheLimitAndThatReplayIsHeldNoMore) {
   hold_.Update(kReplay, start + kHoldLimitMs - 1);
   EXPECT_FALSE(hold_.ReleaseDue());
   hold_.Update(kReplay, start + kHoldLimitMs);
-  EXPECT_EQ(ReleaseAndReturn(kReplay, start + kHoldLimitMs), (std::vector<KeyStroke>{Down(kA), Up(kA)}));
+  // Let go at once, without waiting for each to come back.
+  EXPECT_EQ(hold_.TakeNext(start + kHoldLimitMs), Down(kA));
+  EXPECT_EQ(hold_.TakeNext(start + kHoldLimitMs), Up(kA));
+  for (const KeyStroke& key : {Down(kA), Up(kA)}) Return(key, kReplay, start + kHoldLimitMs);
 
   // The program is stuck in that replay: the keyboard works again.
   EXPECT_FALSE(hold_.Busy());
@@ -130,42 +184,47 @@ TEST_F(KeyHoldTest, ANewReplayBeforeTheEndWasSeenGoesOnHolding) {
   EXPECT_FALSE(hold_.ReleaseDue());
   EXPECT_TRUE(User(Up(kA), kNextReplay, 60));
   hold_.Update(kFree, 70);
-  EXPECT_EQ(ReleaseAndReturn(kFree), (std::vector<KeyStroke>{Down(kA), Up(kA)}));
+  EXPECT_EQ(SendAll(kFree), (std::vector<KeyStroke>{Down(kA), Up(kA)}));
 }
 
-TEST_F(KeyHoldTest, KeysThatNeverComeBackAreAwaitedOnlyUpToTheLimit) {
-  User(Down(kA), kReplay, 0);
+TEST_F(KeyHoldTest, ReleaseWaitsForAKeyThatNeverComesBackOrAnAnswerThatNeverComesOnlyUpToTheLimit) {
+  for (const KeyStroke& key : {Down(kA), Down(kB), Down(kG)}) User(key, kReplay, 0);
   hold_.Update(kFree, 0);
-  ASSERT_EQ(hold_.TakeRelease(0).size(), 1u);
-  EXPECT_TRUE(User(Down(kB), kFree, 10));  // waits behind A
+  hold_.TakeNext(0);  // never seen back
+  hold_.Update(kFree, kHoldLimitMs - 1);
+  EXPECT_FALSE(hold_.ReleaseDue());
   hold_.Update(kFree, kHoldLimitMs);
-  // A is given up; B, kept meanwhile, goes now.
-  EXPECT_EQ(ReleaseAndReturn(kFree, kHoldLimitMs), std::vector<KeyStroke>{Down(kB)});
+  // The oldest kept key is overdue as well: the rest goes without waiting.
+  EXPECT_TRUE(hold_.ReleaseDue());
+  EXPECT_EQ(SendNext(kFree, kHoldLimitMs, true), Down(kB));  // the report is never answered
+  EXPECT_EQ(SendNext(kFree, kHoldLimitMs), Down(kG));
+  EXPECT_TRUE(hold_.Busy());
+  hold_.Update(kFree, 2 * kHoldLimitMs);
   EXPECT_FALSE(hold_.Busy());
 }
 
-TEST_F(KeyHoldTest, KeysThatCouldNotBeSentAreNotAwaited) {
-  for (const KeyStroke& key : {Down(kA), Up(kA), Down(kB)}) User(key, kReplay);
+TEST_F(KeyHoldTest, AKeyThatCouldNotBeSentIsNotAwaited) {
+  User(Down(kA), kReplay);
+  User(Down(kB), kReplay);
   hold_.Update(kFree, 0);
-  const std::vector<KeyStroke> keys = hold_.TakeRelease(0);
-  ASSERT_EQ(keys.size(), 3u);
-  EXPECT_FALSE(hold_.OnKey(keys[0], KeyOrigin::kReleased, kFree, 1));
-  hold_.NotSent(2);
+  hold_.TakeNext(0);
+  hold_.NotSent();
+  EXPECT_EQ(SendAll(kFree), std::vector<KeyStroke>{Down(kB)});
   EXPECT_FALSE(hold_.Busy());
-  EXPECT_FALSE(User(Down(kSpace), kFree, 2));
 }
 
 TEST_F(KeyHoldTest, AFloodOfKeysEndsTheHoldAtOnce) {
   for (std::size_t i = 0; i + 1 < kMaxKeptKeys; ++i) ASSERT_TRUE(User(Down(kA), kReplay));
   EXPECT_FALSE(hold_.ReleaseDue());
   EXPECT_TRUE(User(Down(kA), kReplay));
-  EXPECT_EQ(ReleaseAndReturn(kReplay).size(), kMaxKeptKeys);
+  EXPECT_EQ(SendAll(kReplay).size(), kMaxKeptKeys);
   EXPECT_FALSE(User(Up(kA), kReplay));
 }
 
 TEST_F(KeyHoldTest, TakeAllHandsBackWhatIsKeptWhenTheHookGoes) {
   User(Down(kA), kReplay);
   User(Up(kA), kReplay);
+  hold_.ReportSent(0);
   EXPECT_EQ(hold_.TakeAll(), (std::vector<KeyStroke>{Down(kA), Up(kA)}));
   EXPECT_FALSE(hold_.Busy());
   EXPECT_FALSE(hold_.ReleaseDue());
