@@ -47,6 +47,8 @@ void ExpansionEngine::IntoProgram(const Match& match) {
     return;
   }
 
+  // The last expansion's ClearTimer must not end this one's busy state halfway through.
+  host_.StopClearTimer();
   monitor_.SetBusy(true);
   host_.SetHookInUse(true);
 

@@ -22,8 +22,14 @@ class FakeHost : public EngineHost {
   void PostHintHide() override { calls.push_back("hide"); }
   void ShowHint(const WordsnapNode& node) override { calls.push_back("hint " + node.Name); }
   void SetHookInUse(bool inUse) override { calls.push_back(inUse ? "in use" : "free"); }
-  void StartClearTimer() override { calls.push_back("start ClearTimer"); }
-  void StopClearTimer() override { calls.push_back("stop ClearTimer"); }
+  void StartClearTimer() override {
+    calls.push_back("start ClearTimer");
+    clearTimerRunning = true;
+  }
+  void StopClearTimer() override {
+    calls.push_back("stop ClearTimer");
+    clearTimerRunning = false;
+  }
   bool ReloadIfSharedFileChanged() override {
     calls.push_back("sync check");
     if (!changeWaiting) return false;
@@ -42,6 +48,7 @@ class FakeHost : public EngineHost {
   std::map<std::int32_t, WordsnapRecord> records;
   bool changeWaiting = false;
   bool loadFails = false;
+  bool clearTimerRunning = false;
   Calls calls;
 
  private:
@@ -95,7 +102,7 @@ TEST_F(ExpansionEngineTest, TypedNameAndSpaceAreReplacedAndTheEngineStaysDeafUnt
 
   EXPECT_EQ(output.document, "Regards");
   EXPECT_EQ(output.log[0], "sleep 1") << "Shift was released before anything was sent";
-  EXPECT_EQ(host.calls, (Calls{"in use", "load 1", "start ClearTimer"}));
+  EXPECT_EQ(host.calls, (Calls{"stop ClearTimer", "in use", "load 1", "start ClearTimer"}));
   EXPECT_EQ(engine.LastMatch(), (Match{1, 3}));
   EXPECT_TRUE(engine.Monitor().Busy());
   EXPECT_EQ(engine.Monitor().TypedBuffer(), "");
@@ -115,6 +122,20 @@ TEST_F(ExpansionEngineTest, ClearTimerEndsTheBusyStateWhenBusyEndNeverCame) {
   engine.ClearTimerTimer();
   EXPECT_EQ(host.calls, (Calls{"stop ClearTimer", "free"}));
   EXPECT_FALSE(engine.Monitor().Busy());
+}
+
+TEST_F(ExpansionEngineTest, TheLastExpansionsClearTimerCannotEndTheNextWhileItPlays) {
+  Type("sig ");
+  engine.OnBusyEnd();
+  // The next expansion plays when the last one's ClearTimer comes due.
+  output.onPump = [this] {
+    if (host.clearTimerRunning) engine.ClearTimerTimer();
+  };
+  host.calls.clear();
+  Type("sig ");
+  EXPECT_EQ(output.document, "RegardsRegards");
+  EXPECT_TRUE(engine.Monitor().Busy());
+  EXPECT_EQ(host.calls, (Calls{"stop ClearTimer", "in use", "load 1", "start ClearTimer"}));
 }
 
 TEST_F(ExpansionEngineTest, PrefixModeWithoutPrefixKeysPlaysTheLongestEndingAsSoonAsItIsTyped) {
@@ -151,14 +172,14 @@ TEST_F(ExpansionEngineTest, NetworkChangeReloadsAndPlaysTheReloadedWordsnap) {
   host.changeWaiting = true;
   Type("sig ");
   EXPECT_EQ(output.document, "Kind regards");
-  EXPECT_EQ(host.calls, (Calls{"sync check", "sync check", "in use", "load 1", "start ClearTimer"}));
+  EXPECT_EQ(host.calls, (Calls{"sync check", "sync check", "stop ClearTimer", "in use", "load 1", "start ClearTimer"}));
 }
 
 TEST_F(ExpansionEngineTest, OutsideNetworkModeTheSyncFileIsNotChecked) {
   host.changeWaiting = true;
   Type("sig ");
   EXPECT_EQ(output.document, "Regards");
-  EXPECT_EQ(host.calls, (Calls{"in use", "load 1", "start ClearTimer"}));
+  EXPECT_EQ(host.calls, (Calls{"stop ClearTimer", "in use", "load 1", "start ClearTimer"}));
 }
 
 TEST_F(ExpansionEngineTest, UnreadableRecordLeavesTheTextAndEndsTheBusyStateAtOnce) {
@@ -166,7 +187,7 @@ TEST_F(ExpansionEngineTest, UnreadableRecordLeavesTheTextAndEndsTheBusyStateAtOn
   Type("sig ");
   EXPECT_EQ(output.document, "sig ");
   EXPECT_TRUE(output.log.empty());
-  EXPECT_EQ(host.calls, (Calls{"in use", "load 1", "free"}));
+  EXPECT_EQ(host.calls, (Calls{"stop ClearTimer", "in use", "load 1", "free"}));
   EXPECT_FALSE(engine.Monitor().Busy());
   EXPECT_EQ(engine.Monitor().TypedBuffer(), "");
 }
