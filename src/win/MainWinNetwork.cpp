@@ -5,7 +5,6 @@
 #include "MessageBoxes.h"
 #include "Network.h"
 #include "core/settings/settings_file.h"
-#include "core/store/data_file_operations.h"
 #include "core/sync/auto_sync.h"
 #include "core/sync/network_sync.h"
 
@@ -37,8 +36,7 @@ void TMainWin::SyncTimerTimer() {
 
 void TMainWin::ReloadKeepingSelection() {
   const int noted = static_cast<int>(SendMessageA(keyList_, LB_GETCURSEL, 0, 0));
-  ShowStoreMessage(ReloadHotKeys(state_.store, files_, state_.settings.currentFile).Message);
-  engine_->SetPref();
+  LoadDataFile(state_.settings.currentFile);  // clears the list before the tree is replaced
   FillList();
   const int count = static_cast<int>(SendMessageA(keyList_, LB_GETCOUNT, 0, 0));
   const int select = IndexToSelectAfterReload(noted, count);
