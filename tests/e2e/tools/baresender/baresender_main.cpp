@@ -1,8 +1,8 @@
 // baresender.exe type|paste <text file> [edit|sink <window> <length>]
 //   Sends the text of the file, ANSI bytes, to whatever window has the keyboard focus, in
-//   the plainest way keybd_event allows. type: each character as the key VkKeyScanA names,
-//   with Shift, Ctrl and Alt held as it asks; a CR LF pair is one Enter. paste: the text goes
-//   on the clipboard, then Ctrl+V.
+//   the plainest way keybd_event allows, as fast as it can. type: each character as the key
+//   VkKeyScanA names, with Shift, Ctrl and Alt held as it asks; a CR LF pair is one Enter.
+//   paste: the text goes on the clipboard, then Ctrl+V.
 //   With a window (a decimal handle) it then waits until the window holds `length`
 //   characters, asking every millisecond: an edit control with WM_GETTEXTLENGTH, charsink.exe
 //   with its own length message. It also keeps the clipboard's owner alive until the paste
@@ -36,45 +36,50 @@ LONGLONG Now()
     return counter.QuadPart;
 }
 
-void Key(BYTE vk, bool up)
+// One key event, ready to send: the layout is asked before the clock starts, so that the
+// sending itself is all that is timed.
+struct KeyEvent {
+    BYTE vk;
+    BYTE scan;
+    DWORD flags;
+};
+
+KeyEvent Key(BYTE vk, bool up)
 {
-    keybd_event(vk, static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)), up ? KEYEVENTF_KEYUP : 0, 0);
+    return {vk, static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)), static_cast<DWORD>(up ? KEYEVENTF_KEYUP : 0)};
 }
 
-void Tap(BYTE vk)
-{
-    Key(vk, false);
-    Key(vk, true);
-}
+void Send(const KeyEvent& key) { keybd_event(key.vk, key.scan, key.flags, 0); }
 
-// One key with its modifiers; false when the layout has no key for the character.
-bool TypeCharacter(char c)
+// The key events of each key press the text needs: a character as the key VkKeyScanA
+// names, with Shift, Ctrl and Alt held as it asks; a CR LF pair as one Enter. Empty when a
+// character has no key; `missing` then holds it.
+std::vector<std::vector<KeyEvent>> Keystrokes(const std::string& text, unsigned char& missing)
 {
-    const SHORT scan = VkKeyScanA(c);
-    if (scan == -1) return false;
-    const BYTE vk = LOBYTE(scan);
-    const BYTE shifts = HIBYTE(scan);
-    if (shifts & 1) Key(VK_SHIFT, false);
-    if (shifts & 2) Key(VK_CONTROL, false);
-    if (shifts & 4) Key(VK_MENU, false);
-    Tap(vk);
-    if (shifts & 1) Key(VK_SHIFT, true);
-    if (shifts & 2) Key(VK_CONTROL, true);
-    if (shifts & 4) Key(VK_MENU, true);
-    return true;
-}
-
-// Splits the text into what each key press types: one character, or CR LF as one Enter.
-std::vector<std::string> Keystrokes(const std::string& text)
-{
-    std::vector<std::string> strokes;
+    std::vector<std::vector<KeyEvent>> strokes;
     for (std::size_t i = 0; i < text.size(); ++i) {
+        std::vector<KeyEvent> stroke;
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            strokes.push_back("\r\n");
+            stroke = {Key(VK_RETURN, false), Key(VK_RETURN, true)};
             ++i;
         } else {
-            strokes.push_back(std::string(1, text[i]));
+            const SHORT scan = VkKeyScanA(text[i]);
+            if (scan == -1) {
+                missing = static_cast<unsigned char>(text[i]);
+                return {};
+            }
+            const BYTE vk = LOBYTE(scan);
+            const BYTE shifts = HIBYTE(scan);
+            if (shifts & 1) stroke.push_back(Key(VK_SHIFT, false));
+            if (shifts & 2) stroke.push_back(Key(VK_CONTROL, false));
+            if (shifts & 4) stroke.push_back(Key(VK_MENU, false));
+            stroke.push_back(Key(vk, false));
+            stroke.push_back(Key(vk, true));
+            if (shifts & 1) stroke.push_back(Key(VK_SHIFT, true));
+            if (shifts & 2) stroke.push_back(Key(VK_CONTROL, true));
+            if (shifts & 4) stroke.push_back(Key(VK_MENU, true));
         }
+        strokes.push_back(std::move(stroke));
     }
     return strokes;
 }
@@ -155,22 +160,25 @@ int main(int argc, char** argv)
         }
     }
 
+    // A lone Shift release before the clock starts, so that whatever the first key event of
+    // a process costs once is not timed.
+    Send(Key(VK_SHIFT, true));
     LONGLONG first = 0;
     LONGLONG last = 0;
     if (mode == "type") {
-        const std::vector<std::string> strokes = Keystrokes(text);
+        unsigned char missing = 0;
+        const std::vector<std::vector<KeyEvent>> strokes = Keystrokes(text, missing);
+        if (strokes.empty()) {
+            std::fprintf(stderr, "baresender: no key types the character %d\n", missing);
+            return 2;
+        }
         first = Now();
         for (std::size_t i = 0; i < strokes.size(); ++i) {
             if (i + 1 == strokes.size()) last = Now();
-            if (strokes[i] == "\r\n") {
-                Tap(VK_RETURN);
-            } else if (!TypeCharacter(strokes[i][0])) {
-                std::fprintf(stderr, "baresender: no key types the character %d\n",
-                             static_cast<unsigned char>(strokes[i][0]));
-                return 2;
-            }
+            for (const KeyEvent& key : strokes[i]) Send(key);
         }
     } else {
+        const KeyEvent paste[] = {Key(VK_CONTROL, false), Key('V', false), Key('V', true), Key(VK_CONTROL, true)};
         // The clipboard needs an owner window; a message-only one is enough.
         HWND owner = CreateWindowExA(0, "STATIC", "baresender", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
         first = Now();
@@ -178,10 +186,9 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "baresender: the clipboard could not be set\n");
             return 3;
         }
-        Key(VK_CONTROL, false);
+        Send(paste[0]);
         last = Now();
-        Tap('V');
-        Key(VK_CONTROL, true);
+        for (int i = 1; i < 4; ++i) Send(paste[i]);
     }
 
     LONGLONG done = 0;
