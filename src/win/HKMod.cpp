@@ -1,5 +1,6 @@
 #include "HKMod.h"
 
+#include "DTime.h"
 #include "DialogColors.h"
 #include "HKMod_ids.h"
 #include "MessageBoxes.h"
@@ -12,9 +13,9 @@ namespace {
 
 // Buttons and menu items whose dialogs are not part of the program yet: they
 // stay disabled rather than do nothing.
-constexpr int kLaterButtons[] = {IDC_HKMOD_OPTIONS, IDC_HKMOD_SYMBOLS, IDC_HKMOD_DATE, IDC_HKMOD_TIME};
-constexpr int kLaterMenuItems[] = {IDM_HKMOD_FIND,   IDM_HKMOD_FIND_AGAIN, IDM_HKMOD_REPLACE, IDM_HKMOD_SYMBOL,
-                                   IDM_HKMOD_DATE,   IDM_HKMOD_TIME,       IDM_HKMOD_SPELL};
+constexpr int kLaterButtons[] = {IDC_HKMOD_OPTIONS, IDC_HKMOD_SYMBOLS};
+constexpr int kLaterMenuItems[] = {IDM_HKMOD_FIND, IDM_HKMOD_FIND_AGAIN, IDM_HKMOD_REPLACE, IDM_HKMOD_SYMBOL,
+                                   IDM_HKMOD_SPELL};
 
 ModHotKeysState* StateOf(HWND dialog) {
   return reinterpret_cast<ModHotKeysState*>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -109,6 +110,13 @@ void UpdateButtonClick(HWND dialog, ModHotKeysState& state) {
   EndModalDialog(dialog, IDOK);
 }
 
+// The date or time picker: its code goes in at the caret when it fits.
+void InsertDateOrTime(HWND dialog, ModHotKeysState& state, DateOrTimeMode mode) {
+  AppState& app = state.app;
+  const std::string code = ShowDateOrTime(dialog, mode, app.settings, app.dialogs.dateOrTime, app.programDir);
+  if (!code.empty() && CheckSize(dialog, code.size())) SetIt(dialog, code);
+}
+
 // Cut, Copy, Paste and Delete act on the focused one of the two text boxes.
 void EditFocusedBox(HWND dialog, UINT message) {
   HWND focused = GetFocus();
@@ -124,6 +132,14 @@ void OnCommand(HWND dialog, ModHotKeysState& state, int id) {
     case IDCANCEL:
     case IDM_HKMOD_EXIT:
       EndModalDialog(dialog, IDCANCEL);
+      break;
+    case IDC_HKMOD_DATE:
+    case IDM_HKMOD_DATE:
+      InsertDateOrTime(dialog, state, DateOrTimeMode::Date);
+      break;
+    case IDC_HKMOD_TIME:
+    case IDM_HKMOD_TIME:
+      InsertDateOrTime(dialog, state, DateOrTimeMode::Time);
       break;
     case IDM_HKMOD_CUT: EditFocusedBox(dialog, WM_CUT); break;
     case IDM_HKMOD_COPY: EditFocusedBox(dialog, WM_COPY); break;

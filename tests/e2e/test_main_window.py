@@ -256,7 +256,7 @@ class PicturesTest(MainWindowCase):
         editor = self.wait_for_editor()
         self.focus_editor(editor, self.editor_box(editor, 417))
         self.assertEqual([(c.text, c.enabled) for c in editor.children() if c.cls == "Button"],
-                         [("&Options", False), ("&Symbols", False), ("&Date", False), ("Ti&me", False),
+                         [("&Options", False), ("&Symbols", False), ("&Date", True), ("Ti&me", True),
                           ("&Update", True), ("&Cancel", True)])
         screenshot("editor", editor)
         self.keys("Escape")

@@ -77,11 +77,13 @@ TEST_F(EditorTest, NewModeStartsFromTheSettingsWithTheLaterToolsDisabled) {
       }
       for (int item : {IDM_HKMOD_CASE_FIRST, IDM_HKMOD_CASE_EXACT, IDM_HKMOD_CASE_NONE})
         EXPECT_EQ(MenuItemChecked(editor, item), item == c.checkedCase) << c.caseSensative;
-      for (int later : {IDM_HKMOD_FIND, IDM_HKMOD_FIND_AGAIN, IDM_HKMOD_REPLACE, IDM_HKMOD_SYMBOL, IDM_HKMOD_DATE,
-                        IDM_HKMOD_TIME, IDM_HKMOD_SPELL})
+      for (int later : {IDM_HKMOD_FIND, IDM_HKMOD_FIND_AGAIN, IDM_HKMOD_REPLACE, IDM_HKMOD_SYMBOL, IDM_HKMOD_SPELL})
         EXPECT_FALSE(MenuItemEnabled(editor, later)) << later;
-      for (int later : {IDC_HKMOD_OPTIONS, IDC_HKMOD_SYMBOLS, IDC_HKMOD_DATE, IDC_HKMOD_TIME})
+      for (int later : {IDC_HKMOD_OPTIONS, IDC_HKMOD_SYMBOLS})
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, later))) << later;
+      for (int picker : {IDM_HKMOD_DATE, IDM_HKMOD_TIME}) EXPECT_TRUE(MenuItemEnabled(editor, picker)) << picker;
+      for (int picker : {IDC_HKMOD_DATE, IDC_HKMOD_TIME})
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor, picker))) << picker;
       PressButton(editor, IDCANCEL);
     });
     EXPECT_FALSE(Run(false));
