@@ -24,8 +24,8 @@ std::atomic<DWORD> g_threadId{0};
 
 // How long stopping waits for the hook thread, which only ever runs short handlers.
 constexpr DWORD kStopTimeoutMs = 5000;
-// How often the hook thread looks at the hold limit while keys are held.
-constexpr UINT kHoldTimerMs = 100;
+// How often the hook thread looks at the hold (the limit, the pace) while it is busy.
+constexpr UINT kHoldTimerMs = kReleasePaceMs;
 
 // Messages to the hook thread itself.
 constexpr UINT kInUseChangedMessage = WM_APP + 1;
@@ -63,8 +63,6 @@ UINT SendReleasedKeys(const std::vector<KeyStroke>& keys) {
   return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void CALLBACK ReportAnswered(HWND, UINT, ULONG_PTR, LRESULT) noexcept;
-
 // Everything the hook procedures need, owned by the hook thread.
 class Session {
  public:
@@ -82,7 +80,7 @@ class Session {
     const KeyStroke stroke{key.vkCode, key.scanCode, (key.flags & LLKHF_EXTENDED) != 0, down};
     const bool held = hold_.OnKey(stroke, origin, CurrentInUse(), GetTickCount());
     // A held key reaches the application, and is read, only when it is sent again.
-    if (!held) Read(down, origin, key);
+    if (!held && Read(down, origin, key)) hold_.Reported(GetTickCount());
     // The end-of-replay key may just have ended the in-use state.
     hold_.Update(CurrentInUse(), GetTickCount());
     FollowHold();
@@ -96,19 +94,13 @@ class Session {
   }
 
   // Sends the held keys that are due, in order. Each usually comes back through the
-  // hook within SendInput; the next goes once it has, and once the main window has
-  // answered what the hook reported of it.
+  // hook within SendInput; the next goes once it has (after a pause when it typed
+  // a character: the timer sends it).
   void ReleaseHeld() {
     releasePosted_ = false;
     while (hold_.ReleaseDue()) {
       if (SendReleasedKeys({hold_.TakeNext(GetTickCount())}) == 0) hold_.NotSent();
     }
-    FollowHold();
-  }
-
-  // The main window has handled a report sent while the hold was busy.
-  void OnReportAnswered() {
-    hold_.ReportAnswered();
     FollowHold();
   }
 
@@ -135,7 +127,8 @@ class Session {
   }
 
  private:
-  void Read(bool down, KeyOrigin origin, const KBDLLHOOKSTRUCT& key) {
+  // Reports the key to the main window; true when it typed a character.
+  bool Read(bool down, KeyOrigin origin, const KBDLLHOOKSTRUCT& key) {
     const HWND foreground = down ? GetForegroundWindow() : nullptr;
     const KeyEvent event{key.vkCode, down, origin == KeyOrigin::kOurs, IdentityOf(foreground)};
     const KeyDecision decision = filter_.OnKey(event, g_inUse.load());
@@ -161,9 +154,10 @@ class Session {
         for (const char character : typed.ansi) {
           Post(kWordsnapKeystrokeMessage, caps, static_cast<unsigned char>(character));
         }
-        break;
+        return !typed.ansi.empty();
       }
     }
+    return false;
   }
 
   // Sending happens from the thread's message loop, once the hook procedure has returned.
@@ -186,16 +180,8 @@ class Session {
     translator_.Clear();
     Post(kWordsnapKeystrokeMessage, kWordsnapKeystrokeReset, 0);
   }
-  // While keys are held back or going back, a report is sent, not posted, and
-  // answered: the hold then knows when the main window has acted on it (and, for
-  // a Wordsnap typed among the held keys, played it) before the next key goes.
-  void Post(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (mainWindow_ == nullptr) return;
-    if (hold_.Busy() && SendMessageCallbackA(mainWindow_, message, wParam, lParam, ReportAnswered, 0)) {
-      hold_.ReportSent(GetTickCount());
-      return;
-    }
-    PostMessageA(mainWindow_, message, wParam, lParam);
+  void Post(UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (mainWindow_ != nullptr) PostMessageA(mainWindow_, message, wParam, lParam);
   }
 
   HWND mainWindow_;
@@ -208,15 +194,6 @@ class Session {
 
 // The hook procedures run on the thread that set the hooks; each thread finds its own session.
 thread_local Session* t_session = nullptr;
-
-// Called on the hook thread, from its message loop, once the main window has handled a sent report.
-void CALLBACK ReportAnswered(HWND, UINT, ULONG_PTR, LRESULT) noexcept {
-  if (t_session == nullptr) return;
-  try {
-    t_session->OnReportAnswered();
-  } catch (...) {
-  }
-}
 
 LRESULT CALLBACK KeyboardProc(int code, WPARAM message, LPARAM data) noexcept {
   if (code == HC_ACTION && t_session != nullptr) {

@@ -21,10 +21,6 @@ WORDSNAP_HOOK_API void __stdcall WordsnapHookTerm() noexcept;
 // right after the replay ends (or after a few seconds at most).
 WORDSNAP_HOOK_API void __stdcall WordsnapInUse(DWORD busy) noexcept;
 
-// The messages below are posted; while keys held back during a replay are being
-// typed again, they are sent instead (without waiting), so that each is handled
-// before the next held key goes.
-//
 // Keystroke message: wParam is one of the three below, lParam's low byte the
 // ANSI character typed.
 constexpr UINT kWordsnapKeystrokeMessage = 0x0401;

@@ -6,8 +6,9 @@ namespace {
 
 unsigned Slot(const KeyStroke& key) { return key.virtualKey & 0xFF; }
 
-// Unsigned difference: right across the tick count's wrap-around.
+// Unsigned differences: right across the tick count's wrap-around.
 bool LimitPassed(std::uint32_t since, std::uint32_t now) { return now - since >= kHoldLimitMs; }
+bool PacePassed(std::uint32_t since, std::uint32_t now) { return now - since >= kReleasePaceMs; }
 
 }  // namespace
 
@@ -38,12 +39,13 @@ void KeyHold::Update(InUseState state, std::uint32_t now) {
         // A Wordsnap among the released keys plays: the rest waits for its end.
         phase_ = Phase::kHolding;
         holdingPeriod_ = state.period;
+        pacing_ = false;
         if (OldestOverdue(now)) GiveUp();
         return;
       }
-      // Keys sent but never seen back, a main window that does not answer: stop waiting.
+      if (pacing_ && PacePassed(pacedSince_, now)) pacing_ = false;
+      // Keys sent but never seen back: stop waiting.
       if (awaited_ > 0 && LimitPassed(awaitedSince_, now)) awaited_ = 0;
-      if (reportsPending_ > 0 && LimitPassed(reportsSince_, now)) reportsPending_ = 0;
       if (OldestOverdue(now)) flushing_ = true;
       FinishIfDone();
       return;
@@ -56,8 +58,8 @@ bool KeyHold::OnKey(const KeyStroke& key, KeyOrigin origin, InUseState state, st
     case KeyOrigin::kOurs:
       return false;
     case KeyOrigin::kReleased:
-      // Whatever the hook reports of it still goes out answered: the release ends
-      // at the next Update at the earliest.
+      // The hook reads it next and may report it (Reported); the release ends at
+      // the next Update at the earliest.
       Follow(key);
       if (awaited_ > 0) --awaited_;
       return false;
@@ -85,8 +87,7 @@ bool KeyHold::OnKey(const KeyStroke& key, KeyOrigin origin, InUseState state, st
 }
 
 bool KeyHold::ReleaseDue() const noexcept {
-  return phase_ == Phase::kReleasing && !kept_.empty() &&
-         (flushing_ || (awaited_ == 0 && reportsPending_ == 0));
+  return phase_ == Phase::kReleasing && !kept_.empty() && (flushing_ || (awaited_ == 0 && !pacing_));
 }
 
 KeyStroke KeyHold::TakeNext(std::uint32_t now) {
@@ -103,13 +104,10 @@ void KeyHold::NotSent() noexcept {
   FinishIfDone();
 }
 
-void KeyHold::ReportSent(std::uint32_t now) noexcept {
-  if (reportsPending_++ == 0) reportsSince_ = now;
-}
-
-void KeyHold::ReportAnswered() noexcept {
-  if (reportsPending_ > 0) --reportsPending_;
-  FinishIfDone();
+void KeyHold::Reported(std::uint32_t now) noexcept {
+  if (phase_ != Phase::kReleasing || flushing_) return;
+  pacing_ = true;
+  pacedSince_ = now;
 }
 
 std::vector<KeyStroke> KeyHold::TakeAll() {
@@ -119,7 +117,7 @@ std::vector<KeyStroke> KeyHold::TakeAll() {
   phase_ = Phase::kPassing;
   flushing_ = false;
   awaited_ = 0;
-  reportsPending_ = 0;
+  pacing_ = false;
   return keys;
 }
 
@@ -136,7 +134,7 @@ void KeyHold::StartRelease() noexcept {
 }
 
 void KeyHold::FinishIfDone() noexcept {
-  if (phase_ != Phase::kReleasing || !kept_.empty() || awaited_ > 0 || reportsPending_ > 0) return;
+  if (phase_ != Phase::kReleasing || !kept_.empty() || awaited_ > 0 || pacing_) return;
   phase_ = Phase::kPassing;
   flushing_ = false;
 }

@@ -7,10 +7,11 @@
 // carry, never by timing.
 //
 // The kept keys go one at a time: the next is sent once the last has come back
-// through the hook and the main window has answered every report made of it.
-// A Wordsnap typed among them thus plays (the program is in use again, and the
-// rest is kept until that replay ends too) before the keys after it are sent.
-// The user's keys that arrive meanwhile are kept behind the others.
+// through the hook, and, when the hook reported a character of it, a short pause
+// later (kReleasePaceMs, quicker than anyone types). The pause gives the program
+// time to start a Wordsnap typed among the kept keys; once it is in use again,
+// the rest is kept until that replay ends too. The user's keys that arrive
+// meanwhile are kept behind the others.
 //
 // No key is kept longer than kHoldLimitMs: when the oldest reaches it during a
 // replay, the kept keys are let go and the rest of that replay is not held; when
@@ -33,8 +34,10 @@
 namespace wordsnap::hook {
 
 // The longest a key is kept, and the longest the hold waits for a key sent
-// again or for the main window's answer, in milliseconds.
+// again, in milliseconds.
 inline constexpr std::uint32_t kHoldLimitMs = 3000;
+// The pause after a kept key that typed a character is sent again, in milliseconds.
+inline constexpr std::uint32_t kReleasePaceMs = 25;
 // More kept key events than this (a key held down and repeating) end the hold at once.
 inline constexpr std::size_t kMaxKeptKeys = 512;
 
@@ -77,20 +80,19 @@ class KeyHold {
   // The key taken last could not be sent: it is awaited no more.
   void NotSent() noexcept;
 
-  // While the hold is busy, reports to the main window must be answered in
-  // order (sent, not posted): each one sent is counted until answered.
-  void ReportSent(std::uint32_t now) noexcept;
-  void ReportAnswered() noexcept;
+  // The hook reported a character of the key it just read: when that was a key
+  // sent again, the next waits kReleasePaceMs.
+  void Reported(std::uint32_t now) noexcept;
 
-  // Keys are kept, awaited or reported: the limit needs watching (Update on a
-  // timer), and reports go out answered.
+  // Keys are kept, awaited or paced: the limit and the pace need watching
+  // (Update on a timer of kReleasePaceMs).
   bool Busy() const noexcept { return phase_ != Phase::kPassing; }
   // Everything still kept, for when the hook goes away; the hold starts afresh.
   std::vector<KeyStroke> TakeAll();
 
  private:
   enum class Phase {
-    kPassing,    // nothing kept, awaited or unanswered
+    kPassing,    // nothing kept, awaited or paced
     kHolding,    // keeping the user's keys during a replay
     kReleasing,  // the replay is over: kept keys go back one by one
   };
@@ -114,8 +116,8 @@ class KeyHold {
   bool flushing_ = false;  // the release waits for nothing any more
   std::size_t awaited_ = 0;  // keys sent again, not yet seen back
   std::uint32_t awaitedSince_ = 0;
-  std::size_t reportsPending_ = 0;  // reports sent to the main window, not yet answered
-  std::uint32_t reportsSince_ = 0;
+  bool pacing_ = false;  // a key sent again typed a character: the next waits
+  std::uint32_t pacedSince_ = 0;
   std::bitset<256> appDown_;  // user keys the application has seen pressed and not released
 };
 

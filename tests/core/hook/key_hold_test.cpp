@@ -40,10 +40,10 @@ class KeyHoldTest : public ::testing::Test {
   }
   void Return(const KeyStroke& key, InUseState state, std::uint32_t now, bool reported = false) {
     EXPECT_FALSE(hold_.OnKey(key, KeyOrigin::kReleased, state, now));
-    if (reported) hold_.ReportSent(now);
+    if (reported) hold_.Reported(now);
     hold_.Update(state, now);
   }
-  // Sends every due key in turn; the main window answers at once.
+  // Sends every due key in turn; none types a character.
   std::vector<KeyStroke> SendAll(InUseState state, std::uint32_t now = 0) {
     std::vector<KeyStroke> sent;
     while (hold_.ReleaseDue()) sent.push_back(SendNext(state, now));
@@ -83,44 +83,42 @@ TEST_F(KeyHoldTest, UserKeysDuringAReplayGoBackInOrderOneAtATimeAfterIt) {
   EXPECT_FALSE(User(Down(kSpace), kFree, 14));
 }
 
-TEST_F(KeyHoldTest, NextKeyWaitsForTheMainWindowToAnswerTheReportsOfTheLast) {
+TEST_F(KeyHoldTest, AKeySentAgainThatTypedACharacterIsFollowedByAPause) {
   User(Down(kA), kReplay);
+  User(Up(kA), kReplay);
   User(Down(kB), kReplay);
-  // The busy-end report of the replay goes out answered too.
-  hold_.ReportSent(0);
-  hold_.Update(kFree, 0);
+  hold_.Update(kFree, 100);
+  SendNext(kFree, 100, true);  // "a" typed
+  hold_.Update(kFree, 100 + kReleasePaceMs - 1);
   EXPECT_FALSE(hold_.ReleaseDue());
-  hold_.ReportAnswered();
-
-  SendNext(kFree, 1, true);  // "a" reported
-  EXPECT_FALSE(hold_.ReleaseDue());
-  hold_.ReportAnswered();
-  EXPECT_EQ(SendNext(kFree, 2, true), Down(kB));
-  // Nothing left to send, but the report is not answered yet: the user's keys still wait.
+  hold_.Update(kFree, 100 + kReleasePaceMs);
+  // A release types nothing: no pause after it.
+  EXPECT_EQ(SendNext(kFree, 200), Up(kA));
+  EXPECT_EQ(SendNext(kFree, 200, true), Down(kB));
+  // Nothing left to send, but the pause runs: the user's keys still wait behind it.
   EXPECT_TRUE(hold_.Busy());
-  EXPECT_TRUE(User(Down(kSpace), kFree, 3));
-  hold_.ReportAnswered();
-  EXPECT_EQ(SendAll(kFree), std::vector<KeyStroke>{Down(kSpace)});
+  EXPECT_TRUE(User(Down(kSpace), kFree, 201));
+  hold_.Update(kFree, 200 + kReleasePaceMs);
+  EXPECT_EQ(SendAll(kFree, 200 + kReleasePaceMs), std::vector<KeyStroke>{Down(kSpace)});
+  hold_.Update(kFree, 300);
   EXPECT_FALSE(hold_.Busy());
 }
 
-TEST_F(KeyHoldTest, AWordsnapAmongTheReleasedKeysPlaysBeforeTheKeysAfterIt) {
+TEST_F(KeyHoldTest, AWordsnapAmongTheKeysSentAgainPlaysBeforeTheKeysAfterIt) {
   // Typed during a replay: "g", a space that ends a Wordsnap's name, "b".
   for (const KeyStroke& key : {Down(kG), Down(kSpace), Down(kB)}) User(key, kReplay);
   hold_.Update(kFree, 0);
-  SendNext(kFree, 1, true);
-  hold_.ReportAnswered();
-  EXPECT_EQ(SendNext(kFree, 2, true), Down(kSpace));
+  SendNext(kFree, 0, true);
+  hold_.Update(kFree, kReleasePaceMs);
+  EXPECT_EQ(SendNext(kFree, kReleasePaceMs, true), Down(kSpace));
 
-  // The main window, answering the space, plays the Wordsnap.
-  hold_.Update(kNextReplay, 3);
-  EXPECT_TRUE(User(Down(kA), kNextReplay, 4));  // kept behind "b"
-  hold_.Update(kFreeAfterNext, 5);              // its end-of-replay key
-  hold_.ReportSent(5);                          // its busy-end report
-  hold_.ReportAnswered();                       // the space's handler returns
+  // The program, reading the space, plays the Wordsnap: the rest waits for its end.
+  hold_.Update(kNextReplay, kReleasePaceMs + 5);
+  hold_.Update(kNextReplay, 10 * kReleasePaceMs);
   EXPECT_FALSE(hold_.ReleaseDue());
-  hold_.ReportAnswered();
-  EXPECT_EQ(SendAll(kFreeAfterNext), (std::vector<KeyStroke>{Down(kB), Down(kA)}));
+  EXPECT_TRUE(User(Down(kA), kNextReplay, 10 * kReleasePaceMs));  // kept behind "b"
+  hold_.Update(kFreeAfterNext, 11 * kReleasePaceMs);                // its end-of-replay key
+  EXPECT_EQ(SendAll(kFreeAfterNext, 11 * kReleasePaceMs), (std::vector<KeyStroke>{Down(kB), Down(kA)}));
 }
 
 TEST_F(KeyHoldTest, ReleasesOfKeysTheApplicationHasDownNeverStick) {
@@ -187,7 +185,7 @@ TEST_F(KeyHoldTest, ANewReplayBeforeTheEndWasSeenGoesOnHolding) {
   EXPECT_EQ(SendAll(kFree), (std::vector<KeyStroke>{Down(kA), Up(kA)}));
 }
 
-TEST_F(KeyHoldTest, ReleaseWaitsForAKeyThatNeverComesBackOrAnAnswerThatNeverComesOnlyUpToTheLimit) {
+TEST_F(KeyHoldTest, ReleaseWaitsForAKeyThatNeverComesBackOnlyUpToTheLimit) {
   for (const KeyStroke& key : {Down(kA), Down(kB), Down(kG)}) User(key, kReplay, 0);
   hold_.Update(kFree, 0);
   hold_.TakeNext(0);  // never seen back
@@ -196,10 +194,9 @@ TEST_F(KeyHoldTest, ReleaseWaitsForAKeyThatNeverComesBackOrAnAnswerThatNeverCome
   hold_.Update(kFree, kHoldLimitMs);
   // The oldest kept key is overdue as well: the rest goes without waiting.
   EXPECT_TRUE(hold_.ReleaseDue());
-  EXPECT_EQ(SendNext(kFree, kHoldLimitMs, true), Down(kB));  // the report is never answered
+  // No pause after a character either.
+  EXPECT_EQ(SendNext(kFree, kHoldLimitMs, true), Down(kB));
   EXPECT_EQ(SendNext(kFree, kHoldLimitMs), Down(kG));
-  EXPECT_TRUE(hold_.Busy());
-  hold_.Update(kFree, 2 * kHoldLimitMs);
   EXPECT_FALSE(hold_.Busy());
 }
 
@@ -224,7 +221,6 @@ TEST_F(KeyHoldTest, AFloodOfKeysEndsTheHoldAtOnce) {
 TEST_F(KeyHoldTest, TakeAllHandsBackWhatIsKeptWhenTheHookGoes) {
   User(Down(kA), kReplay);
   User(Up(kA), kReplay);
-  hold_.ReportSent(0);
   EXPECT_EQ(hold_.TakeAll(), (std::vector<KeyStroke>{Down(kA), Up(kA)}));
   EXPECT_FALSE(hold_.Busy());
   EXPECT_FALSE(hold_.ReleaseDue());
