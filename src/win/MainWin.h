@@ -149,6 +149,10 @@ class TMainWin : private EngineHost {
   void LoadDataFile(const std::string& path);
   void SetCaptionFor(const std::string& path);
   void FillList();
+  // Asks for a data file and checks its extension; empty when cancelled or refused.
+  std::string ChooseDataFile(const char* title, bool forNewFile);
+  // Makes the chosen file the current one and the old one the most recent.
+  void SwitchToChosenFile(const std::string& path);
   void DoNew();
   void DoOpen();
   void OpenSaveFile(const std::string& path);

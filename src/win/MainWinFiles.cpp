@@ -47,18 +47,18 @@ void TMainWin::LoadDataFile(const std::string& path) {
 
 void TMainWin::SetCaptionFor(const std::string& path) { SetWindowTextA(window_, MainWindowCaption(path).c_str()); }
 
-void TMainWin::DoNew() {
-  const std::string path = AskForDataFile(window_, "New Wordsnap File", true);
-  if (path.empty()) return;
-  if (!HasWordsnapExtension(path)) {
-    ShowStoreMessage(InvalidFileTypeMessage());
-    return;
-  }
+std::string TMainWin::ChooseDataFile(const char* title, bool forNewFile) {
+  const std::string path = AskForDataFile(window_, title, forNewFile);
+  if (path.empty() || HasWordsnapExtension(path)) return path;
+  ShowStoreMessage(InvalidFileTypeMessage());
+  return {};
+}
+
+void TMainWin::SwitchToChosenFile(const std::string& path) {
   const std::string old = state_.settings.currentFile;
-  state_.settings.currentFile = path;
-  if (files_.Exists(path)) ShowStoreMessage(EmptyDataFile(files_, path).Message);
   ClearList();
   FreeTheHotKeys(state_.store.Root);
+  state_.settings.currentFile = path;
   if (state_.settings.networkMode) AttachNetwork();
   LoadDataFile(path);
   SetCaptionFor(path);
@@ -67,23 +67,16 @@ void TMainWin::DoNew() {
   SetMenuLastFiles();
 }
 
-void TMainWin::DoOpen() {
-  const std::string path = AskForDataFile(window_, "Open Wordsnap File", false);
+void TMainWin::DoNew() {
+  const std::string path = ChooseDataFile("New Wordsnap File", true);
   if (path.empty()) return;
-  if (!HasWordsnapExtension(path)) {
-    ShowStoreMessage(InvalidFileTypeMessage());
-    return;
-  }
-  const std::string old = state_.settings.currentFile;
-  ClearList();
-  FreeTheHotKeys(state_.store.Root);
-  state_.settings.currentFile = path;
-  if (state_.settings.networkMode) AttachNetwork();
-  LoadDataFile(path);
-  SetCaptionFor(path);
-  FillList();
-  DoLastFiles(state_.settings.lastFiles, old, path);
-  SetMenuLastFiles();
+  if (files_.Exists(path)) ShowStoreMessage(EmptyDataFile(files_, path).Message);
+  SwitchToChosenFile(path);
+}
+
+void TMainWin::DoOpen() {
+  const std::string path = ChooseDataFile("Open Wordsnap File", false);
+  if (!path.empty()) SwitchToChosenFile(path);
 }
 
 void TMainWin::OpenSaveFile(const std::string& path) {
