@@ -1,8 +1,12 @@
 """New File and Open File through their dialogs, the refusal of a file that is not a
 Wordsnap file, and the recent files the switches leave in the settings file."""
+import shutil
+import tempfile
+from pathlib import Path
+
 from tests.e2e import wordsnap_records as records
-from tests.e2e.kit import message_boxes, top_windows, wait_until, windows_path
-from tests.e2e.test_main_window import MainWindowCase
+from tests.e2e.kit import Window, message_boxes, top_windows, wait_until, windows_path
+from tests.e2e.test_main_window import SETTINGS, MainWindowCase
 
 
 class FileCommandsTest(MainWindowCase):
@@ -46,3 +50,14 @@ class FileCommandsTest(MainWindowCase):
         self.assertEqual(misc["Last File 1"].lower(), windows_path(mine).lower())
         self.assertEqual(misc["Last File 2"].lower(), windows_path(key_file).lower())
         self.assertEqual(misc["Last File 3"], "")
+
+    def test_command_line_opens_an_existing_file(self):
+        folder = Path(tempfile.mkdtemp(prefix="wordsnap-lists-"))
+        self.addCleanup(shutil.rmtree, folder, True)
+        mine = folder / "mine.wsn"
+        program = self.start_program(settings=SETTINGS, data_path=mine,
+                                     data=records.data_file(records.record(b"sig", b"Regards")),
+                                     args=["/F" + windows_path(mine)])
+        program.wait_for_caption("Wordsnaps 2000 (MINE)")
+        key_list = Window(self.tool, next(c.hwnd for c in program.main_window.children() if c.cls == "ListBox"))
+        self.assertEqual(key_list.send(0x018B), 1)  # LB_GETCOUNT
