@@ -223,8 +223,6 @@ void TMainWin::FormCreate() {
   trayPopup_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_TRAYPOPUP));
   SetMenuChecks();
 
-  if (StartSyncTimerAtStartup(sync_, state_.settings.networkMode, state_.settings.autoSync))
-    SetTimer(window_, kSyncTimer, kSyncTimerInterval, nullptr);
   if (state_.settings.useSuffix && state_.settings.doHint) LaunchPrompt();
   LoadDataFile(state_.settings.currentFile);
   SetMenuLastFiles();
@@ -238,9 +236,8 @@ void TMainWin::FormCreate() {
     ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).Message);
     engine_->SetPref();
   }
-  // "/N" and "/S" on the command line take effect in this run: the minute timer
-  // runs once both network mode and automatic synchronisation are on.
-  if (state_.settings.networkMode && state_.settings.autoSync)
+  // Started after the arguments, so that "/N" and "/S" take effect in this run.
+  if (StartSyncTimerAtStartup(sync_, state_.settings.networkMode, state_.settings.autoSync))
     SetTimer(window_, kSyncTimer, kSyncTimerInterval, nullptr);
   state_.restrictedB = modes_.restrictedB;
   state_.restrictedBA = modes_.restrictedBA;
