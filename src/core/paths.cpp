@@ -10,9 +10,4 @@ std::string DirectoryOf(const std::string& path) {
   return dir;
 }
 
-std::string FileNameOf(const std::string& path) {
-  const auto cut = path.find_last_of("\\/:");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
 }  // namespace wordsnap

@@ -8,7 +8,4 @@ namespace wordsnap {
 // The directory part of a full file path, without a trailing backslash.
 std::string DirectoryOf(const std::string& path);
 
-// The file-name part of a path (after the last backslash, slash or colon).
-std::string FileNameOf(const std::string& path);
-
 }  // namespace wordsnap

@@ -10,7 +10,6 @@
 #include "core/hint/hint_mapping.h"
 #include "core/hint/hint_protocol.h"
 #include "core/list/row_layout.h"
-#include "core/paths.h"
 #include "core/store/data_file_names.h"
 #include "core/store/data_file_operations.h"
 #include "core/store/wordsnap_tree.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/paths.h"
+#include "core/store/data_file_names.h"
 #include "core/trace_line.h"
 
 namespace wordsnap {
@@ -17,7 +18,7 @@ TEST(Paths, DirectoryAndNameParts) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(DirectoryOf(c.path), c.dir) << c.path;
-    EXPECT_EQ(FileNameOf(c.path), c.name) << c.path;
+    EXPECT_EQ(FileNamePart(c.path), c.name) << c.path;
   }
 }
 
