@@ -50,18 +50,11 @@ class ExpansionCase(EndToEndTest):
         self.target.wait_for_text(expected, timeout)
 
     def wait_for_dated_text(self, typed: str, render):
-        """Types into an empty target and waits for render(day) there, day being the date
-        when typing began or the date now: the program's clock may pass midnight meanwhile."""
+        """Types into an empty target and waits for render(day) there (see Target)."""
         self.start_afresh()
         began = datetime.date.today()
         self.target.type(typed)
-
-        def wanted():
-            return {render(began), render(datetime.date.today())}
-        try:
-            wait_until(lambda: self.target.read() in wanted(), 10, f"one of {sorted(wanted())} in the target")
-        except AssertionError as error:
-            raise AssertionError(f"{error}; it holds {self.target.read()!r}") from None
+        self.target.wait_for_dated_text(render, began)
 
 
 class SuffixModeTest(ExpansionCase):

@@ -1,4 +1,6 @@
 """The target application: snaptarget.exe, a plain window with an edit control to type into."""
+import datetime
+
 from . import env, xinput
 from .processes import WineProcess
 from .waiting import wait_until
@@ -62,6 +64,16 @@ class Target:
             wait_until(lambda: self.read_bytes() == want, timeout, f"the target to hold {want!r}")
         except AssertionError as error:
             raise AssertionError(f"{error}; it holds {self.read_bytes()!r}") from None
+
+    def wait_for_dated_text(self, render, began: datetime.date, timeout: float = 10.0) -> None:
+        """Waits until the edit holds render(day), day being `began` (the date when typing
+        began) or the date now: the program's clock may pass midnight meanwhile."""
+        def wanted():
+            return {render(began), render(datetime.date.today())}
+        try:
+            wait_until(lambda: self.read() in wanted(), timeout, f"one of {sorted(wanted())} in the target")
+        except AssertionError as error:
+            raise AssertionError(f"{error}; it holds {self.read()!r}") from None
 
     def clear(self) -> None:
         self.edit.set_text("")

@@ -1,0 +1,70 @@
+"""A date code chosen in the editor's date picker: stored in the replacement text as a
+code, and typed as the date it names each time the Wordsnap is played."""
+import datetime
+
+from tests.e2e import wordsnap_records as records
+from tests.e2e.kit import Window, top_windows, wait_until
+from tests.e2e.test_main_window import MainWindowCase
+
+PICKER_CAPTION = "Dates"
+IDC_DTIME_FORMAT = 3102
+IDC_DTIME_SUPPRESS = 3103
+IDC_DTIME_DAYS = 3105
+
+LB_GETCURSEL = 0x0188
+BM_GETCHECK = 0x00F0
+BST_CHECKED = 1
+
+MONTH_DAY_YEAR_ROW = 3  # "MM/DD/YYYY"
+
+
+class DatePickerTest(MainWindowCase):
+    def test_a_date_seven_days_back_without_leading_zeros(self):
+        self.start(records.data_file())
+        target = self.start_target(focus=False)
+
+        self.focus_main()
+        self.keys("ctrl+a")
+        editor = self.wait_for_editor()
+        self.focus_editor(editor, self.editor_box(editor, 411))
+        self.type("mt")
+        self.keys("Tab")
+        self.type("Meeting on ")
+
+        # The picker opens over the editor with its list focused.
+        self.keys("alt+d")
+        picker = wait_until(lambda: next(iter(top_windows(self.tool, caption=PICKER_CAPTION, visible=True)), None),
+                            15, "the date picker")
+        format_list = self.picker_control(picker, IDC_DTIME_FORMAT)
+        self.focus(picker, format_list.hwnd)
+        self.keys("Home", *["Down"] * MONTH_DAY_YEAR_ROW)
+        wait_until(lambda: format_list.send(LB_GETCURSEL) == MONTH_DAY_YEAR_ROW, 10, "the MM/DD/YYYY row")
+        self.picker_control(picker, IDC_DTIME_DAYS).set_text("7")
+        picker.press("past")
+        zeros = self.picker_control(picker, IDC_DTIME_SUPPRESS)
+        if zeros.send(BM_GETCHECK) != BST_CHECKED:
+            picker.press("Do not show leading zeros")
+        self.assertEqual(zeros.send(BM_GETCHECK), BST_CHECKED)
+        picker.press("Ok")
+        wait_until(lambda: not picker.exists(), 10, "the picker to close")
+
+        code = "<MM/DD/YYYY{NP007}>"
+        memo = self.editor_box(editor, 417)
+        self.assertEqual(memo.text(), "Meeting on " + code)
+        self.focus_editor(editor, memo)
+        self.keys("alt+u")
+        self.wait_editor_closed(editor)
+        self.wait_for_data([("mt", True, "Meeting on " + code)])
+
+        # Played, the code gives the date a week before today, month and day without zeros.
+        def week_back(day: datetime.date) -> str:
+            then = day - datetime.timedelta(days=7)
+            return f"Meeting on {then.month}/{then.day}/{then.year}"
+
+        began = datetime.date.today()
+        target.focus()
+        target.type("mt ")
+        target.wait_for_dated_text(week_back, began)
+
+    def picker_control(self, picker: Window, control_id: int) -> Window:
+        return Window(self.tool, next(c.hwnd for c in picker.children() if c.id == control_id))
