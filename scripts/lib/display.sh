@@ -30,11 +30,14 @@ wordsnap_start_display() {
   return 1
 }
 
-# Ends every Wine process of the prefix and the Xvfb this shell started (if any).
+# Ends every Wine process of both prefixes and the Xvfb this shell started (if any).
 wordsnap_stop_display() {
-  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
-    WINEPREFIX="$WINEPREFIX" "$(dirname "$WORDSNAP_WINE")/wineserver" -k >/dev/null 2>&1 || true
-  fi
+  local prefix
+  for prefix in "${WINEPREFIX:-}" "${WORDSNAP_SECOND_WINEPREFIX:-}"; do
+    if [ -n "$prefix" ] && [ -d "$prefix" ]; then
+      WINEPREFIX="$prefix" "$(dirname "$WORDSNAP_WINE")/wineserver" -k >/dev/null 2>&1 || true
+    fi
+  done
   if [ -n "${WORDSNAP_XVFB_PID:-}" ]; then
     kill "$WORDSNAP_XVFB_PID" >/dev/null 2>&1 || true
     wait "$WORDSNAP_XVFB_PID" 2>/dev/null || true
@@ -42,17 +45,18 @@ wordsnap_stop_display() {
   fi
 }
 
-# Creates the Wine prefix once, then reuses it.
+# Creates a Wine prefix (by default $WINEPREFIX) once, then reuses it.
 wordsnap_ensure_prefix() {
-  if [ ! -f "$WINEPREFIX/.wordsnap-ready" ]; then
-    echo "wine: creating the prefix $WINEPREFIX (once)"
-    mkdir -p "$WINEPREFIX"
-    "$WORDSNAP_WINE" wineboot -i >/dev/null 2>&1 || true
-    "$(dirname "$WORDSNAP_WINE")/wineserver" -w || true
-    if [ ! -d "$WINEPREFIX/drive_c/windows" ]; then
-      echo "wine: the prefix could not be created" >&2
+  local prefix=${1:-$WINEPREFIX}
+  if [ ! -f "$prefix/.wordsnap-ready" ]; then
+    echo "wine: creating the prefix $prefix (once)"
+    mkdir -p "$prefix"
+    WINEPREFIX="$prefix" "$WORDSNAP_WINE" wineboot -i >/dev/null 2>&1 || true
+    WINEPREFIX="$prefix" "$(dirname "$WORDSNAP_WINE")/wineserver" -w || true
+    if [ ! -d "$prefix/drive_c/windows" ]; then
+      echo "wine: the prefix $prefix could not be created" >&2
       return 1
     fi
-    touch "$WINEPREFIX/.wordsnap-ready"
+    touch "$prefix/.wordsnap-ready"
   fi
 }

@@ -5,6 +5,8 @@ export WORDSNAP_ROOT
 export WORDSNAP_BUILD="$WORDSNAP_ROOT/build"
 export WORDSNAP_PROGRAM_DIR="$WORDSNAP_BUILD/win64/Wordsnap"
 export WINEPREFIX="${WORDSNAP_WINEPREFIX:-$WORDSNAP_BUILD/wineprefix}"
+# A second prefix stands for a second computer sharing a data file with the first.
+export WORDSNAP_SECOND_WINEPREFIX="${WORDSNAP_SECOND_WINEPREFIX:-$WINEPREFIX-second}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64

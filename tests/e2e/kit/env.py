@@ -45,9 +45,22 @@ def wine_prefix() -> Path:
     return Path(value)
 
 
-def windows_dir() -> Path:
+def second_wine_prefix() -> Path:
+    """A second Wine prefix: another computer on the same display and the same files,
+    with a Wine server, a registry and a Windows directory of its own."""
+    value = os.environ.get("WORDSNAP_SECOND_WINEPREFIX")
+    missing = []
+    if not value:
+        missing.append("WORDSNAP_SECOND_WINEPREFIX is not set (source scripts/lib/env.sh)")
+    elif not (Path(value) / "drive_c" / "windows").is_dir():
+        missing.append(f"the second Wine prefix {value} is not set up (wordsnap_ensure_prefix)")
+    _fail_if(missing)
+    return Path(value)
+
+
+def windows_dir(prefix=None) -> Path:
     """The prefix's Windows directory, home of the settings file."""
-    return wine_prefix() / "drive_c" / "windows"
+    return Path(prefix or wine_prefix()) / "drive_c" / "windows"
 
 
 def wine() -> str:
@@ -63,9 +76,12 @@ def wineserver() -> str:
     return str(Path(wine()).with_name("wineserver"))
 
 
-def process_env() -> dict:
-    """The environment for every process the kit starts: quiet Wine, no runtime downloads."""
+def process_env(prefix=None) -> dict:
+    """The environment for every process the kit starts: quiet Wine, no runtime downloads;
+    in another Wine prefix than the usual one when `prefix` is given."""
     env = dict(os.environ)
+    if prefix is not None:
+        env["WINEPREFIX"] = str(prefix)
     env.setdefault("WINEDEBUG", "-all")
     env.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=")
     return env

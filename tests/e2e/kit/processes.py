@@ -9,12 +9,13 @@ from .waiting import wait_until
 
 
 class WineProcess:
-    """A Windows program run with Wine: the Linux process is the program's own process."""
+    """A Windows program run with Wine: the Linux process is the program's own process.
+    `prefix`: the Wine prefix to run in, when not the usual one."""
 
-    def __init__(self, exe, args=(), cwd=None):
+    def __init__(self, exe, args=(), cwd=None, prefix=None):
         self.exe = exe
         self._popen = subprocess.Popen(
-            [env.wine(), str(exe), *map(str, args)], cwd=cwd, env=env.process_env(),
+            [env.wine(), str(exe), *map(str, args)], cwd=cwd, env=env.process_env(prefix),
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             start_new_session=True)
 

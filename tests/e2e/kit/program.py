@@ -27,7 +27,7 @@ def copy_program_dir() -> Path:
 
 
 class Program:
-    """One run of Wordsnap.exe.
+    """One run of Wordsnap.exe, in the Wine prefix of `tool`.
 
     settings: the settings file's content (str, bytes or {section: {key: value}}), None
               for no settings file, or UNCHANGED.
@@ -62,14 +62,14 @@ class Program:
         for its main window, and then (with `shown`) for the window to be shown: only then
         has start-up placed it. Pass shown=False when it starts hidden (in the tray)."""
         if self.settings is not UNCHANGED:
-            settings_file.write_settings(self.settings)
+            settings_file.write_settings(self.settings, self.tool.prefix)
         if self.data is None:
             self.data_path.unlink(missing_ok=True)
         elif self.data is not UNCHANGED:
             self.data_path.parent.mkdir(parents=True, exist_ok=True)
             self.data_path.write_bytes(self.data)
         self._before = set(self.main_windows(self.tool))
-        self.process = WineProcess(self.dir / "Wordsnap.exe", self.args, cwd=self.dir)
+        self.process = WineProcess(self.dir / "Wordsnap.exe", self.args, cwd=self.dir, prefix=self.tool.prefix)
         if wait:
             self.wait_for_main_window()
             if shown:
@@ -114,7 +114,7 @@ class Program:
 
     def read_settings(self) -> dict:
         """The settings file as the program left it: {section: {key: value}} in file order."""
-        return settings_file.read_settings()
+        return settings_file.read_settings(self.tool.prefix)
 
     def cleanup(self) -> None:
         """Ends the program if it still runs, and whatever it started from its directory

@@ -32,13 +32,14 @@ def render_ini(sections: dict) -> bytes:
     return env.ansi("\r\n".join(lines))
 
 
-def settings_path():
-    return env.windows_dir() / "WORDSNAP.INI"
+def settings_path(prefix=None):
+    """The settings file of the usual Wine prefix, or of `prefix`."""
+    return env.windows_dir(prefix) / "WORDSNAP.INI"
 
 
-def write_settings(content) -> None:
+def write_settings(content, prefix=None) -> None:
     """Writes the settings file: bytes or str as they are, a dict rendered as INI; None removes it."""
-    path = settings_path()
+    path = settings_path(prefix)
     if content is None:
         path.unlink(missing_ok=True)
         return
@@ -47,9 +48,9 @@ def write_settings(content) -> None:
     path.write_bytes(env.ansi(content))
 
 
-def read_settings() -> dict:
+def read_settings(prefix=None) -> dict:
     """The settings file parsed (see parse_ini); AssertionError when there is none."""
-    path = settings_path()
+    path = settings_path(prefix)
     if not path.exists():
         raise AssertionError(f"there is no settings file {path}")
     return parse_ini(path.read_bytes())

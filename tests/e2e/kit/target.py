@@ -21,7 +21,7 @@ class Target:
     def start(self) -> "Target":
         env.require_tools()
         before = set(top_windows(self.tool, cls=self.CLASS))
-        self.process = WineProcess(env.testtools_dir() / "snaptarget.exe")
+        self.process = WineProcess(env.testtools_dir() / "snaptarget.exe", prefix=self.tool.prefix)
         self.window = wait_for_window(self.tool, timeout=60, exclude=before, cls=self.CLASS, visible=True)
         self.edit = self.window.child("Edit")
         self.xid = wait_until(lambda: next(iter(xinput.x_windows(self.process.pid, f"^{self.CAPTION}$")), None),

@@ -9,6 +9,7 @@ import os
 import select
 import subprocess
 import time
+from pathlib import Path
 
 from . import env
 
@@ -34,19 +35,24 @@ def answer_text(text: str) -> str:
 
 
 class WinTool:
-    """A running `wintool serve`; start with WinTool.start(), end with stop()."""
+    """A running `wintool serve`; start with WinTool.start(), end with stop().
+
+    It works inside one Wine prefix (by default the usual one): the windows it sees and
+    drives are those of that prefix, and the programs and targets started with it run
+    there too."""
 
     # The first Wine process in a fresh prefix waits for Wine's own services.
     FIRST_ANSWER_TIMEOUT = 60.0
     ANSWER_TIMEOUT = 15.0
 
-    def __init__(self):
+    def __init__(self, prefix=None):
+        self.prefix = Path(prefix) if prefix is not None else env.wine_prefix()
         self._process = None
         self._buffer = b""
 
     @classmethod
-    def start(cls) -> "WinTool":
-        tool = cls()
+    def start(cls, prefix=None) -> "WinTool":
+        tool = cls(prefix)
         tool._launch()
         return tool
 
@@ -56,7 +62,7 @@ class WinTool:
         self._process = subprocess.Popen(
             [env.wine(), str(env.testtools_dir() / "wintool.exe"), "serve"],
             stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-            env=env.process_env(), start_new_session=True)
+            env=env.process_env(self.prefix), start_new_session=True)
         self.request("ping", timeout=self.FIRST_ANSWER_TIMEOUT)
 
     def stop(self) -> None:
