@@ -1,7 +1,9 @@
 """Several copies of the program change one shared data file at once, coordinated only
 by the lock in the sync file beside it. Each copy is a real Windows process
 (syncstress.exe) going through the program's own sharing path: FileInUse, AddAHotKey,
-ReleaseSyncFile. Afterwards the data file must hold every record exactly once and
+ReleaseSyncFile. Half of them run on a second computer (a Wine prefix with a Wine server
+of its own), which cannot see the first one's open files: only the sync file's byte-range
+lock keeps them apart. Afterwards the data file must hold every record exactly once and
 whole, the change counter must have counted every change, and no lock may be left.
 A copy killed while it holds the lock leaves the lock behind, and another copy takes
 it over once the heartbeat has been silent for a minute on its (shifted) clock. A sync
@@ -87,12 +89,12 @@ class SyncStressTest(unittest.TestCase):
             except subprocess.TimeoutExpired:
                 pass
 
-    def start(self, name: str, *args):
+    def start(self, name: str, *args, prefix=None):
         """Starts syncstress.exe with its output going to a file of its own."""
         output = self.folder / f"{name}.out"
         with open(output, "wb") as sink:
             process = subprocess.Popen([env.wine(), str(self.tool), *map(str, args)], cwd=self.folder,
-                                       env=env.process_env(), stdin=subprocess.DEVNULL,
+                                       env=env.process_env(prefix), stdin=subprocess.DEVNULL,
                                        stdout=sink, stderr=subprocess.STDOUT, start_new_session=True)
         self.processes.append((process, output))
         return process, output
@@ -120,7 +122,8 @@ class SyncStressTest(unittest.TestCase):
         self.run_tool("first", "add", data, 0, 3)
 
         go = self.folder / "go"
-        workers = [self.start(f"worker{w}", "add", data, w, SNAPS_PER_WORKER, env.windows_path(go))
+        workers = [self.start(f"worker{w}", "add", data, w, SNAPS_PER_WORKER, env.windows_path(go),
+                              prefix=env.second_wine_prefix() if w % 2 == 0 else None)
                    for w in range(1, WORKERS + 1)]
         for process, output in workers:
             wait_until(lambda: "ready" in self.lines(output) or process.poll() is not None, WORKERS_TIMEOUT,

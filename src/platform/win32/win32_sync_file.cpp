@@ -5,10 +5,44 @@
 namespace wordsnap {
 namespace {
 
+// The byte range every copy locks while it has the sync file open. Share modes
+// alone keep copies apart only where one file server sees every open; a byte-range
+// lock also holds where copies reach the file through different servers. The range
+// lies past the record, so a reader that does not lock is never refused a read.
+constexpr DWORD kLockOffsetHigh = 1;  // 4 GiB into the file
+constexpr DWORD kLockLength = 1;
+
+OVERLAPPED LockRange() {
+  OVERLAPPED range{};
+  range.OffsetHigh = kLockOffsetHigh;
+  return range;
+}
+
+enum class RangeLock { Taken, Busy, Unsupported };
+
+RangeLock LockForAttempt(HANDLE handle) {
+  OVERLAPPED range = LockRange();
+  if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, kLockLength, 0, &range)) {
+    return RangeLock::Taken;
+  }
+  const DWORD error = GetLastError();
+  // Without byte-range locks on the file system the exclusive open still holds.
+  return error == ERROR_LOCK_VIOLATION || error == ERROR_SHARING_VIOLATION || error == ERROR_IO_PENDING
+             ? RangeLock::Busy
+             : RangeLock::Unsupported;
+}
+
 class Win32SyncFile final : public SyncFile {
  public:
-  explicit Win32SyncFile(HANDLE handle) : handle_(handle) {}
-  ~Win32SyncFile() override { CloseHandle(handle_); }
+  Win32SyncFile(HANDLE handle, bool locked) : handle_(handle), locked_(locked) {}
+  ~Win32SyncFile() override {
+    if (locked_) {
+      // Released before the close: a close frees locks only in its own time.
+      OVERLAPPED range = LockRange();
+      UnlockFileEx(handle_, 0, kLockLength, 0, &range);
+    }
+    CloseHandle(handle_);
+  }
   Win32SyncFile(const Win32SyncFile&) = delete;
   Win32SyncFile& operator=(const Win32SyncFile&) = delete;
 
@@ -50,6 +84,7 @@ class Win32SyncFile final : public SyncFile {
   }
 
   HANDLE handle_;
+  bool locked_;
 };
 
 bool IsSharingError(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
@@ -60,7 +95,9 @@ HANDLE OpenAlone(const std::string& path, DWORD access, DWORD disposition) {
   return CreateFileA(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-SyncOpen Opened(HANDLE handle, SyncOpenStatus status) { return {status, std::make_unique<Win32SyncFile>(handle)}; }
+SyncOpen Opened(HANDLE handle, SyncOpenStatus status, bool locked) {
+  return {status, std::make_unique<Win32SyncFile>(handle, locked)};
+}
 
 }  // namespace
 
@@ -82,13 +119,16 @@ SyncOpen Win32SyncFileAccess::OpenExclusive(const std::string& path) {
     HANDLE handle = OpenAlone(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
     DWORD error = GetLastError();
     if (handle != INVALID_HANDLE_VALUE) {
-      return Opened(handle, error == ERROR_ALREADY_EXISTS ? SyncOpenStatus::Opened : SyncOpenStatus::Created);
-    }
-    if (error == ERROR_ACCESS_DENIED) {
+      const SyncOpenStatus status = error == ERROR_ALREADY_EXISTS ? SyncOpenStatus::Opened : SyncOpenStatus::Created;
+      const RangeLock lock = LockForAttempt(handle);
+      if (lock != RangeLock::Busy) return Opened(handle, status, lock == RangeLock::Taken);
+      CloseHandle(handle);
+      error = ERROR_LOCK_VIOLATION;
+    } else if (error == ERROR_ACCESS_DENIED) {
       // A sync file that may be read but not written: read it, and let writes fail.
       handle = OpenAlone(path, GENERIC_READ, OPEN_EXISTING);
       error = GetLastError();
-      if (handle != INVALID_HANDLE_VALUE) return Opened(handle, SyncOpenStatus::Opened);
+      if (handle != INVALID_HANDLE_VALUE) return Opened(handle, SyncOpenStatus::Opened, false);
       if (IsNotFound(error)) return {SyncOpenStatus::Missing, nullptr};
     }
     if (!IsSharingError(error)) {
