@@ -27,9 +27,7 @@ RangeLock LockForAttempt(HANDLE handle) {
   }
   const DWORD error = GetLastError();
   // Without byte-range locks on the file system the exclusive open still holds.
-  return error == ERROR_LOCK_VIOLATION || error == ERROR_SHARING_VIOLATION || error == ERROR_IO_PENDING
-             ? RangeLock::Busy
-             : RangeLock::Unsupported;
+  return error == ERROR_LOCK_VIOLATION || error == ERROR_SHARING_VIOLATION ? RangeLock::Busy : RangeLock::Unsupported;
 }
 
 class Win32SyncFile final : public SyncFile {
