@@ -9,25 +9,13 @@
 
 #include "DTime.h"
 #include "DTime_ids.h"
-#include "MessageBoxes.h"
-#include "dialog_driver.h"
+#include "dialog_test_base.h"
 
 namespace wordsnap::win_test {
 namespace {
 
-class DateTimeDialogTest : public ::testing::Test {
+class DateTimeDialogTest : public DialogTestBase {
  protected:
-  void SetUp() override {
-    SetMessageSink([this](const std::string& text, const std::string& caption, UINT) {
-      messages_.push_back(caption + ": " + text);
-      return IDOK;
-    });
-  }
-  void TearDown() override {
-    EXPECT_EQ(ForgetPendingSteps(), 0) << "the picker never appeared";
-    SetMessageSink(nullptr);
-  }
-
   std::string Run(DateOrTimeMode mode) {
     const std::string code = ShowDateOrTime(nullptr, mode, settings_, showing_, "C:\\nowhere");
     EXPECT_FALSE(showing_);
@@ -45,7 +33,6 @@ class DateTimeDialogTest : public ::testing::Test {
 
   Settings settings_;
   bool showing_ = false;
-  std::vector<std::string> messages_;
 };
 
 TEST_F(DateTimeDialogTest, DateModeOpensOnTheRememberedChoiceAndBuildsTheCode) {

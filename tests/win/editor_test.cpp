@@ -9,25 +9,13 @@
 
 #include "HKMod.h"
 #include "HKMod_ids.h"
-#include "MessageBoxes.h"
-#include "dialog_driver.h"
+#include "dialog_test_base.h"
 
 namespace wordsnap::win_test {
 namespace {
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public DialogTestBase {
  protected:
-  void SetUp() override {
-    SetMessageSink([this](const std::string& text, const std::string& caption, UINT) {
-      messages_.push_back(caption + ": " + text);
-      return IDOK;
-    });
-  }
-  void TearDown() override {
-    EXPECT_EQ(ForgetPendingSteps(), 0) << "the editor never appeared";
-    SetMessageSink(nullptr);
-  }
-
   bool Run(bool editMode) {
     const bool updated = RunModHotKeys(nullptr, GetModuleHandleA(nullptr), app_, editMode);
     EXPECT_FALSE(app_.dialogs.modHotKeys);
@@ -48,7 +36,6 @@ class EditorTest : public ::testing::Test {
   }
 
   AppState app_;
-  std::vector<std::string> messages_;
 };
 
 TEST_F(EditorTest, NewModeStartsFromTheSettingsWithTheLaterToolsDisabled) {

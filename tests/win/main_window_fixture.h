@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -15,9 +14,8 @@
 #include <vector>
 
 #include "MainWin.h"
-#include "MessageBoxes.h"
 #include "core/store/wordsnap_record.h"
-#include "dialog_driver.h"
+#include "dialog_test_base.h"
 #include "fakes/fake_platform.h"
 #include "platform/win32/win32_data_file.h"
 #include "resource.h"
@@ -49,26 +47,19 @@ inline std::string WindowText(HWND window) {
   return text;
 }
 
-class MainWindowFixture : public ::testing::Test {
+class MainWindowFixture : public DialogTestBase {
  protected:
   void SetUp() override {
+    DialogTestBase::SetUp();
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     folder_ = std::string(temp) + "wordsnap-mainwin-" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(folder_.c_str(), nullptr);
-    SetMessageSink([this](const std::string& text, const std::string& caption, UINT) {
-      messages_.push_back(caption + ": " + text);
-      if (answers_.empty()) return IDOK;
-      const int answer = answers_.front();
-      answers_.pop_front();
-      return answer;
-    });
   }
 
   void TearDown() override {
     Close();
-    EXPECT_EQ(ForgetPendingSteps(), 0) << "a dialog the test waited for never appeared";
-    SetMessageSink(nullptr);
+    DialogTestBase::TearDown();
     for (const auto& path : created_) DeleteFileA(path.c_str());
     RemoveDirectoryA(folder_.c_str());
   }
@@ -145,8 +136,6 @@ class MainWindowFixture : public ::testing::Test {
 
   std::string folder_;
   std::vector<std::string> created_;
-  std::vector<std::string> messages_;
-  std::deque<int> answers_;  // what the captured message boxes answer, in order; then OK
   AppState state_;
   fakes::FakePlatform platform_;
   Win32DataFileAccess files_;

@@ -7,27 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "MessageBoxes.h"
-#include "dialog_driver.h"
+#include "dialog_test_base.h"
 #include "options.h"
 #include "options_ids.h"
 
 namespace wordsnap::win_test {
 namespace {
 
-class PrefixSuffixDialogTest : public ::testing::Test {
+class PrefixSuffixDialogTest : public DialogTestBase {
  protected:
-  void SetUp() override {
-    SetMessageSink([this](const std::string& text, const std::string& caption, UINT) {
-      messages_.push_back(caption + ": " + text);
-      return IDOK;
-    });
-  }
-  void TearDown() override {
-    EXPECT_EQ(ForgetPendingSteps(), 0) << "the dialog never appeared";
-    SetMessageSink(nullptr);
-  }
-
   std::optional<WordsnapOptionsResult> Run() {
     const auto result = ShowWordsnapOptions(nullptr, settings_, prefixKeys_, showing_);
     EXPECT_FALSE(showing_);
@@ -41,7 +29,6 @@ class PrefixSuffixDialogTest : public ::testing::Test {
   Settings settings_;
   std::string prefixKeys_ = ";;";
   bool showing_ = false;
-  std::vector<std::string> messages_;
 };
 
 TEST_F(PrefixSuffixDialogTest, OpensFromTheSettingsAndSwitchingModesEnablesTheOtherSide) {
