@@ -1,25 +1,9 @@
 #include "platform/win32/win32_output.h"
 
-#include <cstring>
-
 #include "hook/wordsnap_hook.h"
+#include "platform/win32/win32_clipboard.h"
 
 namespace wordsnap {
-namespace {
-
-// Another program may hold the clipboard open for a moment.
-constexpr int kClipboardOpenTries = 10;
-constexpr DWORD kClipboardRetryMs = 10;
-
-bool OpenClipboardPatiently(HWND owner) {
-  for (int attempt = 0; attempt < kClipboardOpenTries; ++attempt) {
-    if (OpenClipboard(owner)) return true;
-    Sleep(kClipboardRetryMs);
-  }
-  return false;
-}
-
-}  // namespace
 
 std::int16_t Win32Output::KeyScan(char c) { return static_cast<std::int16_t>(VkKeyScanA(c)); }
 
@@ -51,26 +35,7 @@ void Win32Output::WaitForMessages(std::uint32_t milliseconds) {
 
 void Win32Output::SleepFor(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
-bool Win32Output::SetClipboardText(const std::string& text) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  if (!memory) return false;
-  void* bytes = GlobalLock(memory);
-  if (!bytes) {
-    GlobalFree(memory);
-    return false;
-  }
-  std::memcpy(bytes, text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-
-  if (!OpenClipboardPatiently(clipboardOwner_)) {
-    GlobalFree(memory);
-    return false;
-  }
-  const bool placed = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
-  CloseClipboard();
-  if (!placed) GlobalFree(memory);  // the clipboard owns the memory only once it was placed
-  return placed;
-}
+bool Win32Output::SetClipboardText(const std::string& text) { return PlaceClipboardText(clipboardOwner_, text); }
 
 LocalDateTime Win32Output::Now() {
   SYSTEMTIME time;

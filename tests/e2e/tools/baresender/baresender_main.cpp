@@ -17,11 +17,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "platform/win32/win32_clipboard.h"
 
 namespace {
 
@@ -82,27 +83,6 @@ std::vector<std::vector<KeyEvent>> Keystrokes(const std::string& text, unsigned 
         strokes.push_back(std::move(stroke));
     }
     return strokes;
-}
-
-bool SetClipboardText(HWND owner, const std::string& text)
-{
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (!memory) return false;
-    void* bytes = GlobalLock(memory);
-    if (!bytes) {
-        GlobalFree(memory);
-        return false;
-    }
-    std::memcpy(bytes, text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    if (!OpenClipboard(owner)) {
-        GlobalFree(memory);
-        return false;
-    }
-    const bool placed = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
-    CloseClipboard();
-    if (!placed) GlobalFree(memory);
-    return placed;
 }
 
 struct Watch {
@@ -182,7 +162,7 @@ int main(int argc, char** argv)
         // The clipboard needs an owner window; a message-only one is enough.
         HWND owner = CreateWindowExA(0, "STATIC", "baresender", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
         first = Now();
-        if (!SetClipboardText(owner, text)) {
+        if (!wordsnap::PlaceClipboardText(owner, text)) {
             std::fprintf(stderr, "baresender: the clipboard could not be set\n");
             return 3;
         }
