@@ -5,46 +5,28 @@ a target probe shows two edit windows to type into. Both are driven through comm
 files and answer each command with an "ok" line in their log. Keys are typed with
 xdotool into the X window of the focused target. Every wait is a bounded poll.
 """
-import os
 import subprocess
-import time
 from pathlib import Path
 
-ROOT = Path(__file__).resolve().parents[2]
-BUILD = Path(os.environ.get("WORDSNAP_BUILD", ROOT / "build"))
-PROGRAM_DIR = Path(os.environ.get("WORDSNAP_PROGRAM_DIR", BUILD / "win64" / "Wordsnap"))
-TESTTOOLS_DIR = Path(os.environ.get("WORDSNAP_TESTTOOLS_DIR", BUILD / "win64" / "testtools"))
-WINE = os.environ.get("WORDSNAP_WINE", "wine64")
+from tests.e2e.kit import env, xinput
+from tests.e2e.kit.waiting import wait_until
 
 KEYSTROKE_CAPS_OFF = 0
 KEYSTROKE_RESET = 1
 KEYSTROKE_CAPS_ON = 2
 
-
-def windows_path(path: Path) -> str:
-    """The path as Wine's Z: drive shows it."""
-    return "Z:" + str(path).replace("/", "\\")
-
-
-def wait_until(condition, what: str, timeout: float = 20.0, interval: float = 0.05):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() >= deadline:
-            raise AssertionError(f"timed out after {timeout:g} s waiting for {what}")
-        time.sleep(interval)
+# Keys go in slower than the kit's default: each one makes a round trip through the hook.
+KEY_DELAY_MS = 30
+WAIT_TIMEOUT = 20.0
 
 
 def require_surroundings():
     """Fails loudly when the display, the prefix or the built files are missing."""
-    for name in ("DISPLAY", "WINEPREFIX"):
-        if not os.environ.get(name):
-            raise RuntimeError(f"{name} is not set (run scripts/test, or source scripts/lib/env.sh)")
-    for path in (PROGRAM_DIR / "WDSN95HK.DLL", TESTTOOLS_DIR / "hookprobe.exe"):
-        if not path.is_file():
-            raise RuntimeError(f"{path} is missing: build the win64 preset first")
+    env.require_display()
+    probe = env.testtools_dir() / "hookprobe.exe"
+    if not probe.is_file():
+        raise RuntimeError(f"{probe} is missing: build the win64 preset first")
+    env.require_program()
 
 
 class Probe:
@@ -58,11 +40,12 @@ class Probe:
         self.commands.write_bytes(b"")
         # The probe imports WDSN95HK.DLL through its import table; WINEPATH lets Wine find it
         # in the program directory.
-        env = dict(os.environ, WINEPATH=windows_path(PROGRAM_DIR))
+        process_env = dict(env.process_env(), WINEPATH=env.windows_path(env.program_dir()))
         self.process = subprocess.Popen(
-            [WINE, str(TESTTOOLS_DIR / "hookprobe.exe"), mode, windows_path(self.log), windows_path(self.commands)],
-            env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_until(lambda: "ready" in self.lines(), f"the {mode} probe to start", timeout=60)
+            [env.wine(), str(env.testtools_dir() / "hookprobe.exe"), mode, env.windows_path(self.log),
+             env.windows_path(self.commands)],
+            env=process_env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_until(lambda: "ready" in self.lines(), 60, f"the {mode} probe to start")
 
     def lines(self) -> list:
         return self.log.read_text(encoding="latin-1").splitlines()
@@ -73,7 +56,7 @@ class Probe:
         before = self.lines().count(done)
         with self.commands.open("a", encoding="latin-1") as file:
             file.write(text + "\n")
-        wait_until(lambda: self.lines().count(done) > before, f"the {self.mode} probe to do {text!r}")
+        wait_until(lambda: self.lines().count(done) > before, WAIT_TIMEOUT, f"the {self.mode} probe to do {text!r}")
 
     def stop(self):
         if self.process.poll() is None:
@@ -109,7 +92,7 @@ class Monitor(Probe):
 
     def wait_reports(self, mark: int, count: int) -> list:
         """Waits until `count` reports have come in after `mark`; returns all of them so far."""
-        wait_until(lambda: len(self.reports()) >= mark + count, f"{count} reports from the hook")
+        wait_until(lambda: len(self.reports()) >= mark + count, WAIT_TIMEOUT, f"{count} reports from the hook")
         return self.reports_since(mark)
 
     def settle(self):
@@ -127,14 +110,14 @@ class Target(Probe):
     def __init__(self, workdir: Path):
         super().__init__("target", workdir)
 
-    def x_window(self, name: str) -> str:
+    def x_window(self, name: str) -> int:
         caption = f"^hookprobe target {name}$"
-        return wait_until(lambda: xdotool_output("search", "--name", caption).split()[:1],
+        return wait_until(lambda: xinput.x_windows(name=caption)[:1], WAIT_TIMEOUT,
                           f"the X window of target {name}")[0]
 
     def focus(self, name: str):
         """Gives the window both the X input focus and Wine's activation."""
-        subprocess.run(["xdotool", "windowfocus", "--sync", self.x_window(name)], check=True, timeout=20)
+        xinput.focus_x_window(self.x_window(name))
         self.command(f"activate {name}")
 
     def text(self, name: str) -> bytes:
@@ -144,25 +127,19 @@ class Target(Probe):
 
     def wait_text_contains(self, name: str, part: bytes) -> bytes:
         """Waits until the keys typed have reached the window, shown by `part` in its text."""
-        return wait_until(lambda: (lambda text: text if part in text else None)(self.text(name)),
+        return wait_until(lambda: (lambda text: text if part in text else None)(self.text(name)), WAIT_TIMEOUT,
                           f"target {name} to show {part!r}")
 
     def click(self, name: str):
-        window = self.x_window(name)
-        subprocess.run(["xdotool", "mousemove", "--window", window, "40", "40", "click", "1"], check=True, timeout=20)
-
-
-def xdotool_output(*args) -> str:
-    result = subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=20)
-    return result.stdout
+        xinput.xdotool("mousemove", "--window", self.x_window(name), 40, 40, "click", 1)
 
 
 def type_text(text: str):
-    subprocess.run(["xdotool", "type", "--delay", "30", text], check=True, timeout=60)
+    xinput.type_text(text, KEY_DELAY_MS)
 
 
 def press_keys(*keys: str):
-    subprocess.run(["xdotool", "key", "--delay", "30", *keys], check=True, timeout=60)
+    xinput.press_keys(*keys, delay_ms=KEY_DELAY_MS)
 
 
 def ensure_caps_lock_off(target: Target, name: str = "A"):
@@ -171,6 +148,6 @@ def ensure_caps_lock_off(target: Target, name: str = "A"):
     before = target.text(name)
     press_keys("a")
     after = wait_until(lambda: (lambda text: text if len(text) > len(before) else None)(target.text(name)),
-                       f"a letter to reach target {name}")
+                       WAIT_TIMEOUT, f"a letter to reach target {name}")
     if after.count(b"A") > before.count(b"A"):
         press_keys("Caps_Lock")
