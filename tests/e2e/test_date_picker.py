@@ -3,7 +3,7 @@ code, and typed as the date it names each time the Wordsnap is played."""
 import datetime
 
 from tests.e2e import wordsnap_records as records
-from tests.e2e.kit import Window, top_windows, wait_until
+from tests.e2e.kit import wait_for_window, wait_until
 from tests.e2e.test_main_window import MainWindowCase
 
 PICKER_CAPTION = "Dates"
@@ -33,15 +33,14 @@ class DatePickerTest(MainWindowCase):
 
         # The picker opens over the editor with its list focused.
         self.keys("alt+d")
-        picker = wait_until(lambda: next(iter(top_windows(self.tool, caption=PICKER_CAPTION, visible=True)), None),
-                            15, "the date picker")
-        format_list = self.picker_control(picker, IDC_DTIME_FORMAT)
+        picker = wait_for_window(self.tool, timeout=15, caption=PICKER_CAPTION, visible=True)
+        format_list = picker.child(control_id=IDC_DTIME_FORMAT)
         self.focus(picker, format_list.hwnd)
         self.keys("Home", *["Down"] * MONTH_DAY_YEAR_ROW)
         wait_until(lambda: format_list.send(LB_GETCURSEL) == MONTH_DAY_YEAR_ROW, 10, "the MM/DD/YYYY row")
-        self.picker_control(picker, IDC_DTIME_DAYS).set_text("7")
+        picker.child(control_id=IDC_DTIME_DAYS).set_text("7")
         picker.press("past")
-        zeros = self.picker_control(picker, IDC_DTIME_SUPPRESS)
+        zeros = picker.child(control_id=IDC_DTIME_SUPPRESS)
         if zeros.send(BM_GETCHECK) != BST_CHECKED:
             picker.press("Do not show leading zeros")
         self.assertEqual(zeros.send(BM_GETCHECK), BST_CHECKED)
@@ -65,6 +64,3 @@ class DatePickerTest(MainWindowCase):
         target.focus()
         target.type("mt ")
         target.wait_for_dated_text(week_back, began)
-
-    def picker_control(self, picker: Window, control_id: int) -> Window:
-        return Window(self.tool, next(c.hwnd for c in picker.children() if c.id == control_id))

@@ -5,7 +5,7 @@ import tempfile
 from pathlib import Path
 
 from tests.e2e import wordsnap_records as records
-from tests.e2e.kit import Window, message_boxes, top_windows, wait_until, windows_path
+from tests.e2e.kit import message_boxes, wait_for_window, wait_until, windows_path
 from tests.e2e.test_main_window import SETTINGS, MainWindowCase
 
 
@@ -13,8 +13,7 @@ class FileCommandsTest(MainWindowCase):
     def choose_in_dialog(self, shortcut: str, title: str, path):
         self.focus_main()
         self.keys(shortcut)
-        dialog = wait_until(lambda: next(iter(top_windows(self.tool, caption=title, visible=True)), None), 15,
-                            f"the {title!r} dialog")
+        dialog = wait_for_window(self.tool, timeout=15, caption=title, visible=True)
         self.type(windows_path(path))  # the file name box has the focus
         self.keys("Return")
         wait_until(lambda: not dialog.exists() or not dialog.visible(), 15, f"the {title!r} dialog to close")
@@ -59,5 +58,5 @@ class FileCommandsTest(MainWindowCase):
                                      data=records.data_file(records.record(b"sig", b"Regards")),
                                      args=["/F" + windows_path(mine)])
         program.wait_for_caption("Wordsnaps 2000 (MINE)")
-        key_list = Window(self.tool, next(c.hwnd for c in program.main_window.children() if c.cls == "ListBox"))
+        key_list = program.main_window.child("ListBox")
         self.assertEqual(key_list.send(0x018B), 1)  # LB_GETCOUNT

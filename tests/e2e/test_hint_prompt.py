@@ -48,8 +48,7 @@ class HintPrompt(EndToEndTest):
         wait_until(lambda: self.shown_popup() is None, 10, "the hint to hide at the next key")
 
         dialog = self.options_dialog(program)
-        bottom_right = next(c for c in dialog.children() if c.id == IDC_OPTIONS_BOTTOMRIGHT)
-        self.tool.request("click", bottom_right.hwnd)
+        self.tool.request("click", dialog.child(control_id=IDC_OPTIONS_BOTTOMRIGHT).hwnd)
         self.close_dialog(dialog)
         target.focus()
         target.clear()

@@ -6,7 +6,7 @@ import re
 import subprocess
 
 from tests.e2e import wordsnap_records as records
-from tests.e2e.kit import EndToEndTest, Window, message_boxes, screenshot, top_windows, wait_until, xinput
+from tests.e2e.kit import EndToEndTest, Window, message_boxes, screenshot, wait_for_window, wait_until, xinput
 from tests.e2e.kit import env
 
 EDITOR_CAPTION = "Modify Keys"
@@ -41,7 +41,7 @@ class MainWindowCase(EndToEndTest):
     def start(self, data: bytes):
         self.program = self.start_program(settings=SETTINGS, data=data)
         self.main = self.program.main_window
-        self.list = Window(self.tool, next(c.hwnd for c in self.main.children() if c.cls == "ListBox"))
+        self.list = self.main.child("ListBox")
 
     def data(self) -> list:
         """(name, active, text) of every record of the data file."""
@@ -79,12 +79,10 @@ class MainWindowCase(EndToEndTest):
 
     # The editor.
     def wait_for_editor(self) -> Window:
-        editor = wait_until(lambda: next(iter(top_windows(self.tool, caption=EDITOR_CAPTION, visible=True)), None),
-                            15, "the editor")
-        return editor
+        return wait_for_window(self.tool, timeout=15, caption=EDITOR_CAPTION, visible=True)
 
     def editor_box(self, editor: Window, control_id: int) -> Window:
-        return Window(self.tool, next(c.hwnd for c in editor.children() if c.id == control_id))
+        return editor.child(control_id=control_id)
 
     def focus_editor(self, editor: Window, box: Window):
         self.focus(editor, box.hwnd)

@@ -7,7 +7,8 @@ import shutil
 import tempfile
 from pathlib import Path
 
-from tests.e2e.kit import EndToEndTest, Program, Target, Window, WinTool, env, message_boxes, top_windows, wait_until
+from tests.e2e.kit import (EndToEndTest, Program, Target, WinTool, env, message_boxes, top_windows, wait_for_window,
+                            wait_until)
 from tests.e2e.test_sync_stress import LOCK_FREE, read_sync
 from tests.e2e.wordsnap_records import data_file, parse, record
 
@@ -41,7 +42,7 @@ class Computer:
         case.addCleanup(self.program.cleanup)
         self.program.start()
         self.main = self.program.main_window
-        self.list = Window(tool, next(c.hwnd for c in self.main.children() if c.cls == "ListBox"))
+        self.list = self.main.child("ListBox")
         self.target = Target(tool)
         case.addCleanup(self.target.cleanup)
         self.target.start()
@@ -55,10 +56,9 @@ class Computer:
     def add(self, name: str, text: str):
         """Adds a Wordsnap through the editor."""
         self.add_command()
-        editor = wait_until(
-            lambda: next(iter(top_windows(self.tool, caption=EDITOR_CAPTION, visible=True)), None), 15, "the editor")
+        editor = wait_for_window(self.tool, timeout=15, caption=EDITOR_CAPTION, visible=True)
         for control_id, value in ((IDC_NAME, name), (IDC_TEXT, text)):
-            Window(self.tool, next(c.hwnd for c in editor.children() if c.id == control_id)).set_text(value)
+            editor.child(control_id=control_id).set_text(value)
         editor.press("Update")
         wait_until(lambda: not editor.exists(), 10, "the editor to close")
 

@@ -94,14 +94,14 @@ class Window:
         return [Child(c["hwnd"], c["parent"], answer_text(c["class"]), answer_text(c["text"]),
                       c["id"], c["visible"], c["enabled"], c["style"]) for c in answer["children"]]
 
-    def child(self, cls: str = None, text: str = None) -> "Window":
-        """The first child of that class and/or text (text compared without '&' marks)."""
+    def child(self, cls: str = None, text: str = None, control_id: int = None) -> "Window":
+        """The first child of that class, text (compared without '&' marks) and/or control id."""
         for c in self.children():
             if (cls is None or c.cls.lower() == cls.lower()) and (
-                    text is None or c.text.replace("&", "") == text):
+                    text is None or c.text.replace("&", "") == text) and (control_id is None or c.id == control_id):
                 return Window(self.tool, c.hwnd)
-        raise AssertionError(f"{self!r} has no child of class {cls!r} with text {text!r}; "
-                             f"it has {[(c.cls, c.text) for c in self.children()]}")
+        raise AssertionError(f"{self!r} has no child of class {cls!r} with text {text!r} and id {control_id!r}; "
+                             f"it has {[(c.cls, c.text, c.id) for c in self.children()]}")
 
     def message_box(self) -> tuple:
         """(caption, text) of a message box: its caption and the text of its Static child."""
