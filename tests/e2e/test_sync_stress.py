@@ -9,7 +9,6 @@ A copy killed while it holds the lock leaves the lock behind, and another copy t
 it over once the heartbeat has been silent for a minute on its (shifted) clock. A sync
 file that another process keeps open refuses the lock instead of being guessed at."""
 import shutil
-import struct
 import subprocess
 import tempfile
 import unittest
@@ -17,11 +16,7 @@ from pathlib import Path
 
 from tests.e2e.kit import env
 from tests.e2e.kit.waiting import wait_until
-
-RECORD_SIZE = 3039
-SYNC_SIZE = 14
-LOCK_HELD = 1
-LOCK_FREE = 2
+from tests.e2e.wordsnap_records import LOCK_FREE, LOCK_HELD, RECORD_SIZE, read_sync, record, write_sync
 
 WORKERS = 4
 SNAPS_PER_WORKER = 40
@@ -36,32 +31,13 @@ def stress_snap(worker: int, number: int) -> bytes:
     length = 50 + (worker * 7919 + number * 104729) % 2950
     piece = f"worker {worker} snap {number} ".encode("ascii")
     text = (piece * (length // len(piece) + 1))[:length]
-
-    record = bytearray(RECORD_SIZE)
-    record[0] = 0                      # prefix keys: none in force
-    record[3] = len(name)
-    record[4:4 + len(name)] = name
-    record[14] = 1                     # active
-    record[17:17 + len(text)] = text   # NUL and the rest stay zero
-    record[3018] = number % 2          # via clipboard
-    struct.pack_into("<hH", record, 3019, 1 + number % 3, (worker * 100 + number) % 10001)
-    return bytes(record)
+    return record(name, text, clipboard=number % 2 == 1, case_rule=1 + number % 3,
+                  key_delay=(worker * 100 + number) % 10001)
 
 
-def record_name(record: bytes) -> str:
-    length = min(record[3], 10)
-    return record[4:4 + length].decode("ascii", errors="replace")
-
-
-def read_sync(path: Path):
-    data = path.read_bytes()
-    if len(data) != SYNC_SIZE:
-        raise AssertionError(f"{path.name} holds {len(data)} bytes, not {SYNC_SIZE}")
-    return struct.unpack("<ihd", data)
-
-
-def write_sync(path: Path, change_count: int, lock_state: int, lock_time: float = 0.0):
-    path.write_bytes(struct.pack("<ihd", change_count, lock_state, lock_time))
+def record_name(snap: bytes) -> str:
+    length = min(snap[3], 10)
+    return snap[4:4 + length].decode("ascii", errors="replace")
 
 
 class SyncStressTest(unittest.TestCase):
@@ -141,13 +117,13 @@ class SyncStressTest(unittest.TestCase):
                 expected[record_name(snap)] = snap
 
         records = self.records()
-        names = [record_name(record) for record in records]
+        names = [record_name(snap) for snap in records]
         duplicates = sorted({name for name in names if names.count(name) > 1})
         self.assertEqual(duplicates, [], "records written twice")
         self.assertEqual(sorted(set(expected) - set(names)), [], "records lost")
         self.assertEqual(sorted(set(names) - set(expected)), [], "records nobody added")
-        for position, record in enumerate(records, start=1):
-            self.assertEqual(record, expected[record_name(record)], f"record {position} is damaged")
+        for position, snap in enumerate(records, start=1):
+            self.assertEqual(snap, expected[record_name(snap)], f"record {position} is damaged")
         # Each worker appends its own records in order.
         for worker in range(0, WORKERS + 1):
             own = [name for name in names if name.startswith(f"W{worker}N")]

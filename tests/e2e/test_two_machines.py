@@ -9,8 +9,7 @@ from pathlib import Path
 
 from tests.e2e.kit import (EndToEndTest, Program, Target, WinTool, env, message_boxes, top_windows, wait_for_window,
                             wait_until)
-from tests.e2e.test_sync_stress import LOCK_FREE, read_sync
-from tests.e2e.wordsnap_records import data_file, parse, record
+from tests.e2e.wordsnap_records import LOCK_FREE, data_file, parse, read_sync, record
 
 WM_COMMAND = 0x0111
 IDM_EDIT_ADD = 1101

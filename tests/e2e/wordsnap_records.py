@@ -1,7 +1,12 @@
-"""Data files for end-to-end tests: 3039-byte Wordsnap records, built field by field."""
+"""Data files for end-to-end tests: 3039-byte Wordsnap records, built field by field, and
+the 14-byte sync file beside a shared data file."""
 import struct
+from pathlib import Path
 
 RECORD_SIZE = 3039
+SYNC_SIZE = 14
+LOCK_HELD = 1
+LOCK_FREE = 2
 
 
 def record(name: bytes, text: bytes, active: bool = True, prefix: bytes = b"", clipboard: bool = False,
@@ -32,3 +37,15 @@ def parse(data: bytes) -> list:
         out.append((bytes(r[1:1 + min(r[0], 2)]), bytes(r[4:4 + min(r[3], 10)]), r[14] == 1,
                     bytes(text[:text.find(b"\0") if b"\0" in text else 3000])))
     return out
+
+
+def read_sync(path: Path) -> tuple:
+    """(ChangeCount, LockState, LockTime) of a sync file."""
+    data = path.read_bytes()
+    if len(data) != SYNC_SIZE:
+        raise AssertionError(f"{path.name} holds {len(data)} bytes, not {SYNC_SIZE}")
+    return struct.unpack("<ihd", data)
+
+
+def write_sync(path: Path, change_count: int, lock_state: int, lock_time: float = 0.0):
+    path.write_bytes(struct.pack("<ihd", change_count, lock_state, lock_time))
