@@ -1,17 +1,17 @@
 #define WORDSNAP_HOOK_BUILD
 #include "wordsnap_hook.h"
 
+#include "core/hook/hook_contract.h"
 #include "hook_thread.h"
 
 namespace {
 // Init and Term come from the main window's thread; the lock keeps a stray call
-// from another thread from starting two watches.
+// from another thread from racing them.
 SRWLOCK g_lifecycle = SRWLOCK_INIT;
 }  // namespace
 
 WORDSNAP_HOOK_API void __stdcall WordsnapHookInit(HWND mainWindow) noexcept {
   AcquireSRWLockExclusive(&g_lifecycle);
-  wordsnap::hook::StopWatch();
   wordsnap::hook::StartWatch(mainWindow);
   ReleaseSRWLockExclusive(&g_lifecycle);
 }
@@ -24,4 +24,8 @@ WORDSNAP_HOOK_API void __stdcall WordsnapHookTerm() noexcept {
 
 WORDSNAP_HOOK_API void __stdcall WordsnapInUse(DWORD busy) noexcept {
   wordsnap::hook::SetInUse((busy & 0xFF) != 0);
+}
+
+WORDSNAP_HOOK_API void __stdcall WordsnapKeystrokeRead(LPARAM keystrokeLParam) noexcept {
+  wordsnap::hook::ReportRead(wordsnap::ReportNumberOf(keystrokeLParam));
 }

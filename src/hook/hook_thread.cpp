@@ -1,13 +1,13 @@
 #include "hook_thread.h"
 
 #include <atomic>
+#include <new>
 #include <cstdint>
-#include <vector>
 
-#include "core/hook/key_filter.h"
+#include "core/hook/hook_contract.h"
 #include "core/hook/key_hold.h"
+#include "core/hook/key_watch.h"
 #include "key_translation.h"
-#include "wordsnap_hook.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -15,294 +15,360 @@ namespace wordsnap::hook {
 
 namespace {
 
-std::atomic<bool> g_inUse{false};
-// Counts the starts of the in-use state, so the hold can tell one replay from the next.
-std::atomic<std::uint32_t> g_inUsePeriod{0};
+// What the program has said, written by its calls (any thread) and read by the
+// hook thread at every key. The in-use word is the period number shifted left
+// once, with the in-use bit below it, so that ending one replay can never end
+// the next.
+std::atomic<std::uint32_t> g_inUseWord{0};
+std::atomic<bool> g_acknowledges{false};
+std::atomic<std::uint32_t> g_readReport{0};
+std::atomic<std::uint32_t> g_words{0};
 
+// The watch thread lives from the first start to the end of the process; it is
+// told to re-hook, to stop reading, or to check its hold.
 HANDLE g_thread = nullptr;
 std::atomic<DWORD> g_threadId{0};
 
-// How long stopping waits for the hook thread, which only ever runs short handlers.
-constexpr DWORD kStopTimeoutMs = 5000;
-// How often the hook thread looks at the hold (the limit, the pace) while it is busy.
+// How long starting or stopping waits for the watch thread, which only ever runs short handlers.
+constexpr DWORD kAnswerTimeoutMs = 5000;
+// How often the watch thread looks at the hold (the limit, the pace) while it is busy.
 constexpr UINT kHoldTimerMs = kReleasePaceMs;
+// After a stop, the hooks stay in place (passing every key) this long, so that a
+// re-install (a stop, then at once a start) never leaves a moment unhooked.
+constexpr UINT kLingerMs = 2000;
 
-// Messages to the hook thread itself.
-constexpr UINT kInUseChangedMessage = WM_APP + 1;
-constexpr UINT kReleaseHeldMessage = WM_APP + 2;
+// Messages to the watch thread.
+constexpr UINT kCheckMessage = WM_APP + 1;  // a word from the program, or kept keys are due
+constexpr UINT kHookMessage = WM_APP + 2;   // wParam: the Request
+constexpr UINT kStopMessage = WM_APP + 3;   // wParam: the Request
+
+// A request to the watch thread, answered by setting `done`. Whoever gives up
+// waiting leaves it to the thread (it is then never freed: a few bytes, once).
+struct Request {
+  HANDLE done = nullptr;
+  HWND mainWindow = nullptr;
+  bool succeeded = false;
+};
 
 std::uintptr_t IdentityOf(HWND window) { return reinterpret_cast<std::uintptr_t>(window); }
 
-InUseState CurrentInUse() { return {g_inUse.load(), g_inUsePeriod.load()}; }
+void WakeWatch() {
+  const DWORD thread = g_threadId.load();
+  if (thread != 0) PostThreadMessageA(thread, kCheckMessage, 0, 0);
+}
 
 KeyOrigin OriginOf(ULONG_PTR extraInfo) {
-  if (extraInfo == kWordsnapInjectedMark) return KeyOrigin::kOurs;
-  if (extraInfo == kWordsnapReleasedMark) return KeyOrigin::kReleased;
+  if (extraInfo == kInjectedKeyMark) return KeyOrigin::kOurs;
+  if (extraInfo == kReleasedKeyMark) return KeyOrigin::kReleased;
   return KeyOrigin::kUser;
 }
 
-// Types held keys again, marked as released; returns how many the system took.
-UINT SendReleasedKeys(const std::vector<KeyStroke>& keys) {
-  if (keys.empty()) return 0;
-  std::vector<INPUT> inputs(keys.size());
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    KEYBDINPUT& input = inputs[i].ki;
-    inputs[i].type = INPUT_KEYBOARD;
-    if (keys[i].virtualKey == VK_PACKET) {
-      // A character sent as such rides in the scan code.
-      input.wScan = static_cast<WORD>(keys[i].scanCode);
-      input.dwFlags = KEYEVENTF_UNICODE;
-    } else {
-      input.wVk = static_cast<WORD>(keys[i].virtualKey);
-      input.wScan = static_cast<WORD>(keys[i].scanCode & 0xFF);
-      input.dwFlags = keys[i].extended ? KEYEVENTF_EXTENDEDKEY : 0;
-    }
-    if (!keys[i].down) input.dwFlags |= KEYEVENTF_KEYUP;
-    input.dwExtraInfo = kWordsnapReleasedMark;
+// Types a kept key again, marked as released; true when the system took it.
+bool SendReleasedKey(const KeyStroke& key) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  KEYBDINPUT& keyboard = input.ki;
+  if (key.virtualKey == VK_PACKET) {
+    // A character sent as such rides in the scan code.
+    keyboard.wScan = static_cast<WORD>(key.scanCode);
+    keyboard.dwFlags = KEYEVENTF_UNICODE;
+  } else {
+    keyboard.wVk = static_cast<WORD>(key.virtualKey);
+    keyboard.wScan = static_cast<WORD>(key.scanCode & 0xFF);
+    keyboard.dwFlags = key.extended ? KEYEVENTF_EXTENDEDKEY : 0;
   }
-  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  if (!key.down) keyboard.dwFlags |= KEYEVENTF_KEYUP;
+  keyboard.dwExtraInfo = kReleasedKeyMark;
+  return SendInput(1, &input, sizeof(INPUT)) == 1;
 }
 
-// Everything the hook procedures need, owned by the hook thread.
-class Session {
+// The hook thread's side of the watch: the system calls and the hooks themselves.
+class Session final : public WatchHost {
  public:
   // Caps Lock is followed from here on through the keys themselves: this thread reads no
   // keyboard input, so its own key state goes stale (under Wine it even starts with every
   // toggle off).
-  explicit Session(HWND mainWindow) noexcept
-      : mainWindow_(mainWindow),
-        filter_((GetKeyState(VK_CAPITAL) & 1) != 0, IdentityOf(GetForegroundWindow())) {}
+  Session() noexcept
+      : watch_(*this, (GetKeyState(VK_CAPITAL) & 1) != 0, IdentityOf(GetForegroundWindow())) {}
 
-  // True when the key is held back (the hook swallows it).
+  ProgramState Program() override {
+    const std::uint32_t inUse = g_inUseWord.load();
+    return {(inUse & 1) != 0, inUse >> 1, g_acknowledges.load(), g_readReport.load(), g_words.load()};
+  }
+  std::uint32_t Now() override { return GetTickCount(); }
+  bool Post(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override {
+    return mainWindow_ != nullptr && PostMessageA(mainWindow_, message, wParam, lParam) != FALSE;
+  }
+  bool SendAgain(const KeyStroke& key) override { return SendReleasedKey(key); }
+  TypedText Translate(const KeyStroke& key, const ModifierState& modifiers) override {
+    KBDLLHOOKSTRUCT raw{};
+    raw.vkCode = key.virtualKey;
+    raw.scanCode = key.scanCode;
+    raw.flags = key.extended ? LLKHF_EXTENDED : 0;
+    return translator_.Translate(raw, modifiers, LayoutOfWindow(GetForegroundWindow()));
+  }
+  void ClearDeadKey() override { translator_.Clear(); }
+  void EndInUse(std::uint32_t period) override {
+    std::uint32_t playing = (period << 1) | 1;
+    g_inUseWord.compare_exchange_strong(playing, period << 1);
+  }
+
+  // True when the key is kept (the hook swallows it).
   bool OnKey(WPARAM message, const KBDLLHOOKSTRUCT& key) {
     const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
-    const KeyOrigin origin = OriginOf(key.dwExtraInfo);
     const KeyStroke stroke{key.vkCode, key.scanCode, (key.flags & LLKHF_EXTENDED) != 0, down};
-    const bool held = hold_.OnKey(stroke, origin, CurrentInUse(), GetTickCount());
-    // A held key reaches the application, and is read, only when it is sent again.
-    if (!held && Read(down, origin, key)) hold_.Reported(GetTickCount());
-    // The end-of-replay key may just have ended the in-use state.
-    hold_.Update(CurrentInUse(), GetTickCount());
+    const bool kept = watch_.OnKey(stroke, OriginOf(key.dwExtraInfo), IdentityOf(GetForegroundWindow()));
     FollowHold();
-    return held;
+    return kept;
   }
-
-  // The timer, or the program changed the in-use state.
-  void CheckHold() {
-    hold_.Update(CurrentInUse(), GetTickCount());
-    ReleaseHeld();
-  }
-
-  // Sends the held keys that are due, in order. Each usually comes back through the
-  // hook within SendInput; the next goes once it has (after a pause when it typed
-  // a character: the timer sends it).
-  void ReleaseHeld() {
-    releasePosted_ = false;
-    while (hold_.ReleaseDue()) {
-      if (SendReleasedKeys({hold_.TakeNext(GetTickCount())}) == 0) hold_.NotSent();
-    }
-    FollowHold();
-  }
-
-  // The hook is going away: whatever is held goes to the application now, unread.
-  void ReleaseAllHeld() {
-    StopHoldTimer();
-    SendReleasedKeys(hold_.TakeAll());
-  }
-
   void OnMouse(WPARAM message, const MSLLHOOKSTRUCT& mouse) {
     switch (message) {
       case WM_LBUTTONDOWN:
       case WM_RBUTTONDOWN:
       case WM_MBUTTONDOWN:
       case WM_XBUTTONDOWN:
-        if (filter_.OnMouseButton(mouse.dwExtraInfo == kWordsnapInjectedMark, g_inUse.load()) ==
-            KeyAction::kReset) {
-          Reset();
-        }
+        watch_.OnMouseButton(mouse.dwExtraInfo == kInjectedKeyMark);
         break;
       default:
         break;
     }
   }
 
- private:
-  // Reports the key to the main window; true when it typed a character.
-  bool Read(bool down, KeyOrigin origin, const KBDLLHOOKSTRUCT& key) {
-    const HWND foreground = down ? GetForegroundWindow() : nullptr;
-    const KeyEvent event{key.vkCode, down, origin == KeyOrigin::kOurs, IdentityOf(foreground)};
-    const KeyDecision decision = filter_.OnKey(event, g_inUse.load());
-    if (decision.resetFirst) Reset();
-    switch (decision.action) {
-      case KeyAction::kNothing:
-        break;
-      case KeyAction::kReset:
-        Reset();
-        break;
-      case KeyAction::kBusyEnd:
-        g_inUse.store(false);
-        Post(kWordsnapBusyEndMessage, 0, 0);
-        break;
-      case KeyAction::kTranslate: {
-        const ModifierState modifiers = filter_.Modifiers();
-        const TypedText typed = translator_.Translate(key, modifiers, LayoutOfWindow(foreground));
-        if (!typed.madeCharacter) {
-          Reset();
-          break;
-        }
-        const WPARAM caps = modifiers.capsLock ? kWordsnapKeystrokeCapsOn : kWordsnapKeystrokeCapsOff;
-        for (const char character : typed.ansi) {
-          Post(kWordsnapKeystrokeMessage, caps, static_cast<unsigned char>(character));
-        }
-        return !typed.ansi.empty();
-      }
+  // The timer, or a word from the program: sends the kept keys that are due.
+  void Check() {
+    releasePosted_ = false;
+    watch_.Check();
+    FollowHold();
+  }
+
+  // Sets fresh hooks, first in the chain, before the old ones go: no key passes
+  // unwatched in between. Reports then go to `mainWindow`.
+  bool Hook(HWND mainWindow) {
+    const HINSTANCE module = reinterpret_cast<HINSTANCE>(&__ImageBase);
+    const HHOOK keyboard = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardProc, module, 0);
+    if (keyboard == nullptr) return keyboard_ != nullptr && Resume(mainWindow);
+    const HHOOK mouse = SetWindowsHookExA(WH_MOUSE_LL, MouseProc, module, 0);
+    Unhook();
+    keyboard_ = keyboard;
+    mouse_ = mouse;
+    return Resume(mainWindow);
+  }
+
+  // Nothing is reported any more; the hooks pass every key a little longer, then go.
+  void Stop() {
+    mainWindow_ = nullptr;
+    watch_.StopReading();
+    FollowHold();
+    lingerTimer_ = SetTimer(nullptr, lingerTimer_, kLingerMs, nullptr);
+  }
+
+  void OnTimer(UINT_PTR timer) {
+    if (timer != lingerTimer_ || lingerTimer_ == 0) {
+      Check();
+      return;
     }
-    return false;
+    KillTimer(nullptr, lingerTimer_);
+    lingerTimer_ = 0;
+    Unhook();
+    watch_.LetAllGo();
+    FollowHold();
+  }
+
+  static LRESULT CALLBACK KeyboardProc(int code, WPARAM message, LPARAM data) noexcept;
+  static LRESULT CALLBACK MouseProc(int code, WPARAM message, LPARAM data) noexcept;
+
+ private:
+  bool Resume(HWND mainWindow) {
+    if (lingerTimer_ != 0) KillTimer(nullptr, lingerTimer_);
+    lingerTimer_ = 0;
+    if (mainWindow != mainWindow_) watch_.StopReading();
+    mainWindow_ = mainWindow;
+    watch_.StartReading();
+    return true;
+  }
+
+  void Unhook() {
+    if (mouse_ != nullptr) UnhookWindowsHookEx(mouse_);
+    if (keyboard_ != nullptr) UnhookWindowsHookEx(keyboard_);
+    mouse_ = keyboard_ = nullptr;
   }
 
   // Sending happens from the thread's message loop, once the hook procedure has returned.
   void FollowHold() {
-    if (hold_.ReleaseDue() && !releasePosted_) {
-      releasePosted_ = PostThreadMessageA(GetCurrentThreadId(), kReleaseHeldMessage, 0, 0) != FALSE;
+    if (!releasePosted_ && watch_.ReleaseDue()) {
+      releasePosted_ = PostThreadMessageA(GetCurrentThreadId(), kCheckMessage, 0, 0) != FALSE;
     }
-    if (hold_.Busy() && holdTimer_ == 0) {
+    if (watch_.NeedsTimer() && holdTimer_ == 0) {
       holdTimer_ = SetTimer(nullptr, 0, kHoldTimerMs, nullptr);
-    } else if (!hold_.Busy()) {
-      StopHoldTimer();
+    } else if (!watch_.NeedsTimer() && holdTimer_ != 0) {
+      KillTimer(nullptr, holdTimer_);
+      holdTimer_ = 0;
     }
   }
-  void StopHoldTimer() {
-    if (holdTimer_ != 0) KillTimer(nullptr, holdTimer_);
-    holdTimer_ = 0;
-  }
 
-  void Reset() {
-    translator_.Clear();
-    Post(kWordsnapKeystrokeMessage, kWordsnapKeystrokeReset, 0);
-  }
-  void Post(UINT message, WPARAM wParam, LPARAM lParam) const {
-    if (mainWindow_ != nullptr) PostMessageA(mainWindow_, message, wParam, lParam);
-  }
-
-  HWND mainWindow_;
-  KeyFilter filter_;
+  HWND mainWindow_ = nullptr;
+  HHOOK keyboard_ = nullptr;
+  HHOOK mouse_ = nullptr;
   KeyTranslator translator_;
-  KeyHold hold_;
+  KeyWatch watch_;
   bool releasePosted_ = false;
   UINT_PTR holdTimer_ = 0;
+  UINT_PTR lingerTimer_ = 0;
 };
 
-// The hook procedures run on the thread that set the hooks; each thread finds its own session.
-thread_local Session* t_session = nullptr;
+// The hook procedures run on the watch thread.
+Session* g_session = nullptr;
+// Set while a hook procedure hands its event down the chain: an older hook of
+// ours further down (for the moment a re-hook overlaps) then only passes it on.
+thread_local bool t_passingOn = false;
 
-LRESULT CALLBACK KeyboardProc(int code, WPARAM message, LPARAM data) noexcept {
-  if (code == HC_ACTION && t_session != nullptr) {
-    try {
-      if (t_session->OnKey(message, *reinterpret_cast<const KBDLLHOOKSTRUCT*>(data))) return 1;
-    } catch (...) {
-      // Out of memory: this key goes unreported and is not held; the keyboard must keep working.
-    }
-  }
-  return CallNextHookEx(nullptr, code, message, data);
+LRESULT PassOn(int code, WPARAM message, LPARAM data) {
+  t_passingOn = true;
+  const LRESULT result = CallNextHookEx(nullptr, code, message, data);
+  t_passingOn = false;
+  return result;
 }
 
-LRESULT CALLBACK MouseProc(int code, WPARAM message, LPARAM data) noexcept {
-  if (code == HC_ACTION && t_session != nullptr) {
+LRESULT CALLBACK Session::KeyboardProc(int code, WPARAM message, LPARAM data) noexcept {
+  if (code == HC_ACTION && g_session != nullptr && !t_passingOn) {
     try {
-      t_session->OnMouse(message, *reinterpret_cast<const MSLLHOOKSTRUCT*>(data));
+      if (g_session->OnKey(message, *reinterpret_cast<const KBDLLHOOKSTRUCT*>(data))) return 1;
+    } catch (...) {
+      // Out of memory: this key goes unreported and is not kept; the keyboard must keep working.
+    }
+  }
+  return PassOn(code, message, data);
+}
+
+LRESULT CALLBACK Session::MouseProc(int code, WPARAM message, LPARAM data) noexcept {
+  if (code == HC_ACTION && g_session != nullptr && !t_passingOn) {
+    try {
+      g_session->OnMouse(message, *reinterpret_cast<const MSLLHOOKSTRUCT*>(data));
     } catch (...) {
     }
   }
-  return CallNextHookEx(nullptr, code, message, data);
+  return PassOn(code, message, data);
 }
 
 struct StartInfo {
-  HWND mainWindow = nullptr;
   HANDLE ready = nullptr;
-  bool hooked = false;
 };
 
 DWORD WINAPI WatchThread(LPVOID parameter) noexcept {
-  auto* start = static_cast<StartInfo*>(parameter);
   MSG message;
-  // Gives the thread its message queue before anyone may post the quit message to it.
+  // Gives the thread its message queue before anyone may post to it.
   PeekMessageA(&message, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+  Session session;
+  g_session = &session;
+  SetEvent(static_cast<StartInfo*>(parameter)->ready);  // the start info belongs to the caller again
 
-  Session session(start->mainWindow);
-  t_session = &session;
-  const HINSTANCE module = reinterpret_cast<HINSTANCE>(&__ImageBase);
-  const HHOOK keyboard = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardProc, module, 0);
-  const HHOOK mouse = keyboard != nullptr ? SetWindowsHookExA(WH_MOUSE_LL, MouseProc, module, 0) : nullptr;
-  start->hooked = keyboard != nullptr;
-  SetEvent(start->ready);  // start belongs to the caller again from here on
-
-  if (keyboard != nullptr) {
-    // The hooks are called from inside GetMessage.
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-      try {
-        switch (message.message) {
-          case WM_TIMER:
-          case kInUseChangedMessage:
-            session.CheckHold();
-            break;
-          case kReleaseHeldMessage:
-            session.ReleaseHeld();
-            break;
-          default:
-            break;
+  // The hooks are called from inside GetMessage.
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    try {
+      switch (message.message) {
+        case WM_TIMER:
+          session.OnTimer(message.wParam);
+          break;
+        case kCheckMessage:
+          session.Check();
+          break;
+        case kHookMessage: {
+          auto* request = reinterpret_cast<Request*>(message.wParam);
+          request->succeeded = session.Hook(request->mainWindow);
+          SetEvent(request->done);
+          break;
         }
-      } catch (...) {
-        // Out of memory while sending held keys: the timer tries again.
+        case kStopMessage: {
+          auto* request = reinterpret_cast<Request*>(message.wParam);
+          session.Stop();
+          request->succeeded = true;
+          SetEvent(request->done);
+          break;
+        }
+        default:
+          break;
       }
+    } catch (...) {
+      // Out of memory while sending kept keys: the timer tries again.
     }
   }
-  if (mouse != nullptr) UnhookWindowsHookEx(mouse);
-  if (keyboard != nullptr) UnhookWindowsHookEx(keyboard);
-  t_session = nullptr;
-  try {
-    session.ReleaseAllHeld();
-  } catch (...) {
-  }
+  g_session = nullptr;
   return 0;
 }
 
-}  // namespace
-
-bool StartWatch(HWND mainWindow) noexcept {
+bool StartThread() {
+  if (g_thread != nullptr) return true;
   StartInfo start;
-  start.mainWindow = mainWindow;
   start.ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   if (start.ready == nullptr) return false;
+  // The thread keeps the library loaded for as long as it runs.
+  HMODULE self = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&__ImageBase), &self);
   DWORD threadId = 0;
   const HANDLE thread = CreateThread(nullptr, 0, WatchThread, &start, 0, &threadId);
   if (thread != nullptr) WaitForSingleObject(start.ready, INFINITE);
   CloseHandle(start.ready);
-  if (thread == nullptr) return false;
-  if (!start.hooked) {
-    WaitForSingleObject(thread, kStopTimeoutMs);
-    CloseHandle(thread);
+  if (thread == nullptr) {
+    if (self != nullptr) FreeLibrary(self);
     return false;
   }
   g_thread = thread;
-  g_threadId.store(threadId);
+  g_threadId = threadId;
   return true;
 }
 
+// Posts a request to the watch thread and waits for its answer.
+bool Ask(UINT message, HWND mainWindow) {
+  auto* request = new (std::nothrow) Request;
+  if (request == nullptr) return false;
+  request->done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  request->mainWindow = mainWindow;
+  if (request->done == nullptr ||
+      PostThreadMessageA(g_threadId.load(), message, reinterpret_cast<WPARAM>(request), 0) == FALSE) {
+    if (request->done != nullptr) CloseHandle(request->done);
+    delete request;
+    return false;
+  }
+  if (WaitForSingleObject(request->done, kAnswerTimeoutMs) != WAIT_OBJECT_0) return false;
+  const bool succeeded = request->succeeded;
+  CloseHandle(request->done);
+  delete request;
+  return succeeded;
+}
+
+}  // namespace
+
+bool StartWatch(HWND mainWindow) noexcept { return StartThread() && Ask(kHookMessage, mainWindow); }
+
 void StopWatch() noexcept {
-  if (g_thread == nullptr) return;
-  PostThreadMessageA(g_threadId.load(), WM_QUIT, 0, 0);
-  WaitForSingleObject(g_thread, kStopTimeoutMs);
-  CloseHandle(g_thread);
-  g_thread = nullptr;
-  g_threadId.store(0);
+  if (g_thread != nullptr) Ask(kStopMessage, nullptr);
 }
 
 void SetInUse(bool inUse) noexcept {
-  if (inUse) g_inUsePeriod.fetch_add(1);
-  g_inUse.store(inUse);
-  // Wakes the hook thread, which lets held keys go once the program is free.
-  const DWORD thread = g_threadId.load();
-  if (thread != 0) PostThreadMessageA(thread, kInUseChangedMessage, 0, 0);
+  std::uint32_t word = g_inUseWord.load();
+  for (;;) {
+    std::uint32_t next = word;
+    if (!inUse) {
+      next = word & ~1u;
+    } else if ((word & 1) == 0) {
+      // A replay starts: a period of its own.
+      next = (((word >> 1) + 1) << 1) | 1;
+    }
+    // Said again while playing: the replay is still making progress.
+    if (g_inUseWord.compare_exchange_weak(word, next)) break;
+  }
+  g_words.fetch_add(1);
+  // Wakes the watch thread, which lets kept keys go once the program is free.
+  WakeWatch();
+}
+
+void ReportRead(std::uint32_t reportNumber) noexcept {
+  std::uint32_t read = g_readReport.load();
+  while (ReportIsNewer(reportNumber, read) && !g_readReport.compare_exchange_weak(read, reportNumber)) {
+  }
+  g_acknowledges.store(true);
+  g_words.fetch_add(1);
+  WakeWatch();
 }
 
 }  // namespace wordsnap::hook

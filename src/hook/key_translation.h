@@ -9,6 +9,7 @@
 
 #include "core/hook/dead_key_composer.h"
 #include "core/hook/key_filter.h"
+#include "core/hook/key_watch.h"
 
 namespace wordsnap::hook {
 
@@ -16,11 +17,6 @@ namespace wordsnap::hook {
 // character, and unlike the bytes from 0x80 up it is no printable character in
 // any ANSI code page.
 constexpr char kUnrepresentableCharacter = 0x7F;
-
-struct TypedText {
-  bool madeCharacter = false;  // false: the key makes no character in this layout
-  std::string ansi;            // empty while a dead key waits for the next key
-};
 
 // The keyboard layout of the thread that owns the window (the hook thread's own
 // when there is no window).

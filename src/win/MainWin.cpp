@@ -8,6 +8,7 @@
 
 #include "MessageBoxes.h"
 #include "core/hint/hint_mapping.h"
+#include "core/hook/hook_contract.h"
 #include "core/hint/hint_protocol.h"
 #include "core/list/row_layout.h"
 #include "core/store/data_file_names.h"
@@ -134,6 +135,7 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ReinstallHook();
       } else if (wParam == kClearTimer) {
         engine_->ClearTimerTimer();
+        ReinstallHookIfWaiting();
       } else if (wParam == kNetTimer) {
         NetTimerTimer();
       } else if (wParam == kSyncTimer) {
@@ -147,14 +149,21 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
-    case kWordsnapKeystrokeMessage:
+    case kKeystrokeMessage: {
+      // Said however the handling ends: the hook keeps the user's next keys until then.
+      struct ReadSaid {
+        LPARAM lParam;
+        ~ReadSaid() { WordsnapKeystrokeRead(lParam); }
+      } said{lParam};
       engine_->OnKeystroke(wParam, lParam);
       return 0;
+    }
     case kTraceMessage:
       AppendTraceLine(wParam, lParam);
       return 0;
-    case kWordsnapBusyEndMessage:
+    case kBusyEndMessage:
       engine_->OnBusyEnd();
+      ReinstallHookIfWaiting();
       return 0;
     case kHintWindowMessage:
       hintWindow_ = reinterpret_cast<HWND>(lParam);
@@ -385,8 +394,15 @@ void TMainWin::FormClose() {
 }
 
 void TMainWin::ReinstallHook() {
+  // Not while a replay plays: its end-of-replay key must find the hook reporting.
+  reinstallWaiting_ = engine_->Monitor().Busy();
+  if (reinstallWaiting_) return;
   WordsnapHookTerm();
   WordsnapHookInit(window_);
+}
+
+void TMainWin::ReinstallHookIfWaiting() {
+  if (reinstallWaiting_) ReinstallHook();
 }
 
 void TMainWin::RestoreKeyboardHooksClick() {

@@ -109,7 +109,9 @@ class TMainWin : private EngineHost {
   void PostHintCommand(unsigned command, LPARAM value);
 
   // Hook and messages from companions.
+  // Term and Init of the hook library; while a replay plays, at its end.
   void ReinstallHook();
+  void ReinstallHookIfWaiting();
   void RestoreKeyboardHooksClick();
   void AppendTraceLine(WPARAM wParam, LPARAM lParam);
   void DoHelp();
@@ -186,6 +188,7 @@ class TMainWin : private EngineHost {
 
   SharedView hintMapping_;
   bool hintMappingMissing_ = false;
+  bool reinstallWaiting_ = false;  // a re-install asked for while a replay played
   SharedView sharedMapping_;
   HANDLE sharedMutex_ = nullptr;
   HWND hintWindow_ = nullptr;

@@ -64,7 +64,8 @@ void ExpansionEngine::IntoProgram(const Match& match) {
   const OutputContext context{monitor_.TypedBuffer(), match.typedNameLength, monitor_.SuffixCharacter(),
                               monitor_.CapsLock(),    app_.store.PrefixKeys,  seam_.Now()};
   const OutputPlan plan = BuildOutputPlan(app_.store.Current.Record, context, app_.settings, seam_);
-  PlayPlan(plan, seam_);
+  // Saying in-use again is the replay's sign of life to the hook during long key delays.
+  PlayPlan(plan, seam_, [this] { host_.SetHookInUse(true); });
 
   host_.StartClearTimer();
   monitor_.ClearTypedBuffer();

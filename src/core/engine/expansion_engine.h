@@ -21,7 +21,8 @@ class EngineHost {
   virtual void PostHintHide() = 0;
   // Writes the node's name and preview into the hint mapping, then posts hint command 1.
   virtual void ShowHint(const WordsnapNode& node) = 0;
-  // WordsnapInUse of the hook library.
+  // WordsnapInUse of the hook library. Said again while playing, it tells the
+  // hook the replay is still making progress.
   virtual void SetHookInUse(bool inUse) = 0;
   virtual void StartClearTimer() = 0;
   virtual void StopClearTimer() = 0;

@@ -29,7 +29,7 @@ void KeystrokeMonitor::OnKeystroke(const MonitorContext& context, std::uintptr_t
     typedBuffer_.clear();
     return;
   }
-  capsLock_ = wParam == kKeystrokeCapsLock;
+  capsLock_ = wParam == kKeystrokeCapsOn;
   const char ch = static_cast<char>(code);
 
   if (IsNameCharacter(ch)) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/hook/hook_contract.h"
 #include "core/settings/settings.h"
 
 namespace wordsnap {
@@ -17,9 +18,6 @@ inline constexpr std::size_t kTypedBufferCapacity = 20;
 // Characters kept beyond the prefix keys' length.
 inline constexpr std::size_t kTypedNameWindow = 10;
 
-// wParam values of the keystroke message.
-inline constexpr std::uintptr_t kKeystrokeReset = 1;
-inline constexpr std::uintptr_t kKeystrokeCapsLock = 2;
 
 class MonitorCallbacks {
  public:

@@ -1,5 +1,7 @@
 #include "core/engine/play_plan.h"
 
+#include <algorithm>
+
 #include "core/engine/virtual_keys.h"
 
 namespace wordsnap {
@@ -9,14 +11,24 @@ constexpr std::int32_t kTenthSecond = 100;
 
 }  // namespace
 
-void WaitKeyDelay(OutputSeam& seam, std::uint32_t milliseconds) {
+void WaitKeyDelay(OutputSeam& seam, std::uint32_t milliseconds, const StillPlaying& stillPlaying) {
   const std::uint32_t start = seam.TickCount();
+  std::uint32_t lastSaid = start;
   for (;;) {
     seam.PumpMessages();
-    // Unsigned difference: correct across the tick count's wrap-around.
-    const std::uint32_t elapsed = seam.TickCount() - start;
+    // Unsigned differences: correct across the tick count's wrap-around.
+    const std::uint32_t now = seam.TickCount();
+    const std::uint32_t elapsed = now - start;
     if (elapsed >= milliseconds) return;
-    seam.WaitForMessages(milliseconds - elapsed);
+    std::uint32_t wait = milliseconds - elapsed;
+    if (stillPlaying) {
+      if (now - lastSaid >= kStillPlayingEveryMs) {
+        stillPlaying();
+        lastSaid = now;
+      }
+      wait = std::min(wait, kStillPlayingEveryMs - (now - lastSaid));
+    }
+    seam.WaitForMessages(wait);
   }
 }
 
@@ -36,7 +48,7 @@ void WaitForShiftRelease(OutputSeam& seam) {
   while (seam.IsKeyDown(vk::kShift)) seam.SleepFor(1);
 }
 
-void PlayPlan(const OutputPlan& plan, OutputSeam& seam) {
+void PlayPlan(const OutputPlan& plan, OutputSeam& seam, const StillPlaying& stillPlaying) {
   bool clipboardSet = true;
   for (const OutputAction& action : plan) {
     switch (action.kind) {
@@ -49,7 +61,7 @@ void PlayPlan(const OutputPlan& plan, OutputSeam& seam) {
         seam.PumpMessages();
         break;
       case OutputActionKind::kKeyDelay:
-        WaitKeyDelay(seam, action.milliseconds);
+        WaitKeyDelay(seam, action.milliseconds, stillPlaying);
         break;
       case OutputActionKind::kTenthSecondPause:
         WaitTenthSecond(seam);

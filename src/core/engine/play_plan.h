@@ -1,18 +1,26 @@
 #pragma once
 // Playing an output plan through the output seam.
 
+#include <cstdint>
+#include <functional>
+
 #include "core/engine/output_plan.h"
 #include "platform/output_seam.h"
 
 namespace wordsnap {
 
+// Called at least every kStillPlayingEveryMs while a long key delay waits, so
+// the keyboard hook knows the replay is making progress between its keys.
+using StillPlaying = std::function<void()>;
+inline constexpr std::uint32_t kStillPlayingEveryMs = 1000;
+
 // Sends the plan's keys in order. Pauses process pending messages while they
 // wait. When the clipboard cannot be set, the paste keys are left out, so that
 // stale clipboard contents are never pasted in place of the text.
-void PlayPlan(const OutputPlan& plan, OutputSeam& seam);
+void PlayPlan(const OutputPlan& plan, OutputSeam& seam, const StillPlaying& stillPlaying = {});
 
 // Waits until the tick count has advanced by `milliseconds`, processing messages.
-void WaitKeyDelay(OutputSeam& seam, std::uint32_t milliseconds);
+void WaitKeyDelay(OutputSeam& seam, std::uint32_t milliseconds, const StillPlaying& stillPlaying = {});
 
 // Waits until the time of day has advanced by a tenth of a second, processing
 // messages; a wait across midnight ends as it should.

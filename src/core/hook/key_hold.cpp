@@ -4,96 +4,87 @@ namespace wordsnap::hook {
 
 namespace {
 
-unsigned Slot(const KeyStroke& key) { return key.virtualKey & 0xFF; }
-
 // Unsigned differences: right across the tick count's wrap-around.
-bool LimitPassed(std::uint32_t since, std::uint32_t now) { return now - since >= kHoldLimitMs; }
-bool PacePassed(std::uint32_t since, std::uint32_t now) { return now - since >= kReleasePaceMs; }
+bool Passed(std::uint32_t since, std::uint32_t now, std::uint32_t limit) { return now - since >= limit; }
 
 }  // namespace
 
-bool KeyHold::HoldsIn(InUseState state) const noexcept {
-  return state.inUse && !(gaveUp_ && gaveUpPeriod_ == state.period);
+bool ReportIsNewer(std::uint32_t a, std::uint32_t b) noexcept {
+  const std::uint32_t ahead = (a - b) % kReportNumberModulus;
+  return ahead != 0 && ahead < kReportNumberModulus / 2;
 }
 
-bool KeyHold::OldestOverdue(std::uint32_t now) const noexcept {
-  return !kept_.empty() && LimitPassed(kept_.front().since, now);
+bool KeyHold::Playing(const ProgramState& program) const noexcept {
+  return program.inUse && !(gaveUpPlaying_ && gaveUpPeriod_ == program.period);
 }
 
-void KeyHold::Update(InUseState state, std::uint32_t now) {
-  switch (phase_) {
-    case Phase::kPassing:
-      return;
-    case Phase::kHolding:
-      if (!state.inUse) {
-        StartRelease();
-        return;
-      }
-      // A new replay that began before the end of the last one was seen just goes on
-      // holding: the kept keys still land after it.
-      holdingPeriod_ = state.period;
-      if (OldestOverdue(now)) GiveUp();
-      return;
-    case Phase::kReleasing:
-      if (HoldsIn(state)) {
-        // A Wordsnap among the released keys plays: the rest waits for its end.
-        phase_ = Phase::kHolding;
-        holdingPeriod_ = state.period;
-        pacing_ = false;
-        if (OldestOverdue(now)) GiveUp();
-        return;
-      }
-      if (pacing_ && PacePassed(pacedSince_, now)) pacing_ = false;
-      // Keys sent but never seen back: stop waiting.
-      if (awaited_ > 0 && LimitPassed(awaitedSince_, now)) awaited_ = 0;
-      if (OldestOverdue(now)) flushing_ = true;
-      FinishIfDone();
-      return;
+bool KeyHold::Unread(const ProgramState& program) const noexcept {
+  if (!program.acknowledges) return false;
+  const std::uint32_t read = ReportIsNewer(program.readReport, assumedRead_) ? program.readReport : assumedRead_;
+  return ReportIsNewer(lastReport_, read);
+}
+
+void KeyHold::Update(const ProgramState& program, std::uint32_t now) {
+  if (program.words != wordsSeen_) {
+    wordsSeen_ = program.words;
+    lastSign_ = now;
   }
+  if (pacing_ && Passed(pacedSince_, now, kReleasePaceMs)) pacing_ = false;
+  // Keys sent but never seen back: stop waiting.
+  if (awaited_ > 0 && Passed(awaitedSince_, now, kStallLimitMs)) awaited_ = 0;
+  if (!kept_.empty() && !flushing_ && Blocked(program) && Passed(lastSign_, now, kStallLimitMs)) GiveUp(program);
+  if (kept_.empty()) flushing_ = false;
 }
 
-bool KeyHold::OnKey(const KeyStroke& key, KeyOrigin origin, InUseState state, std::uint32_t now) {
-  Update(state, now);
+bool KeyHold::OnKey(const KeyStroke& key, KeyOrigin origin, const ProgramState& program, std::uint32_t now) {
+  Update(program, now);
   switch (origin) {
     case KeyOrigin::kOurs:
+      // The replay goes on.
+      lastSign_ = now;
       return false;
     case KeyOrigin::kReleased:
-      // The hook reads it next and may report it (Reported); the release ends at
-      // the next Update at the earliest.
       Follow(key);
       if (awaited_ > 0) --awaited_;
       return false;
     case KeyOrigin::kUser:
       break;
   }
-  if (phase_ == Phase::kPassing) {
+  const bool paced = pacing_ && !program.acknowledges;
+  if (kept_.empty() && !paced) {
     // Nothing is kept: a release of a key the application has down cannot overtake anything.
-    if (!HoldsIn(state) || (!key.down && appDown_[Slot(key)])) {
+    if (!Blocked(program) || (!key.down && appDown_[key.virtualKey & 0xFF])) {
       Follow(key);
       return false;
     }
-    phase_ = Phase::kHolding;
-    holdingPeriod_ = state.period;
   }
-  kept_.push_back({key, now});
-  if (kept_.size() >= kMaxKeptKeys) {
-    if (phase_ == Phase::kHolding) {
-      GiveUp();
-    } else {
-      flushing_ = true;
-    }
-  }
+  kept_.push_back(key);
+  if (kept_.size() >= kMaxKeptKeys) GiveUp(program);
   return true;
 }
 
-bool KeyHold::ReleaseDue() const noexcept {
-  return phase_ == Phase::kReleasing && !kept_.empty() && (flushing_ || (awaited_ == 0 && !pacing_));
+void KeyHold::Reported(std::uint32_t number, bool pace, std::uint32_t now) noexcept {
+  lastReport_ = number % kReportNumberModulus;
+  // Waiting for the program to read it starts now.
+  lastSign_ = now;
+  if (pace && !flushing_) {
+    pacing_ = true;
+    pacedSince_ = now;
+  }
+}
+
+bool KeyHold::ReleaseDue(const ProgramState& program) const noexcept {
+  if (kept_.empty()) return false;
+  if (flushing_) return true;
+  const bool paced = pacing_ && !program.acknowledges;
+  return !Blocked(program) && awaited_ == 0 && !paced;
 }
 
 KeyStroke KeyHold::TakeNext(std::uint32_t now) {
   if (kept_.empty()) return {};
-  const KeyStroke key = kept_.front().key;
+  const KeyStroke key = kept_.front();
   kept_.pop_front();
+  if (kept_.empty()) flushing_ = false;
   ++awaited_;
   awaitedSince_ = now;
   return key;
@@ -101,44 +92,24 @@ KeyStroke KeyHold::TakeNext(std::uint32_t now) {
 
 void KeyHold::NotSent() noexcept {
   if (awaited_ > 0) --awaited_;
-  FinishIfDone();
-}
-
-void KeyHold::Reported(std::uint32_t now) noexcept {
-  if (phase_ != Phase::kReleasing || flushing_) return;
-  pacing_ = true;
-  pacedSince_ = now;
 }
 
 std::vector<KeyStroke> KeyHold::TakeAll() {
-  std::vector<KeyStroke> keys;
-  for (const KeptKey& kept : kept_) keys.push_back(kept.key);
+  std::vector<KeyStroke> keys(kept_.begin(), kept_.end());
   kept_.clear();
-  phase_ = Phase::kPassing;
   flushing_ = false;
   awaited_ = 0;
   pacing_ = false;
   return keys;
 }
 
-void KeyHold::GiveUp() noexcept {
-  gaveUp_ = true;
-  gaveUpPeriod_ = holdingPeriod_;
+void KeyHold::GiveUp(const ProgramState& program) noexcept {
+  if (program.inUse) {
+    gaveUpPlaying_ = true;
+    gaveUpPeriod_ = program.period;
+  }
+  ForgetReports();
   flushing_ = true;
-  StartRelease();
 }
-
-void KeyHold::StartRelease() noexcept {
-  phase_ = Phase::kReleasing;
-  FinishIfDone();
-}
-
-void KeyHold::FinishIfDone() noexcept {
-  if (phase_ != Phase::kReleasing || !kept_.empty() || awaited_ > 0 || pacing_) return;
-  phase_ = Phase::kPassing;
-  flushing_ = false;
-}
-
-void KeyHold::Follow(const KeyStroke& key) noexcept { appDown_[Slot(key)] = key.down; }
 
 }  // namespace wordsnap::hook

@@ -1,29 +1,30 @@
 #pragma once
-// Keeps the user's keys out of a playing expansion. While the program is in use,
-// a key of the user's is swallowed and kept; once the replay ends (its
-// end-of-replay key, or the program says it is free again) the kept keys are
-// sent again, in order, so the application gets them after the replacement and
-// the hook then reads them as typing. Keys are told apart by the mark they
-// carry, never by timing.
+// Keeps the user's keys from crossing what the program does with the keys before
+// them. A key of the user's is swallowed and kept while
+//  - the program plays an expansion (it is "in use"), or
+//  - the program has not yet read a keystroke report the hook sent it (it may be
+//    about to play one: the key typed after a name must land after the
+//    replacement, never between the name and its erasing).
+// Once neither holds, the kept keys are sent again, in order, one at a time: the
+// next goes once the last has come back through the hook and every report made
+// of it has been read. A Wordsnap typed among the kept keys thus starts before
+// the keys after it are sent. Keys are told apart by the mark they carry, never
+// by timing.
 //
-// The kept keys go one at a time: the next is sent once the last has come back
-// through the hook, and, when the hook reported a character of it, a short pause
-// later (kReleasePaceMs, quicker than anyone types). The pause gives the program
-// time to start a Wordsnap typed among the kept keys; once it is in use again,
-// the rest is kept until that replay ends too. The user's keys that arrive
-// meanwhile are kept behind the others.
+// A program that does not say which reports it has read is never waited for on
+// that account; the kept keys then go kReleasePaceMs apart after each that typed
+// a character, which usually gives it time to start a Wordsnap among them.
 //
-// No key is kept longer than kHoldLimitMs: when the oldest reaches it during a
-// replay, the kept keys are let go and the rest of that replay is not held; when
-// it reaches it during a release, the rest goes at once, without waiting. A
-// program stuck in the middle of a replay thus never leaves the keyboard dead.
+// The program can get stuck. The hold gives up when it has heard nothing from
+// the program for kStallLimitMs while keys are kept: no key of its replay, no
+// word (in use again, reports read), no report read. The kept keys are let go at
+// once, and that replay and those reports are waited for no more. A long replay
+// that keeps making progress is never cut into, however long it takes.
 //
-// Nothing sticks: while nothing is kept yet, the release of a key whose press the
-// application already had goes straight through (a key held when the replay
-// starts is let go as soon as the user lets it go); once keys are kept, every
-// key of the user's is kept behind them, releases included, so each release
-// reaches the application after its press. A modifier pressed during the replay
-// is kept too, so it cannot change the characters the replay types.
+// Nothing sticks: while nothing is kept, the release of a key whose press the
+// application already had goes straight through; once keys are kept, every key of
+// the user's is kept behind them, releases included, so each release reaches the
+// application after its press.
 
 #include <bitset>
 #include <cstddef>
@@ -33,13 +34,15 @@
 
 namespace wordsnap::hook {
 
-// The longest a key is kept, and the longest the hold waits for a key sent
-// again, in milliseconds.
-inline constexpr std::uint32_t kHoldLimitMs = 3000;
-// The pause after a kept key that typed a character is sent again, in milliseconds.
+// How long the hold waits without a sign of progress from the program, in milliseconds.
+inline constexpr std::uint32_t kStallLimitMs = 3000;
+// The pause after a kept key that typed a character is sent again, for a program
+// that does not say which reports it has read, in milliseconds.
 inline constexpr std::uint32_t kReleasePaceMs = 25;
 // More kept key events than this (a key held down and repeating) end the hold at once.
 inline constexpr std::size_t kMaxKeptKeys = 512;
+// Report numbers count modulo this (they ride in the upper 24 bits of lParam).
+inline constexpr std::uint32_t kReportNumberModulus = 1u << 24;
 
 // One key event as the hook saw it: enough to send it again.
 struct KeyStroke {
@@ -57,68 +60,69 @@ enum class KeyOrigin {
   kReleased,  // a kept key of the user's, sent again by the hook
 };
 
-// The program's in-use state as last heard. Every start of an expansion has a
-// period number of its own.
-struct InUseState {
+// What the program has said, as last heard.
+struct ProgramState {
   bool inUse = false;
-  std::uint32_t period = 0;
+  std::uint32_t period = 0;          // counts the starts of the in-use state
+  bool acknowledges = false;         // the program says which reports it has read
+  std::uint32_t readReport = 0;      // the number of the newest report it has read
+  std::uint32_t words = 0;           // counts every call from the program: a sign of life
 };
+
+// True when report number `a` is newer than `b` (numbers wrap around).
+bool ReportIsNewer(std::uint32_t a, std::uint32_t b) noexcept;
 
 class KeyHold {
  public:
-  // Follows the in-use state and the limit, then decides on the key: true when
-  // it is swallowed (kept). `now` is a millisecond tick count; it may wrap.
-  // The hook calls Update after reading a key that was not kept.
-  bool OnKey(const KeyStroke& key, KeyOrigin origin, InUseState state, std::uint32_t now);
-  // Follows the in-use state and the limit (between keys, and after each key read).
-  void Update(InUseState state, std::uint32_t now);
+  // Follows the program and the limit, then decides on the key: true when it is
+  // swallowed (kept). `now` is a millisecond tick count; it may wrap.
+  bool OnKey(const KeyStroke& key, KeyOrigin origin, const ProgramState& program, std::uint32_t now);
+  // Follows the program and the limit (between keys, and after each key read).
+  void Update(const ProgramState& program, std::uint32_t now);
+
+  // The number for the next report to the program.
+  std::uint32_t NextReportNumber() const noexcept { return (lastReport_ + 1) % kReportNumberModulus; }
+  // That report went out: the program is waited for until it has read it. When the
+  // key just read was one sent again and typed a character, the next kept key
+  // waits for the pace too (for a program that does not acknowledge).
+  void Reported(std::uint32_t number, bool character, std::uint32_t now) noexcept;
 
   // A kept key is to be sent again now (TakeNext).
-  bool ReleaseDue() const noexcept;
+  bool ReleaseDue(const ProgramState& program) const noexcept;
   // The oldest kept key, to send with the released mark; it is awaited back.
   KeyStroke TakeNext(std::uint32_t now);
   // The key taken last could not be sent: it is awaited no more.
   void NotSent() noexcept;
 
-  // The hook reported a character of the key it just read: when that was a key
-  // sent again, the next waits kReleasePaceMs.
-  void Reported(std::uint32_t now) noexcept;
-
   // Keys are kept, awaited or paced: the limit and the pace need watching
   // (Update on a timer of kReleasePaceMs).
-  bool Busy() const noexcept { return phase_ != Phase::kPassing; }
-  // Everything still kept, for when the hook goes away; the hold starts afresh.
+  bool Busy() const noexcept { return !kept_.empty() || awaited_ > 0 || pacing_; }
+  // Everything still kept, to send at once (the hook goes, or nobody reads any
+  // more); nothing is waited for afterwards.
   std::vector<KeyStroke> TakeAll();
+  // The reports sent so far need no reading (their reader went away).
+  void ForgetReports() noexcept { assumedRead_ = lastReport_; }
 
  private:
-  enum class Phase {
-    kPassing,    // nothing kept, awaited or paced
-    kHolding,    // keeping the user's keys during a replay
-    kReleasing,  // the replay is over: kept keys go back one by one
-  };
-  struct KeptKey {
-    KeyStroke key;
-    std::uint32_t since = 0;
-  };
+  bool Playing(const ProgramState& program) const noexcept;
+  bool Unread(const ProgramState& program) const noexcept;
+  bool Blocked(const ProgramState& program) const noexcept { return Playing(program) || Unread(program); }
+  void GiveUp(const ProgramState& program) noexcept;
+  void Follow(const KeyStroke& key) noexcept { appDown_[key.virtualKey & 0xFF] = key.down; }
 
-  bool HoldsIn(InUseState state) const noexcept;
-  bool OldestOverdue(std::uint32_t now) const noexcept;
-  void GiveUp() noexcept;
-  void StartRelease() noexcept;
-  void FinishIfDone() noexcept;
-  void Follow(const KeyStroke& key) noexcept;
-
-  Phase phase_ = Phase::kPassing;
-  std::deque<KeptKey> kept_;
-  std::uint32_t holdingPeriod_ = 0;
-  bool gaveUp_ = false;  // the hold of `gaveUpPeriod_` reached the limit
+  std::deque<KeyStroke> kept_;
+  std::uint32_t lastSign_ = 0;      // when the program last showed progress, or a wait for it began
+  std::uint32_t wordsSeen_ = 0;
+  std::uint32_t lastReport_ = 0;    // the newest report sent
+  std::uint32_t assumedRead_ = 0;   // reports up to this one are waited for no more
+  bool gaveUpPlaying_ = false;      // the replay of `gaveUpPeriod_` is held no more
   std::uint32_t gaveUpPeriod_ = 0;
-  bool flushing_ = false;  // the release waits for nothing any more
-  std::size_t awaited_ = 0;  // keys sent again, not yet seen back
+  bool flushing_ = false;           // the kept keys go without waiting for anything
+  std::size_t awaited_ = 0;         // keys sent again, not yet seen back
   std::uint32_t awaitedSince_ = 0;
-  bool pacing_ = false;  // a key sent again typed a character: the next waits
+  bool pacing_ = false;             // a key sent again typed a character: the next waits
   std::uint32_t pacedSince_ = 0;
-  std::bitset<256> appDown_;  // user keys the application has seen pressed and not released
+  std::bitset<256> appDown_;        // user keys the application has seen pressed and not released
 };
 
 }  // namespace wordsnap::hook

@@ -162,7 +162,7 @@ TEST_F(ExpansionEngineTest, PrefixKeysAreErasedWithTheName) {
 
 TEST_F(ExpansionEngineTest, CapsLockOnWhileTypingGivesTheStoredCaseAndStaysOn) {
   output.capsLockOn = true;
-  Type("SIG ", kKeystrokeCapsLock);
+  Type("SIG ", kKeystrokeCapsOn);
   EXPECT_EQ(output.document, "Regards");
   EXPECT_TRUE(output.capsLockOn);
 }

@@ -160,11 +160,11 @@ TEST_F(KeystrokeMonitorTest, NoHideCommandsWithoutTheHintMappingOrOutsideSuffixM
 
 TEST_F(KeystrokeMonitorTest, ResetEmptiesTheBufferAndCapsLockComesFromEveryCharacterMessage) {
   SuffixMode(false);
-  Key('a', kKeystrokeCapsLock);
+  Key('a', kKeystrokeCapsOn);
   EXPECT_TRUE(monitor.CapsLock());
   Key('b');
   EXPECT_FALSE(monitor.CapsLock());
-  Key('c', kKeystrokeCapsLock);
+  Key('c', kKeystrokeCapsOn);
   Key(0, kKeystrokeReset);
   EXPECT_TRUE(monitor.CapsLock()) << "a reset leaves the flag alone";
   EXPECT_EQ(monitor.TypedBuffer(), "");

@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/hook/hook_contract.h"
 #include "wordsnap_hook.h"
 
 namespace {
@@ -104,9 +105,9 @@ void RunCommand(const std::string& command) {
     if (verb == "inuse" && std::sscanf(command.c_str(), "%*s %u", &number) == 1) {
       WordsnapInUse(number);
     } else if (verb == "execute") {
-      PressKey(VK_EXECUTE, kWordsnapInjectedMark);
+      PressKey(VK_EXECUTE, wordsnap::kInjectedKeyMark);
     } else if (verb == "inject" && std::sscanf(command.c_str(), "%*s %x %u", &number, &marked) == 2) {
-      PressKey(static_cast<BYTE>(number), marked != 0 ? kWordsnapInjectedMark : 0);
+      PressKey(static_cast<BYTE>(number), marked != 0 ? wordsnap::kInjectedKeyMark : 0);
     } else if (verb == "unicode" && std::sscanf(command.c_str(), "%*s %x", &number) == 1) {
       SendUnicode(static_cast<wchar_t>(number));
     } else if (verb == "ping") {
@@ -154,10 +155,10 @@ void PollCommands() {
 
 LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case kWordsnapKeystrokeMessage:
+    case wordsnap::kKeystrokeMessage:
       Log("key " + std::to_string(wParam) + " " + std::to_string(lParam & 0xFF));
       return 0;
-    case kWordsnapBusyEndMessage:
+    case wordsnap::kBusyEndMessage:
       Log("busyend");
       return 0;
     case WM_TIMER:
