@@ -29,3 +29,10 @@ WORDSNAP_HOOK_API void __stdcall WordsnapInUse(DWORD busy) noexcept {
 WORDSNAP_HOOK_API void __stdcall WordsnapKeystrokeRead(LPARAM keystrokeLParam) noexcept {
   wordsnap::hook::ReportRead(wordsnap::ReportNumberOf(keystrokeLParam));
 }
+
+// At the end of the process the watch thread has already been stopped by the
+// system; keys it still kept (a re-install's Term that no Init followed) go now.
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) noexcept {
+  if (reason == DLL_PROCESS_DETACH && reserved != nullptr) wordsnap::hook::LetKeptKeysGo();
+  return TRUE;
+}

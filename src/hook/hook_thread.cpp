@@ -154,9 +154,9 @@ class Session final : public WatchHost {
     return Resume(mainWindow);
   }
 
-  // Nothing is reported any more; the hooks pass every key a little longer, then go.
+  // Nothing is reported any more; the hooks stay a little longer, then go. Kept
+  // keys stay kept meanwhile: a start that follows has them read.
   void Stop() {
-    mainWindow_ = nullptr;
     watch_.StopReading();
     FollowHold();
     lingerTimer_ = SetTimer(nullptr, lingerTimer_, kLingerMs, nullptr);
@@ -170,9 +170,13 @@ class Session final : public WatchHost {
     KillTimer(nullptr, lingerTimer_);
     lingerTimer_ = 0;
     Unhook();
+    mainWindow_ = nullptr;
     watch_.LetAllGo();
     FollowHold();
   }
+
+  // The process ends: whatever is still kept is typed, unread.
+  void LetAllGo() { watch_.LetAllGo(); }
 
   static LRESULT CALLBACK KeyboardProc(int code, WPARAM message, LPARAM data) noexcept;
   static LRESULT CALLBACK MouseProc(int code, WPARAM message, LPARAM data) noexcept;
@@ -181,9 +185,9 @@ class Session final : public WatchHost {
   bool Resume(HWND mainWindow) {
     if (lingerTimer_ != 0) KillTimer(nullptr, lingerTimer_);
     lingerTimer_ = 0;
-    if (mainWindow != mainWindow_) watch_.StopReading();
+    watch_.StartReading(mainWindow == mainWindow_);
     mainWindow_ = mainWindow;
-    watch_.StartReading();
+    FollowHold();
     return true;
   }
 
@@ -258,29 +262,31 @@ DWORD WINAPI WatchThread(LPVOID parameter) noexcept {
   MSG message;
   // Gives the thread its message queue before anyone may post to it.
   PeekMessageA(&message, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-  Session session;
-  g_session = &session;
+  // Lives as long as the process: at its end, what it keeps is typed still (LetKeptKeysGo).
+  auto* session = new (std::nothrow) Session;
+  g_session = session;
   SetEvent(static_cast<StartInfo*>(parameter)->ready);  // the start info belongs to the caller again
+  if (session == nullptr) return 1;  // requests go unanswered: starting reports failure
 
   // The hooks are called from inside GetMessage.
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     try {
       switch (message.message) {
         case WM_TIMER:
-          session.OnTimer(message.wParam);
+          session->OnTimer(message.wParam);
           break;
         case kCheckMessage:
-          session.Check();
+          session->Check();
           break;
         case kHookMessage: {
           auto* request = reinterpret_cast<Request*>(message.wParam);
-          request->succeeded = session.Hook(request->mainWindow);
+          request->succeeded = session->Hook(request->mainWindow);
           SetEvent(request->done);
           break;
         }
         case kStopMessage: {
           auto* request = reinterpret_cast<Request*>(message.wParam);
-          session.Stop();
+          session->Stop();
           request->succeeded = true;
           SetEvent(request->done);
           break;
@@ -293,6 +299,7 @@ DWORD WINAPI WatchThread(LPVOID parameter) noexcept {
     }
   }
   g_session = nullptr;
+  delete session;
   return 0;
 }
 
@@ -360,6 +367,14 @@ void SetInUse(bool inUse) noexcept {
   g_words.fetch_add(1);
   // Wakes the watch thread, which lets kept keys go once the program is free.
   WakeWatch();
+}
+
+void LetKeptKeysGo() noexcept {
+  if (g_session == nullptr) return;
+  try {
+    g_session->LetAllGo();
+  } catch (...) {
+  }
 }
 
 void ReportRead(std::uint32_t reportNumber) noexcept {

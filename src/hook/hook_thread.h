@@ -20,6 +20,8 @@ void StopWatch() noexcept;
 // Set again while playing: the replay is still making progress. Clearing it
 // lets the kept keys go.
 void SetInUse(bool inUse) noexcept;
+// The process ends (the watch thread is gone): whatever is still kept is typed now, unread.
+void LetKeptKeysGo() noexcept;
 // The program has read the keystroke reports up to this number.
 void ReportRead(std::uint32_t reportNumber) noexcept;
 

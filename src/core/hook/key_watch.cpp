@@ -20,21 +20,20 @@ void KeyWatch::OnMouseButton(bool ours) {
   if (filter_.OnMouseButton(ours, host_.Program().inUse) == KeyAction::kReset) Reset();
 }
 
-bool KeyWatch::ReleaseDue() { return hold_.ReleaseDue(host_.Program()); }
+bool KeyWatch::ReleaseDue() { return reading_ && hold_.ReleaseDue(host_.Program()); }
 
 void KeyWatch::Check() {
   hold_.Update(host_.Program(), host_.Now());
   // A key sent again usually comes back through the hook within the send, is read,
   // and may leave a report to be read first: the loop then stops.
-  while (hold_.ReleaseDue(host_.Program())) {
+  while (ReleaseDue()) {
     if (!host_.SendAgain(hold_.TakeNext(host_.Now()))) hold_.NotSent();
   }
 }
 
-void KeyWatch::StopReading() {
-  reading_ = false;
-  hold_.ForgetReports();
-  if (!host_.Program().inUse) LetAllGo();
+void KeyWatch::StartReading(bool sameReader) noexcept {
+  if (!sameReader) hold_.ForgetReports();
+  reading_ = true;
 }
 
 void KeyWatch::LetAllGo() {

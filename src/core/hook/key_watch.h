@@ -56,12 +56,12 @@ class KeyWatch {
   // Kept keys or a pause need watching: run Check on a timer of kReleasePaceMs.
   bool NeedsTimer() const noexcept { return hold_.Busy(); }
 
-  // Nobody reads the reports any more (the hook is being re-installed or goes):
-  // nothing is posted, the reports out are waited for no more, and unless a
-  // replay is playing the kept keys are typed at once. StartReading turns
-  // reading on again, for the same window or another.
-  void StopReading();
-  void StartReading() noexcept { reading_ = true; }
+  // Nobody reads the reports for now (the hook is being re-installed, or goes):
+  // nothing is posted, and the kept keys stay kept, so that none is typed unread.
+  // StartReading turns reading on again; for another reader, the reports out
+  // are waited for no more.
+  void StopReading() noexcept { reading_ = false; }
+  void StartReading(bool sameReader) noexcept;
   // Types everything still kept, at once.
   void LetAllGo();
 
