@@ -4,6 +4,14 @@ namespace wordsnap::hook {
 
 namespace {
 
+constexpr unsigned kShift = 0x10;
+constexpr unsigned kLeftShift = 0xA0;
+constexpr unsigned kRightShift = 0xA1;
+
+bool IsShift(unsigned virtualKey) {
+  return virtualKey == kShift || virtualKey == kLeftShift || virtualKey == kRightShift;
+}
+
 // Unsigned differences: right across the tick count's wrap-around.
 bool Passed(std::uint32_t since, std::uint32_t now, std::uint32_t limit) { return now - since >= limit; }
 
@@ -20,6 +28,7 @@ bool KeyHold::Playing(const ProgramState& program) const noexcept {
 
 bool KeyHold::Unread(const ProgramState& program) const noexcept {
   if (!program.acknowledges) return false;
+  if (readerStalled_ && program.readReport == stalledAtRead_) return false;
   const std::uint32_t read = ReportIsNewer(program.readReport, assumedRead_) ? program.readReport : assumedRead_;
   return ReportIsNewer(lastReport_, read);
 }
@@ -29,6 +38,7 @@ void KeyHold::Update(const ProgramState& program, std::uint32_t now) {
     wordsSeen_ = program.words;
     lastSign_ = now;
   }
+  if (readerStalled_ && program.readReport != stalledAtRead_) readerStalled_ = false;
   if (pacing_ && Passed(pacedSince_, now, kReleasePaceMs)) pacing_ = false;
   // Keys sent but never seen back: stop waiting.
   if (awaited_ > 0 && Passed(awaitedSince_, now, kStallLimitMs)) awaited_ = 0;
@@ -51,6 +61,13 @@ bool KeyHold::OnKey(const KeyStroke& key, KeyOrigin origin, const ProgramState& 
       break;
   }
   const bool paced = pacing_ && !program.acknowledges;
+  if (!kept_.empty() && !key.down && IsShift(key.virtualKey) && appDown_[key.virtualKey & 0xFF]) {
+    // The program may be waiting for this release before it plays.
+    kept_.push_front({key.virtualKey, key.scanCode, key.extended, true});
+    kept_.push_back(key);
+    Follow(key);
+    return false;
+  }
   if (kept_.empty() && !paced) {
     // Nothing is kept: a release of a key the application has down cannot overtake anything.
     if (!Blocked(program) || (!key.down && appDown_[key.virtualKey & 0xFF])) {
@@ -104,9 +121,12 @@ std::vector<KeyStroke> KeyHold::TakeAll() {
 }
 
 void KeyHold::GiveUp(const ProgramState& program) noexcept {
-  if (program.inUse) {
+  if (Playing(program)) {
     gaveUpPlaying_ = true;
     gaveUpPeriod_ = program.period;
+  } else if (Unread(program)) {
+    readerStalled_ = true;
+    stalledAtRead_ = program.readReport;
   }
   ForgetReports();
   flushing_ = true;

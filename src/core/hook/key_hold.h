@@ -21,10 +21,17 @@
 // once, and that replay and those reports are waited for no more. A long replay
 // that keeps making progress is never cut into, however long it takes.
 //
+// A program that is not reading at all (busy with something long) is waited
+// for once; after that the user's keys pass until it reads again, so typing
+// elsewhere never stutters while the program works.
+//
 // Nothing sticks: while nothing is kept, the release of a key whose press the
 // application already had goes straight through; once keys are kept, every key of
 // the user's is kept behind them, releases included, so each release reaches the
-// application after its press.
+// application after its press. Shift is the exception the program needs: it
+// waits for Shift to be up before it plays, so a release of Shift the
+// application has down passes at once, and the kept keys, typed while it was
+// down, get a press of Shift before them and its release after them.
 
 #include <bitset>
 #include <cstddef>
@@ -115,6 +122,8 @@ class KeyHold {
   std::uint32_t wordsSeen_ = 0;
   std::uint32_t lastReport_ = 0;    // the newest report sent
   std::uint32_t assumedRead_ = 0;   // reports up to this one are waited for no more
+  bool readerStalled_ = false;      // waiting for reads gave up: not again until one comes
+  std::uint32_t stalledAtRead_ = 0;
   bool gaveUpPlaying_ = false;      // the replay of `gaveUpPeriod_` is held no more
   std::uint32_t gaveUpPeriod_ = 0;
   bool flushing_ = false;           // the kept keys go without waiting for anything

@@ -242,19 +242,34 @@ TEST_F(KeyHoldTest, AStuckProgramFreesTheKeyboardAfterTheLimitFromItsLastSign) {
   EXPECT_TRUE(User(Down(kB), late + 10));
 }
 
-TEST_F(KeyHoldTest, AProgramThatNeverReadsItsReportIsWaitedForOnlyUpToTheLimit) {
+TEST_F(KeyHoldTest, AProgramBusyWithoutReadingIsWaitedForOnceThenTypingFlowsUntilItReadsAgain) {
   Read(0);
   Update(0);
   Report(100);
   EXPECT_TRUE(User(Down(kA), 110));
-  Update(100 + kStallLimitMs - 1);
-  EXPECT_FALSE(Due());
   Update(100 + kStallLimitMs);
   EXPECT_EQ(SendAll(100 + kStallLimitMs), std::vector<KeyStroke>{Down(kA)});
-  // That report is waited for no more, but the next is.
-  EXPECT_FALSE(User(Up(kA), 100 + kStallLimitMs + 1));
-  Report(100 + kStallLimitMs + 2);
-  EXPECT_TRUE(User(Down(kB), 100 + kStallLimitMs + 3));
+  // Still nothing read: the next reports are not waited for.
+  const std::uint32_t later = Report(5000);
+  EXPECT_FALSE(User(Up(kA), 5001));
+  EXPECT_FALSE(User(Down(kB), 5002));
+  // It reads again: waiting for its reads starts again too.
+  Read(later);
+  Report(6000);
+  EXPECT_TRUE(User(Down(kA), 6001));
+}
+
+TEST_F(KeyHoldTest, AShiftReleaseTheProgramWaitsForPassesAndTheKeptKeysKeepTheirShift) {
+  Read(0);
+  // Shift went down before the name's last key was read; "A" is typed with it.
+  EXPECT_FALSE(User(Down(kLeftShift)));
+  Report();
+  EXPECT_TRUE(User(Down(kA)));
+  EXPECT_TRUE(User(Up(kA)));
+  // The program would wait for Shift to be up before playing: its release passes.
+  EXPECT_FALSE(User(Up(kLeftShift)));
+  Read(1);
+  EXPECT_EQ(SendAll(), (std::vector<KeyStroke>{Down(kLeftShift), Down(kA), Up(kA), Up(kLeftShift)}));
 }
 
 TEST_F(KeyHoldTest, ANewReplayBeforeTheEndWasSeenGoesOnHolding) {
