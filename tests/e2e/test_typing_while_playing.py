@@ -31,11 +31,12 @@ def resident_kib(program: Program) -> int:
 
 class TypingCase(EndToEndTest):
     data: bytes
+    settings = SETTINGS
 
     def setUp(self):
         super().setUp()
         self.target = self.start_target(focus=False)
-        self.program = self.start_program(settings=SETTINGS, data=self.data)
+        self.program = self.start_program(settings=self.settings, data=self.data)
         self.target.focus()
 
     def type_and_expect(self, typed: str, expected: str, delay_ms: int, timeout: float = 60.0):
@@ -62,6 +63,23 @@ class FastTypistTest(TypingCase):
             for attempt in range(3):
                 with self.subTest(delay_ms=delay_ms, attempt=attempt):
                     self.type_and_expect(self.TYPED * 2, self.EXPECTED * 2, delay_ms)
+
+
+class ClipboardForAllTest(TypingCase):
+    """Every Wordsnap through the clipboard, so each has its pauses before and after the paste."""
+    settings = {"Misc": dict(SETTINGS["Misc"], **{"Clip Setting": "1"})}
+    data = data_file(
+        record(b"sig", b"Regards"),
+        record(b"adr", b"12 High St"),
+        record(b"ty", b"thank you"),
+    )
+    TYPED = "adr and ty, sig ok "
+    EXPECTED = "12 High St and thank you, Regards ok "
+
+    def test_seven_rounds_without_a_pause_come_out_exact(self):
+        for delay_ms in (30, 15):
+            with self.subTest(delay_ms=delay_ms):
+                self.type_and_expect(self.TYPED * 7, self.EXPECTED * 7, delay_ms)
 
 
 class SlowReplayTest(TypingCase):
