@@ -4,27 +4,12 @@ hintdriver.exe plays the main program: it creates the hint mapping and a window,
 starts cueview.exe with its command line, writes hints, posts commands and prints
 what it observes. The shown hint is saved as artifacts/hint.png for a look.
 """
-import os
-import pathlib
-import queue
-import subprocess
-import threading
 import unittest
 
-ROOT = pathlib.Path(__file__).resolve().parents[2]
-ARTIFACTS = ROOT / "artifacts"
-LINE_TIMEOUT_S = 120  # bound on each wait for the driver; the first start in a prefix is slow
+from tests.e2e.kit import env, screenshot
+from tests.e2e.kit.processes import WineProcess
 
-
-def require_env(name):
-    value = os.environ.get(name)
-    if not value:
-        raise RuntimeError(f"{name} is not set: run the end-to-end tests through scripts/test")
-    return value
-
-
-def windows_path(path):
-    return "Z:" + str(path).replace("/", "\\")
+LINE_TIMEOUT = 120.0  # bound on each wait for the driver; the first start in a prefix is slow
 
 
 def rect(text):
@@ -35,55 +20,29 @@ def rect(text):
 class CueviewTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        require_env("DISPLAY")
-        require_env("WINEPREFIX")
-        wine = require_env("WORDSNAP_WINE")
-        program_dir = pathlib.Path(require_env("WORDSNAP_PROGRAM_DIR"))
-        driver = program_dir.parent / "testtools" / "hintdriver.exe"
-        for needed in (driver, program_dir / "cueview.exe"):
-            if not needed.is_file():
-                raise RuntimeError(f"missing {needed}: build the win64 preset first")
+        env.require_display()
+        env.require_program()
+        env.require_tools("hintdriver.exe")
 
         cls.values = {}
         cls.output = []
-        process = subprocess.Popen(
-            [wine, str(driver), windows_path(program_dir)],
-            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-            text=True)
-        lines = queue.Queue()
-        reader = threading.Thread(
-            target=lambda: [lines.put(line) for line in process.stdout] + [lines.put(None)],
-            daemon=True)
-        reader.start()
+        driver = WineProcess(env.testtools_dir() / "hintdriver.exe", [env.windows_path(env.program_dir())],
+                             pipes=True)
         try:
-            while True:
-                line = lines.get(timeout=LINE_TIMEOUT_S)
-                if line is None:
-                    break
-                line = line.rstrip("\r\n")
+            while (line := driver.read_line(LINE_TIMEOUT)) is not None:
                 cls.output.append(line)
                 key, _, value = line.partition("=")
                 cls.values[key] = value
                 if key == "pause":
-                    cls.take_screenshot()
-                    process.stdin.write("go\n")
-                    process.stdin.flush()
-            process.wait(timeout=LINE_TIMEOUT_S)
-        except (queue.Empty, subprocess.TimeoutExpired):
-            process.kill()
-            process.wait()
-            raise AssertionError("hintdriver did not finish:\n" + "\n".join(cls.output))
+                    screenshot("hint")
+                    driver.write_line("go")
+            exit_code = driver.wait_ended(LINE_TIMEOUT, "hintdriver to end")
+        except AssertionError as error:
+            raise AssertionError(f"hintdriver did not finish ({error}):\n" + "\n".join(cls.output)) from None
         finally:
-            process.stdout.close()
-            process.stdin.close()
-        if "error" in cls.values or process.returncode != 0:
+            driver.kill()
+        if "error" in cls.values or exit_code != 0:
             raise AssertionError("hintdriver failed:\n" + "\n".join(cls.output))
-
-    @classmethod
-    def take_screenshot(cls):
-        ARTIFACTS.mkdir(exist_ok=True)
-        subprocess.run(["import", "-window", "root", str(ARTIFACTS / "hint.png")],
-                       check=True, timeout=60)
 
     def value(self, key):
         self.assertIn(key, self.values, "\n".join(self.output))

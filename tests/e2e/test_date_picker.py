@@ -3,13 +3,10 @@ code, and typed as the date it names each time the Wordsnap is played."""
 import datetime
 
 from tests.e2e import wordsnap_records as records
-from tests.e2e.kit import wait_for_window, wait_until
+from tests.e2e.kit import ids, wait_for_window, wait_until
 from tests.e2e.test_main_window import MainWindowCase
 
 PICKER_CAPTION = "Dates"
-IDC_DTIME_FORMAT = 3102
-IDC_DTIME_SUPPRESS = 3103
-IDC_DTIME_DAYS = 3105
 
 LB_GETCURSEL = 0x0188
 BM_GETCHECK = 0x00F0
@@ -26,7 +23,7 @@ class DatePickerTest(MainWindowCase):
         self.focus_main()
         self.keys("ctrl+a")
         editor = self.wait_for_editor()
-        self.focus_editor(editor, self.editor_box(editor, 411))
+        self.focus_editor(editor, self.editor_box(editor, ids.IDC_HKMOD_ORIGKEYS))
         self.type("mt")
         self.keys("Tab")
         self.type("Meeting on ")
@@ -34,13 +31,13 @@ class DatePickerTest(MainWindowCase):
         # The picker opens over the editor with its list focused.
         self.keys("alt+d")
         picker = wait_for_window(self.tool, timeout=15, caption=PICKER_CAPTION, visible=True)
-        format_list = picker.child(control_id=IDC_DTIME_FORMAT)
+        format_list = picker.child(control_id=ids.IDC_DTIME_FORMAT)
         self.focus(picker, format_list.hwnd)
         self.keys("Home", *["Down"] * MONTH_DAY_YEAR_ROW)
         wait_until(lambda: format_list.send(LB_GETCURSEL) == MONTH_DAY_YEAR_ROW, 10, "the MM/DD/YYYY row")
-        picker.child(control_id=IDC_DTIME_DAYS).set_text("7")
+        picker.child(control_id=ids.IDC_DTIME_DAYS).set_text("7")
         picker.press("past")
-        zeros = picker.child(control_id=IDC_DTIME_SUPPRESS)
+        zeros = picker.child(control_id=ids.IDC_DTIME_SUPPRESS)
         if zeros.send(BM_GETCHECK) != BST_CHECKED:
             picker.press("Do not show leading zeros")
         self.assertEqual(zeros.send(BM_GETCHECK), BST_CHECKED)
@@ -48,7 +45,7 @@ class DatePickerTest(MainWindowCase):
         wait_until(lambda: not picker.exists(), 10, "the picker to close")
 
         code = "<MM/DD/YYYY{NP007}>"
-        memo = self.editor_box(editor, 417)
+        memo = self.editor_box(editor, ids.IDC_HKMOD_NEWFORMAT)
         self.assertEqual(memo.text(), "Meeting on " + code)
         self.focus_editor(editor, memo)
         self.keys("alt+u")

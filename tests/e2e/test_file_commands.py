@@ -6,7 +6,7 @@ from pathlib import Path
 
 from tests.e2e import wordsnap_records as records
 from tests.e2e.kit import message_boxes, wait_for_window, wait_until, windows_path
-from tests.e2e.test_main_window import SETTINGS, MainWindowCase
+from tests.e2e.test_main_window import LB_GETCOUNT, SETTINGS, MainWindowCase
 
 
 class FileCommandsTest(MainWindowCase):
@@ -36,12 +36,12 @@ class FileCommandsTest(MainWindowCase):
 
         self.choose_in_dialog("ctrl+o", "Open Wordsnap File", mine)
         self.program.wait_for_caption("Wordsnaps 2000 (mine)")
-        self.assertEqual(self.list.send(0x018B), 1)  # LB_GETCOUNT: the one Wordsnap of mine.wsn
+        self.assertEqual(self.list.send(LB_GETCOUNT), 1)  # the one Wordsnap of mine.wsn
 
         self.choose_in_dialog("ctrl+n", "New Wordsnap File", new)
         self.program.wait_for_caption("Wordsnaps 2000 (new)")
         self.assertEqual(new.read_bytes(), b"")
-        self.assertEqual(self.list.send(0x018B), 0)
+        self.assertEqual(self.list.send(LB_GETCOUNT), 0)
 
         self.program.close()
         misc = self.program.read_settings()["Misc"]
@@ -59,4 +59,4 @@ class FileCommandsTest(MainWindowCase):
                                      args=["/F" + windows_path(mine)])
         program.wait_for_caption("Wordsnaps 2000 (MINE)")
         key_list = program.main_window.child("ListBox")
-        self.assertEqual(key_list.send(0x018B), 1)  # LB_GETCOUNT
+        self.assertEqual(key_list.send(LB_GETCOUNT), 1)

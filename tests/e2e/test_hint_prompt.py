@@ -1,12 +1,10 @@
 """The hint prompt while typing in suffix mode: the hint program shows the Wordsnap just
 typed without taking the focus, the next key hides it, the prefix and suffix dialog
 moves it and turning hints off ends the hint program."""
-from tests.e2e.kit import EndToEndTest, screenshot, top_windows, wait_for_window, wait_until
+from tests.e2e.kit import EndToEndTest, ids, screenshot, top_windows, wait_for_window, wait_until
 from tests.e2e.wordsnap_records import data_file, record
 
 WM_COMMAND = 0x0111
-IDM_OPT_PREFIX = 1201
-IDC_OPTIONS_BOTTOMRIGHT = 3219
 HOST_CLASS = "WordsnapHintHost"
 POPUP_CLASS = "WordsnapHintPopup"
 
@@ -20,7 +18,7 @@ class HintPrompt(EndToEndTest):
         return popup if popup is not None and popup.visible() else None
 
     def options_dialog(self, program):
-        program.main_window.post(WM_COMMAND, IDM_OPT_PREFIX)
+        program.main_window.post(WM_COMMAND, ids.IDM_OPT_PREFIX)
         return wait_for_window(self.tool, timeout=15, caption="Prefix and Suffix Keys", visible=True)
 
     def close_dialog(self, dialog):
@@ -48,7 +46,7 @@ class HintPrompt(EndToEndTest):
         wait_until(lambda: self.shown_popup() is None, 10, "the hint to hide at the next key")
 
         dialog = self.options_dialog(program)
-        self.tool.request("click", dialog.child(control_id=IDC_OPTIONS_BOTTOMRIGHT).hwnd)
+        self.tool.request("click", dialog.child(control_id=ids.IDC_OPTIONS_BOTTOMRIGHT).hwnd)
         self.close_dialog(dialog)
         target.focus()
         target.clear()

@@ -1,7 +1,11 @@
 """Checks of the end-to-end kit itself, on our own target window and message boxes."""
+import shutil
 import subprocess
+import tempfile
+import unittest
+from pathlib import Path
 
-from tests.e2e.kit import EndToEndTest, screenshot, wait_for_window, wait_until
+from tests.e2e.kit import EndToEndTest, ids, screenshot, wait_for_window, wait_until
 
 IDOK = 1
 
@@ -52,3 +56,31 @@ class KitTest(EndToEndTest):
         size = subprocess.run(["identify", "-format", "%wx%h", str(path)], capture_output=True,
                               text=True, check=True).stdout
         self.assertEqual(size, f"{width}x{height}")
+
+
+class IdsTest(unittest.TestCase):
+    """The identifiers come from the headers, found by name anywhere under src/win."""
+
+    def write(self, root: Path, relative: str, text: str):
+        path = root / "src" / "win" / relative
+        path.parent.mkdir(parents=True, exist_ok=True)
+        path.write_text(text)
+
+    def test_definitions_are_read_from_every_ids_header(self):
+        root = Path(tempfile.mkdtemp(prefix="wordsnap-ids-"))
+        self.addCleanup(shutil.rmtree, root, True)
+        self.write(root, "resource.h",
+                   "#define IDM_FIRST 1001  // a menu command\n#define IDM_SECOND (IDM_FIRST + 1)\n")
+        self.write(root, "dialogs/Moved_ids.h",
+                   "#pragma once\n#define IDD_MOVED 0x0C80\n  #  define IDC_MOVED_NEXT IDD_MOVED+2\n"
+                   "inline constexpr int IDC_MOVED_CONST = 3300;\nconstexpr UINT IDC_MOVED_BRACED{77};\n"
+                   "#define MOVED_TITLE \"not a number\"\n")
+        self.write(root, "Other.h", "#define IDC_NOT_AN_ID_HEADER 9\n")
+
+        found = ids.parse(ids.headers(root))
+        self.assertEqual(found, {"IDM_FIRST": 1001, "IDM_SECOND": 1002, "IDD_MOVED": 3200, "IDC_MOVED_NEXT": 3202,
+                                 "IDC_MOVED_CONST": 3300, "IDC_MOVED_BRACED": 77})
+
+        self.write(root, "Clash_ids.h", "#define IDM_FIRST 1\n")
+        with self.assertRaisesRegex(RuntimeError, "IDM_FIRST is 1 in Clash_ids.h:1 but 1001 in resource.h:1"):
+            ids.parse(ids.headers(root))

@@ -6,7 +6,7 @@ import re
 import subprocess
 
 from tests.e2e import wordsnap_records as records
-from tests.e2e.kit import EndToEndTest, Window, message_boxes, screenshot, wait_for_window, wait_until, xinput
+from tests.e2e.kit import EndToEndTest, Window, ids, message_boxes, screenshot, wait_for_window, wait_until, xinput
 from tests.e2e.kit import env
 
 EDITOR_CAPTION = "Modify Keys"
@@ -138,8 +138,8 @@ class WordsnapLifeTest(MainWindowCase):
         self.focus_main()
         self.keys("ctrl+a")
         editor = self.wait_for_editor()
-        name_box = self.editor_box(editor, 411)
-        memo = self.editor_box(editor, 417)
+        name_box = self.editor_box(editor, ids.IDC_HKMOD_ORIGKEYS)
+        memo = self.editor_box(editor, ids.IDC_HKMOD_NEWFORMAT)
         self.focus_editor(editor, name_box)
         self.keys("alt+u")
         self.answer_box("Error", "No Wordsnap name entered.  Please correct.")
@@ -170,7 +170,8 @@ class WordsnapLifeTest(MainWindowCase):
         self.focus_main()
         self.keys("ctrl+e")
         editor = self.wait_for_editor()
-        name_box, memo = self.editor_box(editor, 411), self.editor_box(editor, 417)
+        name_box = self.editor_box(editor, ids.IDC_HKMOD_ORIGKEYS)
+        memo = self.editor_box(editor, ids.IDC_HKMOD_NEWFORMAT)
         self.assertEqual((name_box.text(), memo.text()), ("sig", "Regards"))
         self.focus_editor(editor, memo)
         self.keys("ctrl+Home", "ctrl+shift+End")
@@ -189,7 +190,7 @@ class WordsnapLifeTest(MainWindowCase):
         self.focus_main()
         self.keys("ctrl+a")
         editor = self.wait_for_editor()
-        self.focus_editor(editor, self.editor_box(editor, 411))
+        self.focus_editor(editor, self.editor_box(editor, ids.IDC_HKMOD_ORIGKEYS))
         self.type("ok")
         self.keys("Tab")
         self.type("Okay")
@@ -254,7 +255,7 @@ class PicturesTest(MainWindowCase):
 
         self.keys("ctrl+e")
         editor = self.wait_for_editor()
-        self.focus_editor(editor, self.editor_box(editor, 417))
+        self.focus_editor(editor, self.editor_box(editor, ids.IDC_HKMOD_NEWFORMAT))
         self.assertEqual([(c.text, c.enabled) for c in editor.children() if c.cls == "Button"],
                          [("&Update", True), ("&Cancel", True), ("&Options", False), ("&Symbols", False),
                           ("&Date", True), ("Ti&me", True)])

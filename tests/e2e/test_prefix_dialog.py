@@ -1,17 +1,16 @@
 """The "Prefix and Suffix Keys" dialog changes the trigger rules of the running program:
 prefix keys typed before a name, or a suffix key after it, and record 1 of the data file
 keeps the prefix keys."""
-from tests.e2e.kit import EndToEndTest, wait_for_window, wait_until
+from tests.e2e.kit import EndToEndTest, ids, wait_for_window, wait_until
 from tests.e2e.wordsnap_records import data_file, parse, record
 
 WM_COMMAND = 0x0111
-IDM_OPT_PREFIX = 1201
 DIALOG_CAPTION = "Prefix and Suffix Keys"
 
 
 class PrefixAndSuffixDialog(EndToEndTest):
     def open_dialog(self, program):
-        program.main_window.post(WM_COMMAND, IDM_OPT_PREFIX)
+        program.main_window.post(WM_COMMAND, ids.IDM_OPT_PREFIX)
         return wait_for_window(self.tool, timeout=15, caption=DIALOG_CAPTION, visible=True)
 
     def choose(self, program, mode: str, keys: str = None):

@@ -7,16 +7,13 @@ import shutil
 import tempfile
 from pathlib import Path
 
-from tests.e2e.kit import (EndToEndTest, Program, Target, WinTool, env, message_boxes, top_windows, wait_for_window,
-                            wait_until)
+from tests.e2e.kit import (EndToEndTest, Program, Target, WinTool, env, ids, message_boxes, top_windows,
+                            wait_for_window, wait_until)
 from tests.e2e.wordsnap_records import LOCK_FREE, data_file, parse, read_sync, record
 
 WM_COMMAND = 0x0111
-IDM_EDIT_ADD = 1101
 LB_GETCOUNT = 0x018B
 EDITOR_CAPTION = "Modify Keys"
-IDC_NAME = 411
-IDC_TEXT = 417
 
 CHANGED_NOTICE = ('Wordsnap File has changed by another user.  '
                   'Changed Wordsnap file will be reloaded after clicking "ok".')
@@ -50,13 +47,13 @@ class Computer:
         return self.list.send(LB_GETCOUNT)
 
     def add_command(self):
-        self.main.post(WM_COMMAND, IDM_EDIT_ADD)
+        self.main.post(WM_COMMAND, ids.IDM_EDIT_ADD)
 
     def add(self, name: str, text: str):
         """Adds a Wordsnap through the editor."""
         self.add_command()
         editor = wait_for_window(self.tool, timeout=15, caption=EDITOR_CAPTION, visible=True)
-        for control_id, value in ((IDC_NAME, name), (IDC_TEXT, text)):
+        for control_id, value in ((ids.IDC_HKMOD_ORIGKEYS, name), (ids.IDC_HKMOD_NEWFORMAT, text)):
             editor.child(control_id=control_id).set_text(value)
         editor.press("Update")
         wait_until(lambda: not editor.exists(), 10, "the editor to close")

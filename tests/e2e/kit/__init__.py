@@ -9,11 +9,11 @@ from .target import Target
 from .waiting import wait_until
 from .windows import Window, message_boxes, top_windows, wait_for_window
 from .wintool import WinTool, WinToolError
-from . import xinput
+from . import ids, xinput
 
 __all__ = [
     "ANSI", "UNCHANGED", "EndToEndTest", "Program", "Target", "Window", "WinTool", "WinToolError",
-    "ansi", "artifacts_dir", "copy_program_dir", "from_ansi", "message_boxes", "parse_ini",
+    "ansi", "artifacts_dir", "copy_program_dir", "from_ansi", "ids", "message_boxes", "parse_ini",
     "program_dir", "read_settings", "render_ini", "repo_root", "screenshot", "settings_path",
     "testtools_dir", "top_windows", "wait_for_window", "wait_until", "windows_dir",
     "windows_path", "wine", "wine_prefix", "write_settings", "xinput",

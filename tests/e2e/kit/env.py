@@ -121,9 +121,10 @@ def require_display() -> None:
     _fail_if(missing)
 
 
-def require_tools() -> None:
+def require_tools(*names) -> None:
+    """Fails unless the test tools are built: these, or by default the kit's own."""
     _fail_if([f"{testtools_dir() / name} is missing (build the win64 preset)"
-              for name in TOOL_FILES if not (testtools_dir() / name).is_file()])
+              for name in names or TOOL_FILES if not (testtools_dir() / name).is_file()])
 
 
 def require_program() -> None:

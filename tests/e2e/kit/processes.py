@@ -1,7 +1,9 @@
 """Windows programs started under Wine, each one Linux process that the kit can always end."""
 import os
+import select
 import signal
 import subprocess
+import time
 from pathlib import Path
 
 from . import env
@@ -10,14 +12,16 @@ from .waiting import wait_until
 
 class WineProcess:
     """A Windows program run with Wine: the Linux process is the program's own process.
-    `prefix`: the Wine prefix to run in, when not the usual one."""
+    `prefix`: the Wine prefix to run in, when not the usual one. `pipes`: talk to it a
+    line at a time through its standard input and output (read_line, write_line)."""
 
-    def __init__(self, exe, args=(), cwd=None, prefix=None):
+    def __init__(self, exe, args=(), cwd=None, prefix=None, pipes=False):
         self.exe = exe
+        stdio = subprocess.PIPE if pipes else subprocess.DEVNULL
         self._popen = subprocess.Popen(
             [env.wine(), str(exe), *map(str, args)], cwd=cwd, env=env.process_env(prefix),
-            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-            start_new_session=True)
+            stdin=stdio, stdout=stdio, stderr=subprocess.DEVNULL, start_new_session=True)
+        self._buffer = b""
 
     @property
     def pid(self) -> int:
@@ -35,6 +39,30 @@ class WineProcess:
         wait_until(lambda: not self.running(), timeout, what or f"{self.exe.name} to end")
         return self._popen.returncode
 
+    def read_line(self, timeout: float):
+        """The next line it writes, without its line end; None once its output has ended.
+        Raises AssertionError when no whole line comes within `timeout` seconds."""
+        fd = self._popen.stdout.fileno()
+        deadline = time.monotonic() + timeout
+        while b"\n" not in self._buffer:
+            remaining = deadline - time.monotonic()
+            if remaining <= 0:
+                raise AssertionError(f"{self.exe.name} wrote no line within {timeout:g} s")
+            ready, _, _ = select.select([fd], [], [], remaining)
+            if ready:
+                chunk = os.read(fd, 65536)
+                if not chunk:
+                    if not self._buffer:
+                        return None
+                    self._buffer += b"\n"  # a last line without its line end
+                self._buffer += chunk
+        line, _, self._buffer = self._buffer.partition(b"\n")
+        return env.from_ansi(line.rstrip(b"\r"))
+
+    def write_line(self, text: str) -> None:
+        self._popen.stdin.write(env.ansi(text) + b"\n")
+        self._popen.stdin.flush()
+
     def kill(self) -> None:
         """Ends the process at once if it still runs (Wine cleans up its windows)."""
         if self.running():
@@ -43,6 +71,9 @@ class WineProcess:
             self._popen.wait(timeout=10)
         except subprocess.TimeoutExpired:
             pass
+        for pipe in (self._popen.stdin, self._popen.stdout):
+            if pipe is not None:
+                pipe.close()
 
 
 def pids_running_from(directory) -> list:
