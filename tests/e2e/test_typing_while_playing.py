@@ -5,12 +5,11 @@ import threading
 import time
 from pathlib import Path
 
-from tests.e2e.kit import EndToEndTest, Program, wait_until, xinput
+from tests.e2e.kit import EndToEndTest, Program, ids, wait_until
 from tests.e2e.kit.processes import pids_running_from
 from tests.e2e.wordsnap_records import data_file, record
 
 WM_COMMAND = 0x0111
-IDM_TRAY_RESTORE_HOOKS = 1602
 HOOK_REINSTALLED_AFTER_S = 30
 
 # Suffix mode, the suffix key typed again, each Wordsnap its own way.
@@ -142,7 +141,7 @@ class LongDayTest(TypingCase):
         # Across a "Restore Keyboard Hooks" from the tray menu, chosen while the user types.
         def restore_hooks_meanwhile():
             threading.Event().wait(8)
-            self.program.main_window.post(WM_COMMAND, IDM_TRAY_RESTORE_HOOKS)
+            self.program.main_window.post(WM_COMMAND, ids.IDM_TRAY_RESTORE_HOOKS)
         for _ in range(2):
             self.start_afresh()
             began = time.monotonic() - self.started_at
