@@ -21,6 +21,11 @@ std::string ReplacedMessage(std::string_view findText, int count) {
   return "\"" + std::string(findText) + "\" was replaced " + std::to_string(count) + " times.";
 }
 
+SearchDialogLook SearchDialogLookFor(bool findMode) {
+  if (findMode) return {kSearchDialogFindModeCaption, false};
+  return {kSearchDialogCaption, true};
+}
+
 SearchDialogResult ConfirmSearchDialog(std::string_view findBox, std::string_view replaceBox) {
   SearchDialogResult result;
   result.FindText = Cut(findBox);

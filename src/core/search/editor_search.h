@@ -21,6 +21,14 @@ std::string NotFoundMessage(std::string_view searchText);
 // "\"" text "\" was replaced " count " times." (caption "Replaced").
 std::string ReplacedMessage(std::string_view findText, int count);
 
+// How the search dialog opens: "Find" with the replace box and its label
+// disabled in find mode, "Search and Replace" with both enabled otherwise.
+struct SearchDialogLook {
+  std::string Caption;
+  bool ReplaceEnabled = true;
+};
+SearchDialogLook SearchDialogLookFor(bool findMode);
+
 // What OK of the search dialog hands back: both boxes as typed (not trimmed),
 // at most 255 characters each; confirmed only when there is something to find.
 struct SearchDialogResult {

@@ -118,7 +118,12 @@ TEST(ReplaceAll, NothingFoundLeavesTheMemoAndWarns) {
   EXPECT_EQ(outcome.Caption, "Warning");
 }
 
-TEST(SearchDialog, ConfirmsOnlyAFindTextAndKeepsBothAsTyped) {
+TEST(SearchDialog, OpensByModeConfirmsOnlyAFindTextAndKeepsBothAsTyped) {
+  EXPECT_EQ(SearchDialogLookFor(true).Caption, "Find");
+  EXPECT_FALSE(SearchDialogLookFor(true).ReplaceEnabled);
+  EXPECT_EQ(SearchDialogLookFor(false).Caption, "Search and Replace");
+  EXPECT_TRUE(SearchDialogLookFor(false).ReplaceEnabled);
+
   EXPECT_FALSE(ConfirmSearchDialog("", "x").Confirmed);
   const SearchDialogResult spaced = ConfirmSearchDialog(" ab ", " c ");
   EXPECT_TRUE(spaced.Confirmed);
