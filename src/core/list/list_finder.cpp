@@ -1,5 +1,7 @@
 #include "core/list/list_finder.h"
 
+#include "core/search/case_insensitive_find.h"
+
 namespace wordsnap {
 
 void ListFinder::SetSearchText(std::string_view text) {
@@ -13,11 +15,10 @@ std::string ListFinder::FindNextHint() const {
 }
 
 FindStep ListFinder::Next(int rowCount, const RowText& rowText) {
-  const std::string wanted = foldCase_(searchText_);
   for (int row = lastHit_ + 1; row < rowCount; ++row) {
     const std::optional<std::string> text = rowText(row);
     if (!text) return {FindOutcome::ReadFailed, row};
-    if (foldCase_(*text).find(wanted) != std::string::npos) {
+    if (ContainsIgnoringCase(*text, searchText_, foldCase_)) {
       lastHit_ = row;
       return {FindOutcome::Found, row};
     }
