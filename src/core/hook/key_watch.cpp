@@ -40,21 +40,21 @@ void KeyWatch::LetAllGo() {
   for (const KeyStroke& key : hold_.TakeAll()) host_.SendAgain(key);
 }
 
-bool KeyWatch::Read(const KeyStroke& key, KeyOrigin origin, std::uintptr_t foreground) {
+void KeyWatch::Read(const KeyStroke& key, KeyOrigin origin, std::uintptr_t foreground) {
   const ProgramState program = host_.Program();
   const KeyEvent event{key.virtualKey, key.down, origin == KeyOrigin::kOurs, key.down ? foreground : 0};
   const KeyDecision decision = filter_.OnKey(event, program.inUse);
   if (decision.resetFirst) Reset();
   switch (decision.action) {
     case KeyAction::kNothing:
-      return false;
+      return;
     case KeyAction::kReset:
       Reset();
-      return false;
+      return;
     case KeyAction::kBusyEnd:
       host_.EndInUse(program.period);
       if (reading_) host_.Post(kBusyEndMessage, 0, 0);
-      return false;
+      return;
     case KeyAction::kTranslate:
       break;
   }
@@ -62,13 +62,12 @@ bool KeyWatch::Read(const KeyStroke& key, KeyOrigin origin, std::uintptr_t foreg
   const TypedText typed = host_.Translate(key, modifiers);
   if (!typed.madeCharacter) {
     Reset();
-    return false;
+    return;
   }
   const std::uintptr_t caps = modifiers.capsLock ? kKeystrokeCapsOn : kKeystrokeCapsOff;
   for (const char character : typed.ansi) {
     Report(caps, static_cast<unsigned char>(character), origin == KeyOrigin::kReleased);
   }
-  return !typed.ansi.empty();
 }
 
 void KeyWatch::Report(std::uintptr_t wParam, unsigned char character, bool pace) {

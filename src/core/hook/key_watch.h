@@ -66,8 +66,8 @@ class KeyWatch {
   void LetAllGo();
 
  private:
-  // Reports what the key means to the main window; true when it typed a character.
-  bool Read(const KeyStroke& key, KeyOrigin origin, std::uintptr_t foreground);
+  // Reports what the key means to the main window.
+  void Read(const KeyStroke& key, KeyOrigin origin, std::uintptr_t foreground);
   void Report(std::uintptr_t wParam, unsigned char character, bool pace);
   void Reset();
 
