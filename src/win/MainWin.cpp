@@ -233,8 +233,10 @@ void TMainWin::FormCreate() {
     state_.store.PrefixKeys = modes_.prefix.substr(0, 2);
     SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys));
     ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).Message);
-    engine_->SetPref();
   }
+  // "/US" and "/UP" change Use Suffix, and "/F" and "/P" the prefix keys: the matcher
+  // follows whatever the arguments left.
+  engine_->SetPref();
   // Started after the arguments, so that "/N" and "/S" take effect in this run.
   if (StartSyncTimerAtStartup(sync_, state_.settings.networkMode, state_.settings.autoSync))
     SetTimer(window_, kSyncTimer, kSyncTimerInterval, nullptr);
