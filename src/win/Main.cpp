@@ -12,7 +12,7 @@
 #include "core/paths.h"
 #include "core/settings/settings_file.h"
 #include "platform/win32/win32_data_file.h"
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_profile_store.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   using namespace wordsnap;
@@ -27,14 +27,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   GetModuleFileNameA(nullptr, programPath, MAX_PATH);
   state.programDir = DirectoryOf(programPath).substr(0, 255);
 
-  Win32Platform platform;
+  Win32ProfileStore profiles;
   Win32DataFileAccess files;
-  LoadSettings(state.settings, platform, state.programDir);
+  LoadSettings(state.settings, profiles, state.programDir);
 
   int exitCode = 0;
   {
     std::vector<std::string> arguments(__argv + (__argc > 0 ? 1 : 0), __argv + __argc);
-    TMainWin mainWin(state, platform, files, showCommand, std::move(arguments));
+    TMainWin mainWin(state, profiles, files, showCommand, std::move(arguments));
     if (mainWin.Create(instance)) {
       MSG message;
       while (GetMessageA(&message, nullptr, 0, 0) > 0) {

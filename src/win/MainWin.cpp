@@ -26,10 +26,10 @@ constexpr const char* kTraceFile = "c:\\test";
 
 }  // namespace
 
-TMainWin::TMainWin(AppState& state, Platform& platform, DataFileAccess& files, int processShowState,
+TMainWin::TMainWin(AppState& state, ProfileStore& profiles, DataFileAccess& files, int processShowState,
                    std::vector<std::string> arguments)
     : state_(state),
-      platform_(platform),
+      profiles_(profiles),
       files_(files),
       processShowState_(processShowState),
       arguments_(std::move(arguments)) {}
@@ -368,7 +368,7 @@ void TMainWin::FormClose() {
   s.mainWindowTop = bounds.top;
   s.mainWindowWidth = bounds.right - bounds.left;
   s.mainWindowHeight = bounds.bottom - bounds.top;
-  SaveSettings(s, platform_);
+  SaveSettings(s, profiles_);
 
   const bool closeHints = s.useSuffix && s.doHint;
   KillTimer(window_, kHookTimer);

@@ -17,9 +17,9 @@
 #include "core/engine/expansion_engine.h"
 #include "core/list/list_finder.h"
 #include "core/startup/command_line.h"
-#include "core/store/data_file_access.h"
+#include "core/seam/data_file_access.h"
 #include "core/store/store_messages.h"
-#include "platform/platform.h"
+#include "core/seam/profile_store.h"
 #include "platform/win32/win32_output.h"
 #include "platform/win32/win32_sync_file.h"
 #include "core/sync/sync_state.h"
@@ -44,7 +44,7 @@ inline constexpr UINT kSyncTimerInterval = 60000;
 class TMainWin : private EngineHost {
  public:
   // arguments: the command-line arguments after the program name.
-  TMainWin(AppState& state, Platform& platform, DataFileAccess& files, int processShowState,
+  TMainWin(AppState& state, ProfileStore& profiles, DataFileAccess& files, int processShowState,
            std::vector<std::string> arguments);
   ~TMainWin();
   TMainWin(const TMainWin&) = delete;
@@ -160,7 +160,7 @@ class TMainWin : private EngineHost {
   void ShowStoreMessage(const std::optional<StoreMessage>& message);
 
   AppState& state_;
-  Platform& platform_;
+  ProfileStore& profiles_;
   DataFileAccess& files_;
   HINSTANCE instance_ = nullptr;
   HWND window_ = nullptr;

@@ -260,7 +260,7 @@ void TMainWin::ToggleOption(int id) {
     default: return;
   }
   SetMenuChecks();
-  SaveSettings(s, platform_);
+  SaveSettings(s, profiles_);
 }
 
 void TMainWin::MenuSysTrayClick() {
@@ -268,13 +268,13 @@ void TMainWin::MenuSysTrayClick() {
   if (!s.useTray && !newShell_) {
     ShowMessage(window_, "System Tray Icons are only available for Windows 95 or later or Windows NT 4.0 or later.",
                 "Error");
-    SaveSettings(s, platform_);
+    SaveSettings(s, profiles_);
     return;
   }
   s.useTray = !s.useTray;
   SetMenuChecks();
   ApplyMenuAvailability();
-  SaveSettings(s, platform_);
+  SaveSettings(s, profiles_);
 }
 
 }  // namespace wordsnap

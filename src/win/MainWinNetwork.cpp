@@ -65,7 +65,7 @@ void TMainWin::MenuNetworkClick() {
     KillTimer(window_, kSyncTimer);
   }
   if (s.networkMode && !networkWasOn) AttachNetwork();
-  SaveSettings(s, platform_);
+  SaveSettings(s, profiles_);
 }
 
 }  // namespace wordsnap

@@ -14,7 +14,7 @@ void TMainWin::MenuPrefixClick() {
   if (result) {
     if (result->prefixKeysChanged)
       ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).Message);
-    SaveSettings(state_.settings, platform_);
+    SaveSettings(state_.settings, profiles_);
     switch (result->hint) {
       case HintFollowUp::MoveTo:
         PostHintCommand(static_cast<unsigned>(HintCommand::Position), state_.settings.hintPosition);

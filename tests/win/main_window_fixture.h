@@ -16,7 +16,7 @@
 #include "MainWin.h"
 #include "core/store/wordsnap_record.h"
 #include "dialog_test_base.h"
-#include "fakes/fake_platform.h"
+#include "fakes/fake_profile_store.h"
 #include "platform/win32/win32_data_file.h"
 #include "resource.h"
 
@@ -85,7 +85,7 @@ class MainWindowFixture : public DialogTestBase {
   }
 
   HWND Open(std::vector<std::string> arguments = {}) {
-    window_ = std::make_unique<TMainWin>(state_, platform_, files_, SW_SHOWNORMAL, std::move(arguments));
+    window_ = std::make_unique<TMainWin>(state_, profiles_, files_, SW_SHOWNORMAL, std::move(arguments));
     EXPECT_TRUE(window_->Create(GetModuleHandleA(nullptr)));
     return window_->Handle();
   }
@@ -101,7 +101,7 @@ class MainWindowFixture : public DialogTestBase {
 
   std::optional<std::string> Written(const std::string& section, const std::string& key) {
     std::optional<std::string> value;
-    for (const auto& call : platform_.writes)
+    for (const auto& call : profiles_.writes)
       if (call.section == section && call.key == key) value = call.value;
     return value;
   }
@@ -137,7 +137,7 @@ class MainWindowFixture : public DialogTestBase {
   std::string folder_;
   std::vector<std::string> created_;
   AppState state_;
-  fakes::FakePlatform platform_;
+  fakes::FakeProfileStore profiles_;
   Win32DataFileAccess files_;
   std::unique_ptr<TMainWin> window_;
 };

@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, MenuChecksFollowSettingsAndTogglesSaveAtOnce) {
   EXPECT_TRUE(IsChecked(menu, IDM_TOOLS_AMERICAN));
   EXPECT_FALSE(IsEnabled(menu, IDM_FILE_HIDE));  // only while the tray is in use
 
-  platform_.writes.clear();
+  profiles_.writes.clear();
   SendMessageA(window, WM_COMMAND, IDM_OPT_SOLITARY, 0);
   EXPECT_TRUE(state_.settings.solitaryUsage);
   EXPECT_TRUE(IsChecked(menu, IDM_OPT_SOLITARY));

@@ -25,12 +25,12 @@ std::string RecentFileKey(std::size_t slot) {
 // Reads one key of the settings file through a buffer of the given size.
 class SettingsReader {
  public:
-  explicit SettingsReader(Platform& platform) : platform_(platform) {}
+  explicit SettingsReader(ProfileStore& profiles) : profiles_(profiles) {}
 
   std::string Text(const char* section, const std::string& key, const char* fallback,
                    std::size_t bufferSize) {
-    // The platform cuts already; cutting here too keeps the limits whatever it does.
-    return CutToReadBuffer(platform_.ReadProfileValue(kSettingsFileName, section, key, fallback, bufferSize),
+    // The profile store cuts already; cutting here too keeps the limits whatever it does.
+    return CutToReadBuffer(profiles_.ReadProfileValue(kSettingsFileName, section, key, fallback, bufferSize),
                            bufferSize);
   }
   std::string Value(const char* section, const char* key, const char* fallback) {
@@ -44,15 +44,15 @@ class SettingsReader {
   }
 
  private:
-  Platform& platform_;
+  ProfileStore& profiles_;
 };
 
 class SettingsWriter {
  public:
-  explicit SettingsWriter(Platform& platform) : platform_(platform) {}
+  explicit SettingsWriter(ProfileStore& profiles) : profiles_(profiles) {}
 
   void Text(const char* section, const std::string& key, const std::string& value) {
-    platform_.WriteProfileValue(kSettingsFileName, section, key, value.substr(0, kSettingTextMaxLength));
+    profiles_.WriteProfileValue(kSettingsFileName, section, key, value.substr(0, kSettingTextMaxLength));
   }
   void Bool(const char* section, const char* key, bool value) { Text(section, key, WriteBoolValue(value)); }
   void Integer(const char* section, const char* key, std::int64_t value) {
@@ -60,13 +60,13 @@ class SettingsWriter {
   }
 
  private:
-  Platform& platform_;
+  ProfileStore& profiles_;
 };
 
 }  // namespace
 
-void LoadSettings(Settings& settings, Platform& platform, const std::string& programDir) {
-  SettingsReader read(platform);
+void LoadSettings(Settings& settings, ProfileStore& profiles, const std::string& programDir) {
+  SettingsReader read(profiles);
   const char* misc = kMiscSection;
 
   settings.mainWindowLeft = read.Integer(misc, "Main Window Left", "0");
@@ -115,8 +115,8 @@ void LoadSettings(Settings& settings, Platform& platform, const std::string& pro
   font.italic = settings.italic;
 }
 
-void SaveSettings(Settings& settings, Platform& platform) {
-  SettingsWriter write(platform);
+void SaveSettings(Settings& settings, ProfileStore& profiles) {
+  SettingsWriter write(profiles);
   const char* misc = kMiscSection;
 
   write.Integer(misc, "Main Window Left", settings.mainWindowLeft);

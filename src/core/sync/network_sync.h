@@ -12,8 +12,8 @@
 #include <string>
 
 #include "core/store/store_messages.h"
-#include "core/sync/sync_clock.h"
-#include "core/sync/sync_file_access.h"
+#include "core/seam/clock.h"
+#include "core/seam/sync_file_access.h"
 #include "core/sync/sync_state.h"
 
 namespace wordsnap {

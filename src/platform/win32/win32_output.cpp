@@ -1,6 +1,6 @@
 #include "platform/win32/win32_output.h"
 
-#include "hook/wordsnap_hook.h"
+#include "core/hook/hook_contract.h"
 #include "platform/win32/win32_clipboard.h"
 
 namespace wordsnap {
