@@ -1,8 +1,10 @@
 #pragma once
-// The exports of the keyboard hook library WDSN95HK.DLL and the messages it posts
-// to the main window given to WordsnapHookInit.
+// The exports of the keyboard hook library WDSN95HK.DLL; the messages it posts to
+// the main window given to WordsnapHookInit are in its contract, hook_contract.h.
 
 #include <windows.h>
+
+#include "core/hook/hook_contract.h"
 
 #ifdef WORDSNAP_HOOK_BUILD
 #define WORDSNAP_HOOK_API extern "C"
@@ -21,18 +23,11 @@ WORDSNAP_HOOK_API void __stdcall WordsnapHookTerm() noexcept;
 // right after the replay ends (or after a few seconds at most).
 WORDSNAP_HOOK_API void __stdcall WordsnapInUse(DWORD busy) noexcept;
 
-// Keystroke message: wParam is one of the three below, lParam's low byte the
-// ANSI character typed.
-constexpr UINT kWordsnapKeystrokeMessage = 0x0401;
-constexpr WPARAM kWordsnapKeystrokeCapsOff = 0;
-constexpr WPARAM kWordsnapKeystrokeReset = 1;  // the caret may have moved: no character
-constexpr WPARAM kWordsnapKeystrokeCapsOn = 2;
-// Busy-end message: the end-of-replay key went by.
-constexpr UINT kWordsnapBusyEndMessage = 0x0405;
-
-// The program's own simulated keys carry this in dwExtraInfo (keybd_event's last
-// argument); the hook never reports them as typing.
-constexpr ULONG_PTR kWordsnapInjectedMark = 0x57534E50;
-// The user's keys that the hook held back during a replay and sends again carry
-// this: they are typing, but must not be held a second time.
-constexpr ULONG_PTR kWordsnapReleasedMark = 0x57534E52;
+// The messages posted to that window and the marks of simulated keys.
+using wordsnap::kWordsnapBusyEndMessage;
+using wordsnap::kWordsnapInjectedMark;
+using wordsnap::kWordsnapKeystrokeCapsOff;
+using wordsnap::kWordsnapKeystrokeCapsOn;
+using wordsnap::kWordsnapKeystrokeMessage;
+using wordsnap::kWordsnapKeystrokeReset;
+using wordsnap::kWordsnapReleasedMark;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/engine/calendar.h"
-#include "core/engine/key_layout.h"
+#include "core/seam/key_layout.h"
 #include "core/settings/settings.h"
 #include "core/store/wordsnap_record.h"
 

@@ -2,7 +2,7 @@
 // Playing an output plan through the output seam.
 
 #include "core/engine/output_plan.h"
-#include "platform/output_seam.h"
+#include "core/seam/output_seam.h"
 
 namespace wordsnap {
 
