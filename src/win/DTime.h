@@ -15,7 +15,7 @@ namespace wordsnap {
 // settings. Returns the code to insert; empty when cancelled or closed, or when
 // no format was selected. OK stores the choice in settings (in memory only).
 // showingFlag is set while the picker is shown; programDir locates the help file.
-std::string ShowDateOrTime(HWND owner, DateOrTimeMode mode, Settings& settings, bool& showingFlag,
-                           const std::string& programDir);
+std::string RunDTime(HWND owner, bool& showingFlag, DateOrTimeMode mode, Settings& settings,
+                     const std::string& programDir);
 
 }  // namespace wordsnap

@@ -13,6 +13,7 @@
 #include "core/settings/settings_file.h"
 #include "platform/win32/win32_data_file.h"
 #include "platform/win32/win32_profile_store.h"
+#include "platform/win32/win32_sync_file.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   using namespace wordsnap;
@@ -29,12 +30,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
 
   Win32ProfileStore profiles;
   Win32DataFileAccess files;
+  Win32SyncFileAccess syncFiles;
+  Win32LocalClock clock;
   LoadSettings(state.settings, profiles, state.programDir);
 
   int exitCode = 0;
   {
     std::vector<std::string> arguments(__argv + (__argc > 0 ? 1 : 0), __argv + __argc);
-    TMainWin mainWin(state, profiles, files, showCommand, std::move(arguments));
+    TMainWin mainWin(state, {profiles, files, syncFiles, clock}, showCommand, std::move(arguments));
     if (mainWin.Create(instance)) {
       MSG message;
       while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <utility>
 
+#include "DialogGuard.h"
 #include "MessageBoxes.h"
 #include "core/hint/hint_mapping.h"
 #include "core/hint/hint_protocol.h"
@@ -26,19 +27,20 @@ constexpr const char* kTraceFile = "c:\\test";
 
 }  // namespace
 
-TMainWin::TMainWin(AppState& state, ProfileStore& profiles, DataFileAccess& files, int processShowState,
+TMainWin::TMainWin(AppState& state, const MainWinServices& services, int processShowState,
                    std::vector<std::string> arguments)
     : state_(state),
-      profiles_(profiles),
-      files_(files),
+      profiles_(services.profiles),
+      files_(services.files),
+      syncFiles_(services.syncFiles),
+      clock_(services.clock),
       processShowState_(processShowState),
       arguments_(std::move(arguments)) {}
 
 TMainWin::~TMainWin() {
   if (trayPopup_ != nullptr) DestroyMenu(trayPopup_);
   if (listPopup_ != nullptr) DestroyMenu(listPopup_);
-  for (HFONT font : {headingFont_, listFont_, listItalicFont_})
-    if (font != nullptr) DeleteObject(font);
+  if (headingFont_ != nullptr) DeleteObject(headingFont_);
 }
 
 bool TMainWin::Create(HINSTANCE instance) {
@@ -65,16 +67,18 @@ bool TMainWin::Create(HINSTANCE instance) {
   return true;
 }
 
-LRESULT CALLBACK TMainWin::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* self = static_cast<TMainWin*>(create->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TMainWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return self->HandleMessage(message, wParam, lParam);
+LRESULT CALLBACK TMainWin::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return Guarded<LRESULT>(window, 0, [&] {
+    if (message == WM_NCCREATE) {
+      auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+      auto* self = static_cast<TMainWin*>(create->lpCreateParams);
+      self->window_ = window;
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<TMainWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+  });
 }
 
 LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -101,21 +105,18 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       OnCommand(LOWORD(wParam));
       // A speed button takes the focus when clicked; it belongs to the list.
-      if (lParam != 0 && GetFocus() == reinterpret_cast<HWND>(lParam)) SetFocus(keyList_);
+      if (lParam != 0 && GetFocus() == reinterpret_cast<HWND>(lParam)) SetFocus(list_.Handle());
       return 0;
     case WM_SETFOCUS:
-      if (keyList_ != nullptr) SetFocus(keyList_);
+      if (list_.Handle() != nullptr) SetFocus(list_.Handle());
       return 0;
-    case WM_PAINT:
-      SetListHeight();
-      break;
     case WM_MEASUREITEM:
       reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kListRowHeight;
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.CtlType == ODT_LISTBOX) {
-        KeyListDrawItem(item);
+        list_.Draw(item, state_.settings.useCounterColumn, state_.store.CounterColumnWidth);
       } else if (speedButtons_) {
         speedButtons_->Draw(item);
       }
@@ -157,7 +158,7 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       engine_->OnBusyEnd();
       return 0;
     case kHintWindowMessage:
-      hintWindow_ = reinterpret_cast<HWND>(lParam);
+      hint_.SetHintWindow(reinterpret_cast<HWND>(lParam));
       return 0;
     default:
       break;
@@ -188,11 +189,7 @@ void TMainWin::FormCreate() {
 
   CreateListPart();
 
-  hintMapping_ = CreateSharedView(kHintMappingName, static_cast<DWORD>(kHintMappingSize));
-  if (hintMapping_.view == nullptr) {
-    CloseSharedView(hintMapping_);
-    hintMappingMissing_ = true;
-  }
+  hint_.CreateMapping();
 
   sharedMapping_.mapping =
       CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kSharedMappingSize, kSharedMappingName);
@@ -206,7 +203,7 @@ void TMainWin::FormCreate() {
 
   output_ = std::make_unique<Win32Output>(window_);
   engine_ = std::make_unique<ExpansionEngine>(state_, *output_, static_cast<EngineHost&>(*this));
-  engine_->SetHintMappingMissing(hintMappingMissing_);
+  engine_->SetHintMappingMissing(hint_.MappingMissing());
   WordsnapHookInit(window_);
   SetTimer(window_, kHookTimer, kHookTimerInterval, nullptr);
 
@@ -256,7 +253,7 @@ void TMainWin::ProcessParam(const std::string& argument) {
     if (!files_.Exists(effect.text)) return;
     state_.settings.currentFile = effect.text;
     if (state_.settings.networkMode) AttachNetwork();
-    ClearList();
+    list_.Clear();
     FreeTheHotKeys(state_.store.Root);
     LoadDataFile(effect.text);
     SetCaptionFor(effect.text);
@@ -269,7 +266,6 @@ void TMainWin::FormShow() {
   const DWORD length = GetFullPathNameA(state_.settings.currentFile.c_str(), MAX_PATH, expanded, nullptr);
   SetCaptionFor(length > 0 && length < MAX_PATH ? std::string(expanded) : state_.settings.currentFile);
   FillList();
-  SetListHeight();
 }
 
 void TMainWin::FormActivate() {
@@ -318,7 +314,7 @@ void TMainWin::AppDeactivate() {
 void TMainWin::HideToTray() { ShowWindow(window_, SW_HIDE); }
 
 void TMainWin::ActivateMe() {
-  const LRESULT selected = SendMessageA(keyList_, LB_GETCURSEL, 0, 0);
+  const int selected = list_.SelectedRow();
   if (!IsWindowVisible(window_)) {
     if (windows98_) {
       const DWORD foreground = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
@@ -335,7 +331,7 @@ void TMainWin::ActivateMe() {
   }
   if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
   SetForegroundWindow(window_);
-  if (selected != LB_ERR) SendMessageA(keyList_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  if (selected >= 0) list_.SelectRow(selected);
 }
 
 void TMainWin::TaskIconRightClick(POINT at) {
@@ -378,13 +374,15 @@ void TMainWin::FormClose() {
   taskIcon_.reset();
   WordsnapHookTerm();
 
-  const bool hadHintMapping = !hintMappingMissing_;
-  CloseSharedView(hintMapping_);
+  const bool hadHintMapping = !hint_.MappingMissing();
+  hint_.Close();
   CloseSharedView(sharedMapping_);
   if (sharedMutex_ != nullptr) CloseHandle(sharedMutex_);
   sharedMutex_ = nullptr;
-  if (closeHints && hadHintMapping) PostHintCommand(static_cast<unsigned>(HintCommand::Close), 0);
+  if (closeHints && hadHintMapping) hint_.Post(HintCommand::Close);
 }
+
+void TMainWin::LaunchPrompt() { hint_.Launch(window_, state_.programDir, state_.settings.hintPosition); }
 
 void TMainWin::ReinstallHook() {
   WordsnapHookTerm();

@@ -10,19 +10,23 @@
 #include <string_view>
 #include <vector>
 
+#include "HintLink.h"
 #include "KernelObjects.h"
 #include "SpeedButtons.h"
 #include "TaskIcon.h"
+#include "WordsnapListView.h"
 #include "core/app_state.h"
 #include "core/engine/expansion_engine.h"
+#include "core/list/list_command_flow.h"
 #include "core/list/list_finder.h"
-#include "core/startup/command_line.h"
+#include "core/seam/clock.h"
 #include "core/seam/data_file_access.h"
-#include "core/store/store_messages.h"
 #include "core/seam/profile_store.h"
-#include "platform/win32/win32_output.h"
-#include "platform/win32/win32_sync_file.h"
+#include "core/seam/sync_file_access.h"
+#include "core/startup/command_line.h"
+#include "core/store/store_messages.h"
 #include "core/sync/sync_state.h"
+#include "platform/win32/win32_output.h"
 
 namespace wordsnap {
 
@@ -41,11 +45,19 @@ inline constexpr UINT kNetTimerInterval = 30000;
 inline constexpr UINT_PTR kSyncTimer = 4;  // counts minutes towards the automatic reload
 inline constexpr UINT kSyncTimerInterval = 60000;
 
-class TMainWin : private EngineHost {
+// The files and the clock the main window works through; the program passes the
+// Win32 ones, tests may pass fakes.
+struct MainWinServices {
+  ProfileStore& profiles;
+  DataFileAccess& files;
+  SyncFileAccess& syncFiles;
+  Clock& clock;
+};
+
+class TMainWin : private EngineHost, private ListCommandHost {
  public:
   // arguments: the command-line arguments after the program name.
-  TMainWin(AppState& state, ProfileStore& profiles, DataFileAccess& files, int processShowState,
-           std::vector<std::string> arguments);
+  TMainWin(AppState& state, const MainWinServices& services, int processShowState, std::vector<std::string> arguments);
   ~TMainWin();
   TMainWin(const TMainWin&) = delete;
   TMainWin& operator=(const TMainWin&) = delete;
@@ -56,7 +68,7 @@ class TMainWin : private EngineHost {
   HACCEL Accelerators() const { return accelerators_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   // Lifecycle.
@@ -91,12 +103,19 @@ class TMainWin : private EngineHost {
   bool ReloadIfSharedFileChanged() override;
   bool LoadAHotKey(std::int32_t recordNo) override;
 
+  // The list commands' steps (ListCommandHost); their order is RunAddCommand's and its kin.
+  bool TakeLock() override;  // after a change by another copy, the list is reloaded first
+  void ReleaseLock(bool changed) override;
+  bool RefuseRowCommand() override;
+  std::optional<std::int32_t> SelectedRecordNo() override;
+  bool ReadRecord(std::int32_t recordNo) override;
+  bool RunEditor(bool editMode) override;
+  bool WriteRecord(std::int32_t recordNo) override;
+  bool ConfirmDelete() override;
+  bool RemoveRecord(std::int32_t recordNo) override;
+  bool ToggleActive(std::int32_t recordNo) override;
+
   // Network sharing.
-  // The lock before a change: true when the command must not run (the reason has
-  // been shown, and after a change by another copy the list is reloaded).
-  bool FileInUse();
-  // Ends a command that FileInUse let run; changed when the data file was written.
-  void ReleaseSyncFile(bool changed);
   void AttachNetwork();
   void NetTimerTimer();
   void SyncTimerTimer();
@@ -104,9 +123,8 @@ class TMainWin : private EngineHost {
   void MenuNetworkClick();
   void MenuPrefixClick();
 
-  // The hint program.
+  // Starts the hint program, or moves a running one to the hint position.
   void LaunchPrompt();
-  void PostHintCommand(unsigned command, LPARAM value);
 
   // Hook and messages from companions.
   void ReinstallHook();
@@ -116,26 +134,11 @@ class TMainWin : private EngineHost {
 
   // The list and its commands.
   void CreateListPart();
-  void SetListHeight();
   void OnKeyListNotify(int code);
-  void KeyListDrawItem(const DRAWITEMSTRUCT& item);
   void KeyListClick();
   void KeyListDblClick();
   void ShowListMenu(HWND from, POINT at);
   LRESULT ColourHeading(HDC dc);
-  int RowCount() const;
-  int SelectedRow() const;
-  WordsnapNode* NodeOfRow(int row) const;
-  void SelectRow(int row);
-  void SetIndex(std::int32_t recordNo);
-  void ClearList();
-  bool RefuseRowCommand();
-  bool ReadRecord(std::int32_t recordNo);
-  bool RunEditor(bool editMode);
-  void DoAdd();
-  void DoModify();
-  void DoClear();
-  void DoActivate();
   void SetActivateCaptions(bool rowActive);
   void MenuFindClick();
   void FindNext();
@@ -162,16 +165,16 @@ class TMainWin : private EngineHost {
   AppState& state_;
   ProfileStore& profiles_;
   DataFileAccess& files_;
+  SyncFileAccess& syncFiles_;
+  Clock& clock_;
   HINSTANCE instance_ = nullptr;
   HWND window_ = nullptr;
-  HWND keyList_ = nullptr;
+  TWordsnapListView list_;
   HWND speedPanel_ = nullptr;
   HWND dataPanel_ = nullptr;
   HWND label1_ = nullptr;
   HWND label2_ = nullptr;
   HFONT headingFont_ = nullptr;
-  HFONT listFont_ = nullptr;
-  HFONT listItalicFont_ = nullptr;
   HMENU listPopup_ = nullptr;
   std::unique_ptr<TSpeedButtons> speedButtons_;
   ListFinder finder_{&TMainWin::FoldCaseByLocale};
@@ -184,17 +187,13 @@ class TMainWin : private EngineHost {
   bool newShell_ = false;
   bool windows98_ = false;
 
-  SharedView hintMapping_;
-  bool hintMappingMissing_ = false;
+  THintLink hint_;
   SharedView sharedMapping_;
   HANDLE sharedMutex_ = nullptr;
-  HWND hintWindow_ = nullptr;
 
   std::unique_ptr<Win32Output> output_;
   std::unique_ptr<ExpansionEngine> engine_;
   SyncState sync_;
-  Win32SyncFileAccess syncFiles_;
-  Win32LocalClock clock_;
   std::string prefixHint_;  // hint of the prefix button: the keys in force, or "Suffix Keys"
   CommandLineModes modes_;
   std::vector<std::string> arguments_;

@@ -38,7 +38,7 @@ void TMainWin::ShowStoreMessage(const std::optional<StoreMessage>& message) {
 }
 
 void TMainWin::LoadDataFile(const std::string& path) {
-  ClearList();  // its rows point into the tree about to be replaced
+  list_.Clear();  // its rows point into the tree about to be replaced
   const LoadResult result = LoadTheHotKeys(state_.store, files_, path);
   if (result.PrefixKeysTaken) SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys));
   engine_->SetPref();
@@ -56,7 +56,7 @@ std::string TMainWin::ChooseDataFile(const char* title, bool forNewFile) {
 
 void TMainWin::SwitchToChosenFile(const std::string& path) {
   const std::string old = state_.settings.currentFile;
-  ClearList();
+  list_.Clear();
   FreeTheHotKeys(state_.store.Root);
   state_.settings.currentFile = path;
   if (state_.settings.networkMode) AttachNetwork();
@@ -84,7 +84,7 @@ void TMainWin::OpenSaveFile(const std::string& path) {
     ShowStoreMessage(FileDoesNotExistMessage());
     return;
   }
-  ClearList();
+  list_.Clear();
   FreeTheHotKeys(state_.store.Root);
   LoadDataFile(path);
   SetCaptionFor(path);

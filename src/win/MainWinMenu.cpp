@@ -5,6 +5,7 @@
 
 #include "MainWin.h"
 #include "MessageBoxes.h"
+#include "core/list/list_command_flow.h"
 #include "core/settings/settings_file.h"
 #include "resource.h"
 
@@ -175,19 +176,19 @@ void TMainWin::OnCommand(int id) {
   switch (id) {
     case IDM_EDIT_ADD:
     case IDM_POP_ADD:
-      DoAdd();
+      RunAddCommand(*this);
       break;
     case IDM_EDIT_EDIT:
     case IDM_POP_EDIT:
-      DoModify();
+      RunModifyCommand(*this);
       break;
     case IDM_EDIT_REMOVE:
     case IDM_POP_DELETE:
-      DoClear();
+      RunDeleteCommand(*this);
       break;
     case IDM_EDIT_ACTIVATE:
     case IDM_POP_ACTIVATE:
-      DoActivate();
+      RunActivateCommand(*this);
       break;
     case IDM_EDIT_FIND:
       MenuFindClick();

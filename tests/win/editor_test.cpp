@@ -17,7 +17,7 @@ namespace {
 class EditorTest : public DialogTestBase {
  protected:
   bool Run(bool editMode) {
-    const bool updated = RunModHotKeys(nullptr, GetModuleHandleA(nullptr), app_, editMode);
+    const bool updated = RunHKMod(nullptr, app_.dialogs.modHotKeys, app_, editMode);
     EXPECT_FALSE(app_.dialogs.modHotKeys);
     return updated;
   }

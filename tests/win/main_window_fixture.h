@@ -18,6 +18,7 @@
 #include "dialog_test_base.h"
 #include "fakes/fake_profile_store.h"
 #include "platform/win32/win32_data_file.h"
+#include "platform/win32/win32_sync_file.h"
 #include "resource.h"
 
 namespace wordsnap::win_test {
@@ -85,7 +86,8 @@ class MainWindowFixture : public DialogTestBase {
   }
 
   HWND Open(std::vector<std::string> arguments = {}) {
-    window_ = std::make_unique<TMainWin>(state_, profiles_, files_, SW_SHOWNORMAL, std::move(arguments));
+    window_ = std::make_unique<TMainWin>(state_, MainWinServices{profiles_, files_, syncFiles_, clock_}, SW_SHOWNORMAL,
+                                         std::move(arguments));
     EXPECT_TRUE(window_->Create(GetModuleHandleA(nullptr)));
     return window_->Handle();
   }
@@ -139,6 +141,8 @@ class MainWindowFixture : public DialogTestBase {
   AppState state_;
   fakes::FakeProfileStore profiles_;
   Win32DataFileAccess files_;
+  Win32SyncFileAccess syncFiles_;
+  Win32LocalClock clock_;
   std::unique_ptr<TMainWin> window_;
 };
 
