@@ -220,9 +220,8 @@ void TMainWin::FormCreate() {
   SetMenuChecks();
 
   if (state_.settings.useSuffix && state_.settings.doHint) LaunchPrompt();
-  LoadDataFile(state_.settings.currentFile);
+  SwitchDataFile(state_.settings.currentFile, false);
   SetMenuLastFiles();
-  if (state_.settings.networkMode) AttachNetwork();
 
   modes_ = CommandLineModes{};
   for (const std::string& argument : arguments_) ProcessParam(argument);
@@ -250,14 +249,7 @@ void TMainWin::ProcessParam(const std::string& argument) {
   }
   if (ApplySwitchToModes(effect, modes_)) return;
   if (effect.kind == SwitchKind::kOpenFile) {
-    if (!files_.Exists(effect.text)) return;
-    state_.settings.currentFile = effect.text;
-    if (state_.settings.networkMode) AttachNetwork();
-    list_.Clear();
-    FreeTheHotKeys(state_.store.Root);
-    LoadDataFile(effect.text);
-    SetCaptionFor(effect.text);
-    FillList();
+    if (files_.Exists(effect.text)) SwitchDataFile(effect.text, false);
   }
 }
 

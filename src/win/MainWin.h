@@ -154,8 +154,10 @@ class TMainWin : private EngineHost, private ListCommandHost {
   void FillList();
   // Asks for a data file and checks its extension; empty when cancelled or refused.
   std::string ChooseDataFile(const char* title, bool forNewFile);
-  // Makes the chosen file the current one and the old one the most recent.
-  void SwitchToChosenFile(const std::string& path);
+  // Makes path the current data file: the sync file beside it (network mode), the
+  // tree, the caption and the list; with rememberOld the file left becomes the most
+  // recent one. Start-up, "/F", New, Open and the recent files all switch through it.
+  void SwitchDataFile(const std::string& path, bool rememberOld);
   void DoNew();
   void DoOpen();
   void OpenSaveFile(const std::string& path);

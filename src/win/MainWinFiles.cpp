@@ -54,45 +54,37 @@ std::string TMainWin::ChooseDataFile(const char* title, bool forNewFile) {
   return {};
 }
 
-void TMainWin::SwitchToChosenFile(const std::string& path) {
+void TMainWin::SwitchDataFile(const std::string& path, bool rememberOld) {
   const std::string old = state_.settings.currentFile;
-  list_.Clear();
-  FreeTheHotKeys(state_.store.Root);
   state_.settings.currentFile = path;
   if (state_.settings.networkMode) AttachNetwork();
-  LoadDataFile(path);
+  LoadDataFile(path);  // empties the list, then replaces the tree
   SetCaptionFor(path);
   FillList();
-  DoLastFiles(state_.settings.lastFiles, old, path);
-  SetMenuLastFiles();
+  if (rememberOld) {
+    DoLastFiles(state_.settings.lastFiles, old, path);
+    SetMenuLastFiles();
+  }
 }
 
 void TMainWin::DoNew() {
   const std::string path = ChooseDataFile("New Wordsnap File", true);
   if (path.empty()) return;
   if (files_.Exists(path)) ShowStoreMessage(EmptyDataFile(files_, path).Message);
-  SwitchToChosenFile(path);
+  SwitchDataFile(path, true);
 }
 
 void TMainWin::DoOpen() {
   const std::string path = ChooseDataFile("Open Wordsnap File", false);
-  if (!path.empty()) SwitchToChosenFile(path);
+  if (!path.empty()) SwitchDataFile(path, true);
 }
 
 void TMainWin::OpenSaveFile(const std::string& path) {
-  if (!files_.Exists(path)) {
+  if (files_.Exists(path)) {
+    SwitchDataFile(path, true);
+  } else {
     ShowStoreMessage(FileDoesNotExistMessage());
-    return;
   }
-  list_.Clear();
-  FreeTheHotKeys(state_.store.Root);
-  LoadDataFile(path);
-  SetCaptionFor(path);
-  DoLastFiles(state_.settings.lastFiles, state_.settings.currentFile, path);
-  SetMenuLastFiles();
-  state_.settings.currentFile = path;
-  if (state_.settings.networkMode) AttachNetwork();
-  FillList();
 }
 
 void TMainWin::SetMenuLastFiles() {
