@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/ascii_case.h"
 #include "core/settings/settings.h"
 
 namespace wordsnap {
@@ -17,8 +18,6 @@ std::string_view SkipLeadingBlanks(std::string_view text) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
 

@@ -3,20 +3,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/ascii_case.h"
+
 namespace wordsnap {
 
 namespace {
 
 constexpr int kSyncMinutesLowest = 1;
 constexpr int kSyncMinutesHighest = 98;
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 bool StartsWith(std::string_view text, std::string_view head) { return text.substr(0, head.size()) == head; }
 
