@@ -116,7 +116,7 @@ TEST(KeyFilter, SimulatedAndInUseKeysStillMoveTheKeyboardState) {
 
 TEST(KeyFilter, OwnMarkedKeysAreNeverTyping) {
   KeyFilter filter(false, kEditor);
-  for (unsigned key : {kLetterA, vk::kEscape, vk::kLeft, vk::kExecute}) {
+  for (unsigned key : {kLetterA, unsigned{vk::kEscape}, unsigned{vk::kLeft}, unsigned{vk::kExecute}}) {
     EXPECT_EQ(filter.OnKey(OursDown(key), false).action, KeyAction::kNothing) << key;
   }
   EXPECT_EQ(filter.OnMouseButton(true, false), KeyAction::kNothing);
