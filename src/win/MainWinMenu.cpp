@@ -130,9 +130,9 @@ void TMainWin::SetMenuChecks() {
   CheckMenu(IDM_TOOLS_BRITISH, !s.americanDictionary);
   CheckMenu(IDM_OPT_COUNTER, s.useCounterColumn);
   CheckMenu(IDM_OPT_SOLITARY, s.solitaryUsage);
-  CheckMenu(IDM_OPT_CASE_FIRST, s.caseSensative == kCaseSensativeMatchFirstChar);
-  CheckMenu(IDM_OPT_CASE_EXACT, s.caseSensative == kCaseSensativeExact);
-  CheckMenu(IDM_OPT_CASE_NONE, s.caseSensative == kCaseSensativeNone);
+  CheckMenu(IDM_OPT_CASE_FIRST, s.caseSensative == kCaseFirstCharacter);
+  CheckMenu(IDM_OPT_CASE_EXACT, s.caseSensative == kCaseExact);
+  CheckMenu(IDM_OPT_CASE_NONE, s.caseSensative == kCaseNone);
   CheckMenu(IDM_OPT_TRAY, s.useTray);
   CheckMenu(IDM_OPT_CLIP_ALL, s.clipSetting == kClipClipboardForAll);
   CheckMenu(IDM_OPT_KEYS_ALL, s.clipSetting == kClipKeyboardForAll);
@@ -251,9 +251,9 @@ void TMainWin::ToggleOption(int id) {
       s.useCounterColumn = !s.useCounterColumn;
       FillList();
       break;
-    case IDM_OPT_CASE_FIRST: s.caseSensative = kCaseSensativeMatchFirstChar; break;
-    case IDM_OPT_CASE_EXACT: s.caseSensative = kCaseSensativeExact; break;
-    case IDM_OPT_CASE_NONE: s.caseSensative = kCaseSensativeNone; break;
+    case IDM_OPT_CASE_FIRST: s.caseSensative = kCaseFirstCharacter; break;
+    case IDM_OPT_CASE_EXACT: s.caseSensative = kCaseExact; break;
+    case IDM_OPT_CASE_NONE: s.caseSensative = kCaseNone; break;
     case IDM_OPT_CLIP_ALL: s.clipSetting = kClipClipboardForAll; break;
     case IDM_OPT_KEYS_ALL: s.clipSetting = kClipKeyboardForAll; break;
     case IDM_OPT_INDIVIDUAL: s.clipSetting = kClipIndividual; break;

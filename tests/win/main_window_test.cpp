@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, NoRecentFilesShowsNoSeparatorOrEntries) {
 
 TEST_F(MainWindowTest, MenuChecksFollowSettingsAndTogglesSaveAtOnce) {
   state_.settings.currentFile = DataFile("OPT.WSN");
-  state_.settings.caseSensative = kCaseSensativeExact;
+  state_.settings.caseSensative = kCaseExact;
   state_.settings.clipSetting = kClipIndividual;
   state_.settings.useCounterColumn = false;
   HWND window = Open();

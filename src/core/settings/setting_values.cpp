@@ -79,9 +79,9 @@ std::string WriteDelaySecondsValue(double value) {
 }
 
 std::int32_t ReadCaseSensativeValue(std::string_view text) {
-  if (text == "Yes") return kCaseSensativeExact;
+  if (text == "Yes") return kCaseExact;
   const std::int32_t number = ReadIntegerValue(text);
-  return number == 0 ? kCaseSensativeNone : number;
+  return number == 0 ? kCaseNone : number;
 }
 
 std::uint16_t ReadSyncMinutesValue(std::string_view text) {

@@ -100,8 +100,8 @@ bool ApplySwitchToSettings(const SwitchEffect& effect, Settings& settings) {
     case SwitchKind::kKeyboardForAll: settings.clipSetting = kClipKeyboardForAll; return true;
     case SwitchKind::kIndividualSettings: settings.clipSetting = kClipIndividual; return true;
     case SwitchKind::kSolitaryUsageOn: settings.solitaryUsage = true; return true;
-    case SwitchKind::kCaseExact: settings.caseSensative = kCaseSensativeExact; return true;
-    case SwitchKind::kCaseMatchFirstChar: settings.caseSensative = kCaseSensativeMatchFirstChar; return true;
+    case SwitchKind::kCaseExact: settings.caseSensative = kCaseExact; return true;
+    case SwitchKind::kCaseMatchFirstChar: settings.caseSensative = kCaseFirstCharacter; return true;
     case SwitchKind::kUseTrayOn: settings.useTray = true; return true;
     case SwitchKind::kIgnored:
     case SwitchKind::kRestrictedModeB:
