@@ -9,7 +9,6 @@
 namespace wordsnap {
 namespace {
 
-constexpr double kDialogScale = 1.0;
 constexpr int kRowHeight = 16;
 constexpr int kFormatLeft = 2;
 constexpr char kHelpFileName[] = "WORDSNAP.HLP";
@@ -23,6 +22,7 @@ struct DateOrTimeState {
   const std::string& programDir;
   std::string code;
   HFONT titleFont = nullptr;
+  double dialogScale = 1.0;
 };
 
 DateOrTimeState* StateOf(HWND dialog) {
@@ -48,7 +48,7 @@ void FormShow(HWND dialog, DateOrTimeState& state) {
   SetWindowTextA(dialog, date ? "Dates" : "Times");
   SetDlgItemTextA(dialog, IDC_DTIME_TITLE, date ? "Select Date Format" : "Select Time Format");
   HWND list = GetDlgItem(dialog, IDC_DTIME_FORMAT);
-  SendMessageA(list, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(kRowHeight * kDialogScale));
+  SendMessageA(list, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(kRowHeight * state.dialogScale));
   for (int row = 0; row < FormatRowCount(state.mode); ++row) SendMessageA(list, LB_ADDSTRING, 0, 0);
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(RememberedRow(state.mode, state.settings)), 0);
   CheckDlgButton(dialog, IDC_DTIME_SUPPRESS,
@@ -151,9 +151,10 @@ INT_PTR CALLBACK DateOrTimeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 std::string RunDTime(HWND owner, bool& showingFlag, DateOrTimeMode mode, Settings& settings,
-                     const std::string& programDir) {
+                     const std::string& programDir, double dialogScale) {
   TDialogShowing showing(showingFlag);
   DateOrTimeState state{mode, settings, showing, programDir};
+  state.dialogScale = dialogScale;
   DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_DTIME), owner, DateOrTimeProc,
                   reinterpret_cast<LPARAM>(&state));
   return state.code;

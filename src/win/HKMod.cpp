@@ -113,7 +113,7 @@ void UpdateButtonClick(HWND dialog, ModHotKeysState& state) {
 // The date or time picker: its code goes in at the caret when it fits.
 void InsertDateOrTime(HWND dialog, ModHotKeysState& state, DateOrTimeMode mode) {
   AppState& app = state.app;
-  const std::string code = RunDTime(dialog, app.dialogs.dateOrTime, mode, app.settings, app.programDir);
+  const std::string code = RunDTime(dialog, app.dialogs.dateOrTime, mode, app.settings, app.programDir, app.dialogScale);
   if (!code.empty() && CheckSize(dialog, code.size())) SetIt(dialog, code);
 }
 

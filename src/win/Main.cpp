@@ -11,6 +11,7 @@
 #include "core/app_state.h"
 #include "core/paths.h"
 #include "core/settings/settings_file.h"
+#include "core/version.h"
 #include "platform/win32/win32_data_file.h"
 #include "platform/win32/win32_profile_store.h"
 #include "platform/win32/win32_sync_file.h"
@@ -18,7 +19,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   using namespace wordsnap;
   if (InstanceMarkerExists()) {
-    ShowMessage(nullptr, "Wordsnaps 2000 is already running.", "");
+    ShowMessage(nullptr, std::string(kProgramTitle) + " is already running.", "");
     return 0;
   }
   HANDLE marker = CreateInstanceMarker();

@@ -17,6 +17,7 @@
 #include "core/sync/auto_sync.h"
 #include "core/settings/settings_file.h"
 #include "core/trace_line.h"
+#include "core/version.h"
 #include "resource.h"
 #include "wordsnap_hook.h"
 
@@ -57,7 +58,7 @@ bool TMainWin::Create(HINSTANCE instance) {
   wc.lpszClassName = kMainWindowClass;
   if (RegisterClassExA(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
-  window_ = CreateWindowExA(0, kMainWindowClass, "Wordsnaps 2000", WS_OVERLAPPEDWINDOW, 0, 0, 437, 340,
+  window_ = CreateWindowExA(0, kMainWindowClass, kProgramTitle, WS_OVERLAPPEDWINDOW, 0, 0, 437, 340,
                             nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
   accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAINACCEL));

@@ -4,6 +4,7 @@
 
 #include "core/paths.h"
 #include "core/store/wordsnap_tree.h"
+#include "core/version.h"
 
 namespace wordsnap {
 
@@ -16,7 +17,7 @@ std::string_view FileNamePart(std::string_view path) { return SplitPath(path).na
 std::string MainWindowCaption(std::string_view path) {
   std::string_view name = FileNamePart(path);
   name.remove_suffix(std::min<std::size_t>(4, name.size()));
-  return "Wordsnaps 2000 (" + std::string(name) + ")";
+  return std::string(kProgramTitle) + " (" + std::string(name) + ")";
 }
 
 }  // namespace wordsnap

@@ -23,9 +23,6 @@ namespace wordsnap {
 // cannot be opened or read leaves the record as it was.
 void ReadSyncFile(SyncState& state, SyncFileAccess& files);
 
-// Makes the sync file hold the sync record; a file that cannot be written is skipped.
-void WriteSyncFile(const SyncState& state, SyncFileAccess& files);
-
 // Follows a data file: sets the sync file's path from it, reads the sync file and
 // remembers its ChangeCount. For start-up and every switch of data file while
 // network mode is on, and whenever network mode is turned on.
