@@ -245,11 +245,11 @@ void TMainWin::FormCreate() {
 void TMainWin::ProcessParam(const std::string& argument) {
   const SwitchEffect effect = ParseSwitch(argument);
   if (ApplySwitchToSettings(effect, state_.settings)) {
-    if (effect.kind == SwitchKind::kNetworkModeOn) AttachNetwork();
+    if (effect.kind == SwitchKind::NetworkModeOn) AttachNetwork();
     return;
   }
   if (ApplySwitchToModes(effect, modes_)) return;
-  if (effect.kind == SwitchKind::kOpenFile) {
+  if (effect.kind == SwitchKind::OpenFile) {
     if (files_.Exists(effect.text)) SwitchDataFile(effect.text, false);
   }
 }
