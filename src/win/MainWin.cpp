@@ -192,15 +192,7 @@ void TMainWin::FormCreate() {
 
   hint_.CreateMapping();
 
-  sharedMapping_.mapping =
-      CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kSharedMappingSize, kSharedMappingName);
-  if (sharedMapping_.mapping == nullptr)
-    FatalStartupError(window_, "Memory Mapped File could not be created.  Wordsnaps will terminate.");
-  sharedMapping_.view = MapViewOfFile(sharedMapping_.mapping, FILE_MAP_WRITE, 0, 0, 0);
-  if (sharedMapping_.view == nullptr)
-    FatalStartupError(window_, "Memory Mapped File could not be mapped.  Wordsnaps will terminate.");
-  sharedMutex_ = CreateMutexA(nullptr, FALSE, kSharedMutexName);
-  if (sharedMutex_ == nullptr) FatalStartupError(window_, "Mutex could not be created.  Wordsnaps will terminate.");
+  shared_.Create(window_);
 
   output_ = std::make_unique<Win32Output>(window_);
   engine_ = std::make_unique<ExpansionEngine>(state_, *output_, static_cast<EngineHost&>(*this));
@@ -369,9 +361,7 @@ void TMainWin::FormClose() {
 
   const bool hadHintMapping = !hint_.MappingMissing();
   hint_.Close();
-  CloseSharedView(sharedMapping_);
-  if (sharedMutex_ != nullptr) CloseHandle(sharedMutex_);
-  sharedMutex_ = nullptr;
+  shared_.Close();
   if (closeHints && hadHintMapping) hint_.Post(HintCommand::Close);
 }
 

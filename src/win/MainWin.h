@@ -190,8 +190,7 @@ class TMainWin : private EngineHost, private ListCommandHost {
   bool windows98_ = false;
 
   THintLink hint_;
-  SharedView sharedMapping_;
-  HANDLE sharedMutex_ = nullptr;
+  TSharedObjects shared_;
 
   std::unique_ptr<Win32Output> output_;
   std::unique_ptr<ExpansionEngine> engine_;
