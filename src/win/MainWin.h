@@ -86,7 +86,6 @@ class TMainWin : private EngineHost, private ListCommandHost {
   void ApplyMenuAvailability();
   void OnCommand(int id);
   void ToggleOption(int id);
-  void CheckMenu(int id, bool checked);
 
   // Tray and hiding.
   void HideToTray();
@@ -144,9 +143,6 @@ class TMainWin : private EngineHost, private ListCommandHost {
   void FindNext();
   void EnableDisable();
   void SetPrefixHint(const std::string& hint);
-  bool CommandAllowed(int id) const;
-  void ApplySpeedButtonAvailability();
-  static std::string FoldCaseByLocale(std::string_view text);
 
   // Data files.
   void LoadDataFile(const std::string& path);
@@ -179,7 +175,7 @@ class TMainWin : private EngineHost, private ListCommandHost {
   HFONT headingFont_ = nullptr;
   HMENU listPopup_ = nullptr;
   std::unique_ptr<TSpeedButtons> speedButtons_;
-  ListFinder finder_{&TMainWin::FoldCaseByLocale};
+  ListFinder finder_{&FoldCaseByLocale};
   HMENU trayPopup_ = nullptr;
   HACCEL accelerators_ = nullptr;
   std::unique_ptr<TTaskIcon> taskIcon_;

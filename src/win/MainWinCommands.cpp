@@ -13,12 +13,6 @@
 
 namespace wordsnap {
 
-std::string TMainWin::FoldCaseByLocale(std::string_view text) {
-  std::string folded(text);
-  if (!folded.empty()) CharUpperBuffA(folded.data(), static_cast<DWORD>(folded.size()));
-  return folded;
-}
-
 bool TMainWin::RefuseRowCommand() {
   const std::optional<StoreMessage> refusal = RowCommandRefusal(list_.RowCount(), list_.SelectedRow());
   ShowStoreMessage(refusal);

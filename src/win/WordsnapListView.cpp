@@ -31,6 +31,12 @@ void PaintText(HDC dc, int x, int y, const std::string& text) {
 
 }  // namespace
 
+std::string FoldCaseByLocale(std::string_view text) {
+  std::string folded(text);
+  if (!folded.empty()) CharUpperBuffA(folded.data(), static_cast<DWORD>(folded.size()));
+  return folded;
+}
+
 TWordsnapListView::~TWordsnapListView() {
   for (HFONT font : {font_, italicFont_})
     if (font != nullptr) DeleteObject(font);

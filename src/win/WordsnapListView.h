@@ -5,10 +5,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "core/store/wordsnap_tree.h"
 
 namespace wordsnap {
+
+// The list search's case folding: upper case by the user's locale.
+std::string FoldCaseByLocale(std::string_view text);
 
 class TWordsnapListView {
  public:
