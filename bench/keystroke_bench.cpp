@@ -99,12 +99,12 @@ const std::vector<std::string>& Names() {
   return names;
 }
 
-enum class Shape { kRandomOrder, kSortedOrder };
+enum class Shape { RandomOrder, SortedOrder };
 
 // The names in the order a data file would hold them.
 std::vector<std::string> FileOrder(Shape shape) {
   std::vector<std::string> names = Names();
-  if (shape == Shape::kSortedOrder) {
+  if (shape == Shape::SortedOrder) {
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return CompareOrderingKeys(a, b) < 0; });
   } else {
@@ -113,12 +113,12 @@ std::vector<std::string> FileOrder(Shape shape) {
   return names;
 }
 
-enum class Mode { kSuffix, kSuffixWithHint, kPrefix };
+enum class Mode { Suffix, SuffixWithHint, Prefix };
 
 Settings SettingsFor(Mode mode) {
   Settings settings;
-  settings.useSuffix = mode != Mode::kPrefix;
-  settings.doHint = mode == Mode::kSuffixWithHint;
+  settings.useSuffix = mode != Mode::Prefix;
+  settings.doHint = mode == Mode::SuffixWithHint;
   settings.usePunctuation = true;
   settings.solitaryUsage = false;
   return settings;
@@ -188,7 +188,7 @@ void TypingNames(benchmark::State& state, Shape shape, Mode mode) {
     const std::string& name = Names()[random() % Names().size()];
     if (FoundOnlyAtTheEnd(loaded, name)) picked.push_back(name);
   }
-  const bool suffix = mode != Mode::kPrefix;
+  const bool suffix = mode != Mode::Prefix;
   std::size_t next = 0;
   std::int64_t keys = 0;
   for (auto _ : state) {
@@ -208,8 +208,8 @@ void TypingNames(benchmark::State& state, Shape shape, Mode mode) {
 
 // The worst case of the chain: the name found at its far end, 10,000 nodes down.
 void TypingDeepestName(benchmark::State& state) {
-  LoadedEngine loaded(Shape::kSortedOrder, Mode::kSuffix);
-  const std::string name = FileOrder(Shape::kSortedOrder).back();
+  LoadedEngine loaded(Shape::SortedOrder, Mode::Suffix);
+  const std::string name = FileOrder(Shape::SortedOrder).back();
   for (auto _ : state) {
     for (char c : name) loaded.Type(c);
     loaded.Type(' ');
@@ -221,7 +221,7 @@ void TypingDeepestName(benchmark::State& state) {
 
 void BuildingThePlan(benchmark::State& state, std::size_t length, bool viaClipboard) {
   SilentSeam seam;
-  Settings settings = SettingsFor(Mode::kSuffix);
+  Settings settings = SettingsFor(Mode::Suffix);
   settings.clipSetting = kClipIndividual;
   WordsnapRecord record;
   record.Name = "zq7";
@@ -239,16 +239,16 @@ void BuildingThePlan(benchmark::State& state, std::size_t length, bool viaClipbo
   }
 }
 
-BENCHMARK_CAPTURE(TypingProse, random_order_suffix, Shape::kRandomOrder, Mode::kSuffix);
-BENCHMARK_CAPTURE(TypingProse, sorted_chain_suffix, Shape::kSortedOrder, Mode::kSuffix);
-BENCHMARK_CAPTURE(TypingProse, random_order_suffix_hint, Shape::kRandomOrder, Mode::kSuffixWithHint);
-BENCHMARK_CAPTURE(TypingProse, sorted_chain_suffix_hint, Shape::kSortedOrder, Mode::kSuffixWithHint);
-BENCHMARK_CAPTURE(TypingProse, random_order_prefix, Shape::kRandomOrder, Mode::kPrefix);
-BENCHMARK_CAPTURE(TypingProse, sorted_chain_prefix, Shape::kSortedOrder, Mode::kPrefix)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(TypingNames, random_order_suffix, Shape::kRandomOrder, Mode::kSuffix);
-BENCHMARK_CAPTURE(TypingNames, sorted_chain_suffix, Shape::kSortedOrder, Mode::kSuffix);
-BENCHMARK_CAPTURE(TypingNames, random_order_prefix, Shape::kRandomOrder, Mode::kPrefix);
-BENCHMARK_CAPTURE(TypingNames, sorted_chain_prefix, Shape::kSortedOrder, Mode::kPrefix);
+BENCHMARK_CAPTURE(TypingProse, random_order_suffix, Shape::RandomOrder, Mode::Suffix);
+BENCHMARK_CAPTURE(TypingProse, sorted_chain_suffix, Shape::SortedOrder, Mode::Suffix);
+BENCHMARK_CAPTURE(TypingProse, random_order_suffix_hint, Shape::RandomOrder, Mode::SuffixWithHint);
+BENCHMARK_CAPTURE(TypingProse, sorted_chain_suffix_hint, Shape::SortedOrder, Mode::SuffixWithHint);
+BENCHMARK_CAPTURE(TypingProse, random_order_prefix, Shape::RandomOrder, Mode::Prefix);
+BENCHMARK_CAPTURE(TypingProse, sorted_chain_prefix, Shape::SortedOrder, Mode::Prefix)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TypingNames, random_order_suffix, Shape::RandomOrder, Mode::Suffix);
+BENCHMARK_CAPTURE(TypingNames, sorted_chain_suffix, Shape::SortedOrder, Mode::Suffix);
+BENCHMARK_CAPTURE(TypingNames, random_order_prefix, Shape::RandomOrder, Mode::Prefix);
+BENCHMARK_CAPTURE(TypingNames, sorted_chain_prefix, Shape::SortedOrder, Mode::Prefix);
 BENCHMARK(TypingDeepestName);
 BENCHMARK_CAPTURE(BuildingThePlan, keyboard_7, 7, false);
 BENCHMARK_CAPTURE(BuildingThePlan, keyboard_1000, 1000, false);

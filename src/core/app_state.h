@@ -39,6 +39,7 @@ struct AppState {
   std::string programDir;   // directory of the program file, no trailing backslash
   WordsnapStore store;      // the open data file's tree, record count, prefix keys, current record
   DialogFlags dialogs;
+  double dialogScale = 1.0;   // the factor by which dialogs that scale themselves do so
   bool restrictedB = false;   // "/B": editing commands disabled
   bool restrictedBA = false;  // "/BA": editing, file and option commands disabled
 };

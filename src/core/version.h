@@ -1,6 +1,8 @@
 #pragma once
 
 namespace wordsnap {
+
 // The program's title, as its windows and messages show it.
-const char* ProgramTitle();
+inline constexpr const char* kProgramTitle = "Wordsnaps 2000";
+
 }  // namespace wordsnap

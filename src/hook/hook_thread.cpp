@@ -58,9 +58,9 @@ void WakeWatch() {
 }
 
 KeyOrigin OriginOf(ULONG_PTR extraInfo) {
-  if (extraInfo == kInjectedKeyMark) return KeyOrigin::kOurs;
-  if (extraInfo == kReleasedKeyMark) return KeyOrigin::kReleased;
-  return KeyOrigin::kUser;
+  if (extraInfo == kInjectedKeyMark) return KeyOrigin::Ours;
+  if (extraInfo == kReleasedKeyMark) return KeyOrigin::Released;
+  return KeyOrigin::User;
 }
 
 // Types a kept key again, marked as released; true when the system took it.

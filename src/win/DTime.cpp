@@ -1,3 +1,4 @@
+#include "DialogGuard.h"
 #include "DTime.h"
 
 #include "DTime_ids.h"
@@ -8,20 +9,20 @@
 namespace wordsnap {
 namespace {
 
-constexpr double kDialogScale = 1.0;
 constexpr int kRowHeight = 16;
 constexpr int kFormatLeft = 2;
 constexpr char kHelpFileName[] = "WORDSNAP.HLP";
 
 struct DateOrTimeState {
-  DateOrTimeState(DateOrTimeMode m, Settings& s, bool& f, const std::string& dir)
+  DateOrTimeState(DateOrTimeMode m, Settings& s, TDialogShowing& f, const std::string& dir)
       : mode(m), settings(s), showing(f), programDir(dir) {}
   DateOrTimeMode mode;
   Settings& settings;
-  bool& showing;
+  TDialogShowing& showing;
   const std::string& programDir;
   std::string code;
   HFONT titleFont = nullptr;
+  double dialogScale = 1.0;
 };
 
 DateOrTimeState* StateOf(HWND dialog) {
@@ -37,7 +38,7 @@ void HideDateShift(HWND dialog) {
 }
 
 void FormShow(HWND dialog, DateOrTimeState& state) {
-  state.showing = true;
+  state.showing.Attach(dialog);
   state.titleFont = CreateFontA(20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
   SendDlgItemMessageA(dialog, IDC_DTIME_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(state.titleFont), FALSE);
@@ -47,7 +48,7 @@ void FormShow(HWND dialog, DateOrTimeState& state) {
   SetWindowTextA(dialog, date ? "Dates" : "Times");
   SetDlgItemTextA(dialog, IDC_DTIME_TITLE, date ? "Select Date Format" : "Select Time Format");
   HWND list = GetDlgItem(dialog, IDC_DTIME_FORMAT);
-  SendMessageA(list, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(kRowHeight * kDialogScale));
+  SendMessageA(list, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(kRowHeight * state.dialogScale));
   for (int row = 0; row < FormatRowCount(state.mode); ++row) SendMessageA(list, LB_ADDSTRING, 0, 0);
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(RememberedRow(state.mode, state.settings)), 0);
   CheckDlgButton(dialog, IDC_DTIME_SUPPRESS,
@@ -102,7 +103,7 @@ void TheFormatDrawItem(const DateOrTimeState& state, const DRAWITEMSTRUCT& item)
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
 }
 
-INT_PTR CALLBACK DateOrTimeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR DateOrTimeProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrA(dialog, DWLP_USER, lParam);
     FormShow(dialog, *reinterpret_cast<DateOrTimeState*>(lParam));
@@ -132,7 +133,6 @@ INT_PTR CALLBACK DateOrTimeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
       TheFormatDrawItem(*state, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     case WM_DESTROY:
-      state->showing = false;
       if (state->titleFont != nullptr) DeleteObject(state->titleFont);
       state->titleFont = nullptr;
       return FALSE;
@@ -144,11 +144,17 @@ INT_PTR CALLBACK DateOrTimeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
   }
 }
 
+INT_PTR CALLBACK DateOrTimeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return Guarded<INT_PTR>(dialog, FALSE, [&] { return DateOrTimeProcBody(dialog, message, wParam, lParam); });
+}
+
 }  // namespace
 
-std::string ShowDateOrTime(HWND owner, DateOrTimeMode mode, Settings& settings, bool& showingFlag,
-                           const std::string& programDir) {
-  DateOrTimeState state{mode, settings, showingFlag, programDir};
+std::string RunDTime(HWND owner, bool& showingFlag, DateOrTimeMode mode, Settings& settings,
+                     const std::string& programDir, double dialogScale) {
+  TDialogShowing showing(showingFlag);
+  DateOrTimeState state{mode, settings, showing, programDir};
+  state.dialogScale = dialogScale;
   DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_DTIME), owner, DateOrTimeProc,
                   reinterpret_cast<LPARAM>(&state));
   return state.code;

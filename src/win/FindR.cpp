@@ -1,3 +1,4 @@
+#include "DialogGuard.h"
 #include "FindR.h"
 
 #include <utility>
@@ -12,8 +13,8 @@ namespace wordsnap {
 namespace {
 
 struct DoFindState {
-  DoFindState(DialogFlags& f, std::string text) : flags(f), preset(std::move(text)) {}
-  DialogFlags& flags;
+  DoFindState(TDialogShowing& f, std::string text) : showing(f), preset(std::move(text)) {}
+  TDialogShowing& showing;
   std::string preset;
   bool confirmed = false;  // OK was pressed
   std::string findText;
@@ -22,7 +23,7 @@ struct DoFindState {
 DoFindState* StateOf(HWND dialog) { return reinterpret_cast<DoFindState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
 
 void FormShow(HWND dialog, DoFindState& state) {
-  state.flags.doFind = true;
+  state.showing.Attach(dialog);
   state.confirmed = false;
   SendDlgItemMessageA(dialog, IDC_FINDR_FIND, EM_LIMITTEXT, kMaxListSearchText, 0);
   SetDlgItemTextA(dialog, IDC_FINDR_FIND, state.preset.c_str());
@@ -37,7 +38,7 @@ void OkButtonClick(HWND dialog, DoFindState& state) {
   EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK DoFindProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR DoFindProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrA(dialog, DWLP_USER, lParam);
     FormShow(dialog, *reinterpret_cast<DoFindState*>(lParam));
@@ -53,9 +54,6 @@ INT_PTR CALLBACK DoFindProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         EndDialog(dialog, IDCANCEL);
       }
       return TRUE;
-    case WM_DESTROY:
-      state->flags.doFind = false;
-      return FALSE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
       return SetColors(message, wParam);
@@ -64,11 +62,16 @@ INT_PTR CALLBACK DoFindProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
   }
 }
 
+INT_PTR CALLBACK DoFindProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return Guarded<INT_PTR>(dialog, FALSE, [&] { return DoFindProcBody(dialog, message, wParam, lParam); });
+}
+
 }  // namespace
 
-std::optional<std::string> RunDoFind(HWND owner, HINSTANCE instance, DialogFlags& flags, const std::string& preset) {
-  DoFindState state{flags, preset};
-  DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_FINDR), owner, DoFindProc, reinterpret_cast<LPARAM>(&state));
+std::optional<std::string> RunFindR(HWND owner, bool& showingFlag, const std::string& preset) {
+  TDialogShowing showing(showingFlag);
+  DoFindState state{showing, preset};
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FINDR), owner, DoFindProc, reinterpret_cast<LPARAM>(&state));
   if (!state.confirmed) return std::nullopt;
   return state.findText;
 }

@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
-#include "core/app_state.h"
 
 namespace wordsnap {
 
 // Shows "Find Text" with preset in its box. Returns the box's text without its
 // surrounding spaces when OK is pressed (empty included), nothing when cancelled.
-std::optional<std::string> RunDoFind(HWND owner, HINSTANCE instance, DialogFlags& flags, const std::string& preset);
+// showingFlag is set while the dialog is shown.
+std::optional<std::string> RunFindR(HWND owner, bool& showingFlag, const std::string& preset);
 
 }  // namespace wordsnap

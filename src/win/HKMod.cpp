@@ -1,3 +1,4 @@
+#include "DialogGuard.h"
 #include "HKMod.h"
 
 #include "DTime.h"
@@ -66,7 +67,7 @@ void FormCreate(HWND dialog, ModHotKeysState& state) {
 // Returns FALSE: it sets the focus itself.
 INT_PTR FormShow(HWND dialog, ModHotKeysState& state) {
   AppState& app = state.app;
-  app.dialogs.modHotKeys = true;
+  state.showing->Attach(dialog);
   CentreOnScreen(dialog);
   if (state.editMode) {
     const WordsnapRecord& current = app.store.Current.Record;
@@ -90,7 +91,6 @@ INT_PTR FormShow(HWND dialog, ModHotKeysState& state) {
 }
 
 void FormClose(HWND dialog, ModHotKeysState& state) {
-  state.app.dialogs.modHotKeys = false;
   SendDlgItemMessageA(dialog, IDC_HKMOD_LABEL2, WM_SETFONT, 0, FALSE);
   if (state.labelFont != nullptr) DeleteObject(state.labelFont);
   state.labelFont = nullptr;
@@ -113,7 +113,7 @@ void UpdateButtonClick(HWND dialog, ModHotKeysState& state) {
 // The date or time picker: its code goes in at the caret when it fits.
 void InsertDateOrTime(HWND dialog, ModHotKeysState& state, DateOrTimeMode mode) {
   AppState& app = state.app;
-  const std::string code = ShowDateOrTime(dialog, mode, app.settings, app.dialogs.dateOrTime, app.programDir);
+  const std::string code = RunDTime(dialog, app.dialogs.dateOrTime, mode, app.settings, app.programDir, app.dialogScale);
   if (!code.empty() && CheckSize(dialog, code.size())) SetIt(dialog, code);
 }
 
@@ -159,7 +159,7 @@ void OnCommand(HWND dialog, ModHotKeysState& state, int id) {
   }
 }
 
-INT_PTR CALLBACK ModHotKeysProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR ModHotKeysProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrA(dialog, DWLP_USER, lParam);
     auto& state = *reinterpret_cast<ModHotKeysState*>(lParam);
@@ -186,10 +186,17 @@ INT_PTR CALLBACK ModHotKeysProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
   }
 }
 
+INT_PTR CALLBACK ModHotKeysProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return Guarded<INT_PTR>(dialog, FALSE, [&] { return ModHotKeysProcBody(dialog, message, wParam, lParam); });
+}
+
 }  // namespace
 
-bool RunModHotKeys(HWND owner, HINSTANCE instance, AppState& app, bool editMode) {
+bool RunHKMod(HWND owner, bool& showingFlag, AppState& app, bool editMode) {
+  TDialogShowing showing(showingFlag);
   ModHotKeysState state(app, editMode);
+  state.showing = &showing;
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
   HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_HKMOD_ACCEL));
   RunModalDialog(instance, IDD_HKMOD, owner, ModHotKeysProc, reinterpret_cast<LPARAM>(&state), accelerators);
   return state.updated;

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 
+#include "DialogGuard.h"
 #include "core/app_state.h"
 #include "core/store/wordsnap_record.h"
 
@@ -20,11 +21,13 @@ struct ModHotKeysState {
   bool updated = false;    // set once Update has stored the Wordsnap into the buffer
   WordsnapRecord working;  // send method, case rule and key delay while the editor is open
   HFONT labelFont = nullptr;
+  TDialogShowing* showing = nullptr;  // the editor's dialog-showing flag
 };
 
 // Shows the editor modally over owner; true when Update stored the Wordsnap in
 // the current-record buffer (in new mode also raising the record count).
-bool RunModHotKeys(HWND owner, HINSTANCE instance, AppState& app, bool editMode);
+// showingFlag is set while the editor is shown.
+bool RunHKMod(HWND owner, bool& showingFlag, AppState& app, bool editMode);
 
 // For the pickers that insert into an open editor's replacement text:
 // whether `count` more characters fit (shows the refusal itself), and the insertion at the caret.

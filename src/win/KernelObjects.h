@@ -32,4 +32,22 @@ SharedView CreateSharedView(const char* name, DWORD size);
 // Unmaps the view and closes the mapping, leaving both null.
 void CloseSharedView(SharedView& shared);
 
+// The shared mapping and the shared mutex, kept for other parties from before the
+// hook starts until after it stops; the main program never uses their contents.
+class TSharedObjects {
+ public:
+  TSharedObjects() = default;
+  ~TSharedObjects() { Close(); }
+  TSharedObjects(const TSharedObjects&) = delete;
+  TSharedObjects& operator=(const TSharedObjects&) = delete;
+
+  // Creates both; a failure is fatal, reported over owner.
+  void Create(HWND owner);
+  void Close();
+
+ private:
+  SharedView mapping_;
+  HANDLE mutex_ = nullptr;
+};
+
 }  // namespace wordsnap

@@ -11,13 +11,15 @@
 #include "core/app_state.h"
 #include "core/paths.h"
 #include "core/settings/settings_file.h"
+#include "core/version.h"
 #include "platform/win32/win32_data_file.h"
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_profile_store.h"
+#include "platform/win32/win32_sync_file.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   using namespace wordsnap;
   if (InstanceMarkerExists()) {
-    ShowMessage(nullptr, "Wordsnaps 2000 is already running.", "");
+    ShowMessage(nullptr, std::string(kProgramTitle) + " is already running.", "");
     return 0;
   }
   HANDLE marker = CreateInstanceMarker();
@@ -27,14 +29,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   GetModuleFileNameA(nullptr, programPath, MAX_PATH);
   state.programDir = DirectoryOf(programPath).substr(0, 255);
 
-  Win32Platform platform;
+  Win32ProfileStore profiles;
   Win32DataFileAccess files;
-  LoadSettings(state.settings, platform, state.programDir);
+  Win32SyncFileAccess syncFiles;
+  Win32LocalClock clock;
+  LoadSettings(state.settings, profiles, state.programDir);
 
   int exitCode = 0;
   {
     std::vector<std::string> arguments(__argv + (__argc > 0 ? 1 : 0), __argv + __argc);
-    TMainWin mainWin(state, platform, files, showCommand, std::move(arguments));
+    TMainWin mainWin(state, {profiles, files, syncFiles, clock}, showCommand, std::move(arguments));
     if (mainWin.Create(instance)) {
       MSG message;
       while (GetMessageA(&message, nullptr, 0, 0) > 0) {

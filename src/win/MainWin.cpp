@@ -6,6 +6,7 @@
 #include <fstream>
 #include <utility>
 
+#include "DialogGuard.h"
 #include "MessageBoxes.h"
 #include "core/hint/hint_mapping.h"
 #include "core/hook/hook_contract.h"
@@ -17,6 +18,7 @@
 #include "core/sync/auto_sync.h"
 #include "core/settings/settings_file.h"
 #include "core/trace_line.h"
+#include "core/version.h"
 #include "resource.h"
 #include "wordsnap_hook.h"
 
@@ -27,19 +29,20 @@ constexpr const char* kTraceFile = "c:\\test";
 
 }  // namespace
 
-TMainWin::TMainWin(AppState& state, Platform& platform, DataFileAccess& files, int processShowState,
+TMainWin::TMainWin(AppState& state, const MainWinServices& services, int processShowState,
                    std::vector<std::string> arguments)
     : state_(state),
-      platform_(platform),
-      files_(files),
+      profiles_(services.profiles),
+      files_(services.files),
+      syncFiles_(services.syncFiles),
+      clock_(services.clock),
       processShowState_(processShowState),
       arguments_(std::move(arguments)) {}
 
 TMainWin::~TMainWin() {
   if (trayPopup_ != nullptr) DestroyMenu(trayPopup_);
   if (listPopup_ != nullptr) DestroyMenu(listPopup_);
-  for (HFONT font : {headingFont_, listFont_, listItalicFont_})
-    if (font != nullptr) DeleteObject(font);
+  if (headingFont_ != nullptr) DeleteObject(headingFont_);
 }
 
 bool TMainWin::Create(HINSTANCE instance) {
@@ -56,7 +59,7 @@ bool TMainWin::Create(HINSTANCE instance) {
   wc.lpszClassName = kMainWindowClass;
   if (RegisterClassExA(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
-  window_ = CreateWindowExA(0, kMainWindowClass, "Wordsnaps 2000", WS_OVERLAPPEDWINDOW, 0, 0, 437, 340,
+  window_ = CreateWindowExA(0, kMainWindowClass, kProgramTitle, WS_OVERLAPPEDWINDOW, 0, 0, 437, 340,
                             nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
   accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAINACCEL));
@@ -66,16 +69,18 @@ bool TMainWin::Create(HINSTANCE instance) {
   return true;
 }
 
-LRESULT CALLBACK TMainWin::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* self = static_cast<TMainWin*>(create->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TMainWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return self->HandleMessage(message, wParam, lParam);
+LRESULT CALLBACK TMainWin::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return Guarded<LRESULT>(window, 0, [&] {
+    if (message == WM_NCCREATE) {
+      auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+      auto* self = static_cast<TMainWin*>(create->lpCreateParams);
+      self->window_ = window;
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<TMainWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+  });
 }
 
 LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -102,21 +107,18 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       OnCommand(LOWORD(wParam));
       // A speed button takes the focus when clicked; it belongs to the list.
-      if (lParam != 0 && GetFocus() == reinterpret_cast<HWND>(lParam)) SetFocus(keyList_);
+      if (lParam != 0 && GetFocus() == reinterpret_cast<HWND>(lParam)) SetFocus(list_.Handle());
       return 0;
     case WM_SETFOCUS:
-      if (keyList_ != nullptr) SetFocus(keyList_);
+      if (list_.Handle() != nullptr) SetFocus(list_.Handle());
       return 0;
-    case WM_PAINT:
-      SetListHeight();
-      break;
     case WM_MEASUREITEM:
       reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kListRowHeight;
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.CtlType == ODT_LISTBOX) {
-        KeyListDrawItem(item);
+        list_.Draw(item, state_.settings.useCounterColumn, state_.store.CounterColumnWidth);
       } else if (speedButtons_) {
         speedButtons_->Draw(item);
       }
@@ -166,7 +168,7 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ReinstallHookIfWaiting();
       return 0;
     case kHintWindowMessage:
-      hintWindow_ = reinterpret_cast<HWND>(lParam);
+      hint_.SetHintWindow(reinterpret_cast<HWND>(lParam));
       return 0;
     default:
       break;
@@ -197,25 +199,13 @@ void TMainWin::FormCreate() {
 
   CreateListPart();
 
-  hintMapping_ = CreateSharedView(kHintMappingName, static_cast<DWORD>(kHintMappingSize));
-  if (hintMapping_.view == nullptr) {
-    CloseSharedView(hintMapping_);
-    hintMappingMissing_ = true;
-  }
+  hint_.CreateMapping();
 
-  sharedMapping_.mapping =
-      CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kSharedMappingSize, kSharedMappingName);
-  if (sharedMapping_.mapping == nullptr)
-    FatalStartupError(window_, "Memory Mapped File could not be created.  Wordsnaps will terminate.");
-  sharedMapping_.view = MapViewOfFile(sharedMapping_.mapping, FILE_MAP_WRITE, 0, 0, 0);
-  if (sharedMapping_.view == nullptr)
-    FatalStartupError(window_, "Memory Mapped File could not be mapped.  Wordsnaps will terminate.");
-  sharedMutex_ = CreateMutexA(nullptr, FALSE, kSharedMutexName);
-  if (sharedMutex_ == nullptr) FatalStartupError(window_, "Mutex could not be created.  Wordsnaps will terminate.");
+  shared_.Create(window_);
 
   output_ = std::make_unique<Win32Output>(window_);
   engine_ = std::make_unique<ExpansionEngine>(state_, *output_, static_cast<EngineHost&>(*this));
-  engine_->SetHintMappingMissing(hintMappingMissing_);
+  engine_->SetHintMappingMissing(hint_.MappingMissing());
   WordsnapHookInit(window_);
   SetTimer(window_, kHookTimer, kHookTimerInterval, nullptr);
 
@@ -232,9 +222,8 @@ void TMainWin::FormCreate() {
   SetMenuChecks();
 
   if (state_.settings.useSuffix && state_.settings.doHint) LaunchPrompt();
-  LoadDataFile(state_.settings.currentFile);
+  SwitchDataFile(state_.settings.currentFile, false);
   SetMenuLastFiles();
-  if (state_.settings.networkMode) AttachNetwork();
 
   modes_ = CommandLineModes{};
   for (const std::string& argument : arguments_) ProcessParam(argument);
@@ -242,8 +231,10 @@ void TMainWin::FormCreate() {
     state_.store.PrefixKeys = modes_.prefix.substr(0, 2);
     SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys));
     ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).Message);
-    engine_->SetPref();
   }
+  // "/US" and "/UP" change Use Suffix, and "/F" and "/P" the prefix keys: the matcher
+  // follows whatever the arguments left.
+  engine_->SetPref();
   // Started after the arguments, so that "/N" and "/S" take effect in this run.
   if (StartSyncTimerAtStartup(sync_, state_.settings.networkMode, state_.settings.autoSync))
     SetTimer(window_, kSyncTimer, kSyncTimerInterval, nullptr);
@@ -255,19 +246,12 @@ void TMainWin::FormCreate() {
 void TMainWin::ProcessParam(const std::string& argument) {
   const SwitchEffect effect = ParseSwitch(argument);
   if (ApplySwitchToSettings(effect, state_.settings)) {
-    if (effect.kind == SwitchKind::kNetworkModeOn) AttachNetwork();
+    if (effect.kind == SwitchKind::NetworkModeOn) AttachNetwork();
     return;
   }
   if (ApplySwitchToModes(effect, modes_)) return;
-  if (effect.kind == SwitchKind::kOpenFile) {
-    if (!files_.Exists(effect.text)) return;
-    state_.settings.currentFile = effect.text;
-    if (state_.settings.networkMode) AttachNetwork();
-    ClearList();
-    FreeTheHotKeys(state_.store.Root);
-    LoadDataFile(effect.text);
-    SetCaptionFor(effect.text);
-    FillList();
+  if (effect.kind == SwitchKind::OpenFile) {
+    if (files_.Exists(effect.text)) SwitchDataFile(effect.text, false);
   }
 }
 
@@ -276,7 +260,6 @@ void TMainWin::FormShow() {
   const DWORD length = GetFullPathNameA(state_.settings.currentFile.c_str(), MAX_PATH, expanded, nullptr);
   SetCaptionFor(length > 0 && length < MAX_PATH ? std::string(expanded) : state_.settings.currentFile);
   FillList();
-  SetListHeight();
 }
 
 void TMainWin::FormActivate() {
@@ -325,7 +308,7 @@ void TMainWin::AppDeactivate() {
 void TMainWin::HideToTray() { ShowWindow(window_, SW_HIDE); }
 
 void TMainWin::ActivateMe() {
-  const LRESULT selected = SendMessageA(keyList_, LB_GETCURSEL, 0, 0);
+  const int selected = list_.SelectedRow();
   if (!IsWindowVisible(window_)) {
     if (windows98_) {
       const DWORD foreground = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
@@ -342,7 +325,7 @@ void TMainWin::ActivateMe() {
   }
   if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
   SetForegroundWindow(window_);
-  if (selected != LB_ERR) SendMessageA(keyList_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  if (selected >= 0) list_.SelectRow(selected);
 }
 
 void TMainWin::TaskIconRightClick(POINT at) {
@@ -375,7 +358,7 @@ void TMainWin::FormClose() {
   s.mainWindowTop = bounds.top;
   s.mainWindowWidth = bounds.right - bounds.left;
   s.mainWindowHeight = bounds.bottom - bounds.top;
-  SaveSettings(s, platform_);
+  SaveSettings(s, profiles_);
 
   const bool closeHints = s.useSuffix && s.doHint;
   KillTimer(window_, kHookTimer);
@@ -385,13 +368,13 @@ void TMainWin::FormClose() {
   taskIcon_.reset();
   WordsnapHookTerm();
 
-  const bool hadHintMapping = !hintMappingMissing_;
-  CloseSharedView(hintMapping_);
-  CloseSharedView(sharedMapping_);
-  if (sharedMutex_ != nullptr) CloseHandle(sharedMutex_);
-  sharedMutex_ = nullptr;
-  if (closeHints && hadHintMapping) PostHintCommand(static_cast<unsigned>(HintCommand::Close), 0);
+  const bool hadHintMapping = !hint_.MappingMissing();
+  hint_.Close();
+  shared_.Close();
+  if (closeHints && hadHintMapping) hint_.Post(HintCommand::Close);
 }
+
+void TMainWin::LaunchPrompt() { hint_.Launch(window_, state_.programDir, state_.settings.hintPosition); }
 
 void TMainWin::ReinstallHook() {
   // Not while a replay plays: its end-of-replay key must find the hook reporting.

@@ -10,19 +10,23 @@
 #include <string_view>
 #include <vector>
 
+#include "HintLink.h"
 #include "KernelObjects.h"
 #include "SpeedButtons.h"
 #include "TaskIcon.h"
+#include "WordsnapListView.h"
 #include "core/app_state.h"
 #include "core/engine/expansion_engine.h"
+#include "core/list/list_command_flow.h"
 #include "core/list/list_finder.h"
+#include "core/seam/clock.h"
+#include "core/seam/data_file_access.h"
+#include "core/seam/profile_store.h"
+#include "core/seam/sync_file_access.h"
 #include "core/startup/command_line.h"
-#include "core/store/data_file_access.h"
 #include "core/store/store_messages.h"
-#include "platform/platform.h"
-#include "platform/win32/win32_output.h"
-#include "platform/win32/win32_sync_file.h"
 #include "core/sync/sync_state.h"
+#include "platform/win32/win32_output.h"
 
 namespace wordsnap {
 
@@ -41,11 +45,19 @@ inline constexpr UINT kNetTimerInterval = 30000;
 inline constexpr UINT_PTR kSyncTimer = 4;  // counts minutes towards the automatic reload
 inline constexpr UINT kSyncTimerInterval = 60000;
 
-class TMainWin : private EngineHost {
+// The files and the clock the main window works through; the program passes the
+// Win32 ones, tests may pass fakes.
+struct MainWinServices {
+  ProfileStore& profiles;
+  DataFileAccess& files;
+  SyncFileAccess& syncFiles;
+  Clock& clock;
+};
+
+class TMainWin : private EngineHost, private ListCommandHost {
  public:
   // arguments: the command-line arguments after the program name.
-  TMainWin(AppState& state, Platform& platform, DataFileAccess& files, int processShowState,
-           std::vector<std::string> arguments);
+  TMainWin(AppState& state, const MainWinServices& services, int processShowState, std::vector<std::string> arguments);
   ~TMainWin();
   TMainWin(const TMainWin&) = delete;
   TMainWin& operator=(const TMainWin&) = delete;
@@ -56,7 +68,7 @@ class TMainWin : private EngineHost {
   HACCEL Accelerators() const { return accelerators_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   // Lifecycle.
@@ -74,7 +86,6 @@ class TMainWin : private EngineHost {
   void ApplyMenuAvailability();
   void OnCommand(int id);
   void ToggleOption(int id);
-  void CheckMenu(int id, bool checked);
 
   // Tray and hiding.
   void HideToTray();
@@ -91,12 +102,19 @@ class TMainWin : private EngineHost {
   bool ReloadIfSharedFileChanged() override;
   bool LoadAHotKey(std::int32_t recordNo) override;
 
+  // The list commands' steps (ListCommandHost); their order is RunAddCommand's and its kin.
+  bool TakeLock() override;  // after a change by another copy, the list is reloaded first
+  void ReleaseLock(bool changed) override;
+  bool RefuseRowCommand() override;
+  std::optional<std::int32_t> SelectedRecordNo() override;
+  bool ReadRecord(std::int32_t recordNo) override;
+  bool RunEditor(bool editMode) override;
+  bool WriteRecord(std::int32_t recordNo) override;
+  bool ConfirmDelete() override;
+  bool RemoveRecord(std::int32_t recordNo) override;
+  bool ToggleActive(std::int32_t recordNo) override;
+
   // Network sharing.
-  // The lock before a change: true when the command must not run (the reason has
-  // been shown, and after a change by another copy the list is reloaded).
-  bool FileInUse();
-  // Ends a command that FileInUse let run; changed when the data file was written.
-  void ReleaseSyncFile(bool changed);
   void AttachNetwork();
   void NetTimerTimer();
   void SyncTimerTimer();
@@ -104,9 +122,8 @@ class TMainWin : private EngineHost {
   void MenuNetworkClick();
   void MenuPrefixClick();
 
-  // The hint program.
+  // Starts the hint program, or moves a running one to the hint position.
   void LaunchPrompt();
-  void PostHintCommand(unsigned command, LPARAM value);
 
   // Hook and messages from companions.
   // Term and Init of the hook library; while a replay plays, at its end.
@@ -118,34 +135,16 @@ class TMainWin : private EngineHost {
 
   // The list and its commands.
   void CreateListPart();
-  void SetListHeight();
   void OnKeyListNotify(int code);
-  void KeyListDrawItem(const DRAWITEMSTRUCT& item);
   void KeyListClick();
   void KeyListDblClick();
   void ShowListMenu(HWND from, POINT at);
   LRESULT ColourHeading(HDC dc);
-  int RowCount() const;
-  int SelectedRow() const;
-  WordsnapNode* NodeOfRow(int row) const;
-  void SelectRow(int row);
-  void SetIndex(std::int32_t recordNo);
-  void ClearList();
-  bool RefuseRowCommand();
-  bool ReadRecord(std::int32_t recordNo);
-  bool RunEditor(bool editMode);
-  void DoAdd();
-  void DoModify();
-  void DoClear();
-  void DoActivate();
   void SetActivateCaptions(bool rowActive);
   void MenuFindClick();
   void FindNext();
   void EnableDisable();
   void SetPrefixHint(const std::string& hint);
-  bool CommandAllowed(int id) const;
-  void ApplySpeedButtonAvailability();
-  static std::string FoldCaseByLocale(std::string_view text);
 
   // Data files.
   void LoadDataFile(const std::string& path);
@@ -153,8 +152,10 @@ class TMainWin : private EngineHost {
   void FillList();
   // Asks for a data file and checks its extension; empty when cancelled or refused.
   std::string ChooseDataFile(const char* title, bool forNewFile);
-  // Makes the chosen file the current one and the old one the most recent.
-  void SwitchToChosenFile(const std::string& path);
+  // Makes path the current data file: the sync file beside it (network mode), the
+  // tree, the caption and the list; with rememberOld the file left becomes the most
+  // recent one. Start-up, "/F", New, Open and the recent files all switch through it.
+  void SwitchDataFile(const std::string& path, bool rememberOld);
   void DoNew();
   void DoOpen();
   void OpenSaveFile(const std::string& path);
@@ -162,21 +163,21 @@ class TMainWin : private EngineHost {
   void ShowStoreMessage(const std::optional<StoreMessage>& message);
 
   AppState& state_;
-  Platform& platform_;
+  ProfileStore& profiles_;
   DataFileAccess& files_;
+  SyncFileAccess& syncFiles_;
+  Clock& clock_;
   HINSTANCE instance_ = nullptr;
   HWND window_ = nullptr;
-  HWND keyList_ = nullptr;
+  TWordsnapListView list_;
   HWND speedPanel_ = nullptr;
   HWND dataPanel_ = nullptr;
   HWND label1_ = nullptr;
   HWND label2_ = nullptr;
   HFONT headingFont_ = nullptr;
-  HFONT listFont_ = nullptr;
-  HFONT listItalicFont_ = nullptr;
   HMENU listPopup_ = nullptr;
   std::unique_ptr<TSpeedButtons> speedButtons_;
-  ListFinder finder_{&TMainWin::FoldCaseByLocale};
+  ListFinder finder_{&FoldCaseByLocale};
   HMENU trayPopup_ = nullptr;
   HACCEL accelerators_ = nullptr;
   std::unique_ptr<TTaskIcon> taskIcon_;
@@ -186,18 +187,13 @@ class TMainWin : private EngineHost {
   bool newShell_ = false;
   bool windows98_ = false;
 
-  SharedView hintMapping_;
-  bool hintMappingMissing_ = false;
+  THintLink hint_;
+  TSharedObjects shared_;
   bool reinstallWaiting_ = false;  // a re-install asked for while a replay played
-  SharedView sharedMapping_;
-  HANDLE sharedMutex_ = nullptr;
-  HWND hintWindow_ = nullptr;
 
   std::unique_ptr<Win32Output> output_;
   std::unique_ptr<ExpansionEngine> engine_;
   SyncState sync_;
-  Win32SyncFileAccess syncFiles_;
-  Win32LocalClock clock_;
   std::string prefixHint_;  // hint of the prefix button: the keys in force, or "Suffix Keys"
   CommandLineModes modes_;
   std::vector<std::string> arguments_;

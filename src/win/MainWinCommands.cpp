@@ -1,6 +1,6 @@
-// The list commands of the main window: add, edit, delete, activate, find and
-// find next. Every command that writes the data file holds the network lock
-// from before it reads anything until it has finished.
+// The steps of the main window's list commands (add, edit, delete and activate
+// run them in the order list_command_flow sets, under the network lock), and
+// find and find next.
 #include <windows.h>
 
 #include "FindR.h"
@@ -13,16 +13,16 @@
 
 namespace wordsnap {
 
-std::string TMainWin::FoldCaseByLocale(std::string_view text) {
-  std::string folded(text);
-  if (!folded.empty()) CharUpperBuffA(folded.data(), static_cast<DWORD>(folded.size()));
-  return folded;
-}
-
 bool TMainWin::RefuseRowCommand() {
-  const std::optional<StoreMessage> refusal = RowCommandRefusal(RowCount(), SelectedRow());
+  const std::optional<StoreMessage> refusal = RowCommandRefusal(list_.RowCount(), list_.SelectedRow());
   ShowStoreMessage(refusal);
   return refusal.has_value();
+}
+
+std::optional<std::int32_t> TMainWin::SelectedRecordNo() {
+  const WordsnapNode* node = list_.NodeOfRow(list_.SelectedRow());
+  if (node == nullptr) return std::nullopt;
+  return node->RecordNo;
 }
 
 bool TMainWin::ReadRecord(std::int32_t recordNo) {
@@ -31,99 +31,57 @@ bool TMainWin::ReadRecord(std::int32_t recordNo) {
   return read.Ok();
 }
 
-bool TMainWin::RunEditor(bool editMode) { return RunModHotKeys(window_, instance_, state_, editMode); }
+bool TMainWin::RunEditor(bool editMode) { return RunHKMod(window_, state_.dialogs.modHotKeys, state_, editMode); }
 
-void TMainWin::DoAdd() {
-  if (FileInUse()) return;
-  if (!RunEditor(false)) {
-    ReleaseSyncFile(false);
-    return;
-  }
-  const StoreResult added = AddAHotKey(state_.store, files_, state_.settings.currentFile, kAppendRecord);
-  ShowStoreMessage(added.Message);
-  FillList();
-  if (added.Ok()) SetIndex(state_.store.RecordCount);
-  ReleaseSyncFile(added.Ok());
-}
-
-void TMainWin::DoModify() {
-  if (RefuseRowCommand()) return;
-  if (FileInUse()) return;
-  // Taking the lock may have reloaded the list; the row is read only now.
-  const WordsnapNode* node = NodeOfRow(SelectedRow());
-  if (node == nullptr) {
-    RefuseRowCommand();
-    ReleaseSyncFile(false);
-    return;
-  }
-  const std::int32_t recordNo = node->RecordNo;
-  if (!ReadRecord(recordNo) || !RunEditor(true)) {
-    ReleaseSyncFile(false);
-    return;
-  }
+bool TMainWin::WriteRecord(std::int32_t recordNo) {
   const StoreResult written = AddAHotKey(state_.store, files_, state_.settings.currentFile, recordNo);
   ShowStoreMessage(written.Message);
   // A renamed Wordsnap may rebuild the tree: the rows are refilled before anything else can draw them.
   FillList();
-  SetIndex(recordNo);
-  ReleaseSyncFile(written.Ok());
+  if (recordNo != kAppendRecord) {
+    list_.SelectRecord(recordNo);
+  } else if (written.Ok()) {
+    list_.SelectRecord(state_.store.RecordCount);
+  }
+  return written.Ok();
 }
 
-void TMainWin::DoClear() {
-  if (RefuseRowCommand()) return;
-  if (FileInUse()) return;
-  const int row = SelectedRow();
-  const WordsnapNode* node = NodeOfRow(row);
-  if (node == nullptr) {
-    RefuseRowCommand();
-    ReleaseSyncFile(false);
-    return;
-  }
-  const std::int32_t recordNo = node->RecordNo;
-  if (!ReadRecord(recordNo)) {
-    ReleaseSyncFile(false);
-    return;
-  }
+bool TMainWin::ConfirmDelete() {
   const std::string question = DeleteQuestion(state_.store.Current.Record.Name);
-  if (ShowMessage(window_, question, kCaptionDelete, MB_YESNO) != IDYES) {
-    ReleaseSyncFile(false);
-    return;
-  }
+  return ShowMessage(window_, question, kCaptionDelete, MB_YESNO) == IDYES;
+}
+
+bool TMainWin::RemoveRecord(std::int32_t recordNo) {
+  const int row = list_.SelectedRow();
   const StoreResult removed = RemoveAHotKey(state_.store, files_, state_.settings.currentFile, recordNo);
   ShowStoreMessage(removed.Message);
   LoadDataFile(state_.settings.currentFile);
   FillList();
-  const int next = RowAfterDelete(row, RowCount());
-  if (next >= 0) SelectRow(next);
-  ReleaseSyncFile(removed.Ok());
+  const int next = RowAfterDelete(row, list_.RowCount());
+  if (next >= 0) list_.SelectRow(next);
+  return removed.Ok();
 }
 
-void TMainWin::DoActivate() {
-  if (RefuseRowCommand()) return;
-  if (FileInUse()) return;
-  WordsnapNode* node = NodeOfRow(SelectedRow());
-  if (node == nullptr) {
-    RefuseRowCommand();
-    ReleaseSyncFile(false);
-    return;
-  }
+bool TMainWin::ToggleActive(std::int32_t recordNo) {
+  WordsnapNode* node = list_.NodeOfRow(list_.SelectedRow());
+  if (node == nullptr || node->RecordNo != recordNo) return false;
   const std::uint8_t before = node->Active;
   const std::uint8_t after = before != 0 ? 0 : 1;
   node->Active = after;
   SetActivateCaptions(after != 0);
-  const StoreResult written = ChangeActiveInFile(files_, state_.settings.currentFile, node->RecordNo, after);
+  const StoreResult written = ChangeActiveInFile(files_, state_.settings.currentFile, recordNo, after);
   if (!written.Ok()) {
     // The file keeps the old state, so the list and the expansions keep it too.
     node->Active = before;
     SetActivateCaptions(before != 0);
   }
-  InvalidateRect(keyList_, nullptr, TRUE);
+  list_.Redraw();
   ShowStoreMessage(written.Message);
-  ReleaseSyncFile(written.Ok());
+  return written.Ok();
 }
 
 void TMainWin::MenuFindClick() {
-  const std::optional<std::string> text = RunDoFind(window_, instance_, state_.dialogs, finder_.SearchText());
+  const std::optional<std::string> text = RunFindR(window_, state_.dialogs.doFind, finder_.SearchText());
   if (!text) return;
   finder_.SetSearchText(*text);
   if (speedButtons_) speedButtons_->SetHint(IDM_EDIT_FIND_NEXT, finder_.FindNextHint());
@@ -133,8 +91,8 @@ void TMainWin::MenuFindClick() {
 
 void TMainWin::FindNext() {
   std::optional<StoreMessage> failure;
-  const FindStep step = finder_.Next(RowCount(), [&](int row) -> std::optional<std::string> {
-    const WordsnapNode* node = NodeOfRow(row);
+  const FindStep step = finder_.Next(list_.RowCount(), [&](int row) -> std::optional<std::string> {
+    const WordsnapNode* node = list_.NodeOfRow(row);
     if (node == nullptr) return std::string();
     const StoreResult read =
         wordsnap::LoadAHotKey(state_.store, files_, state_.settings.currentFile, node->RecordNo);
@@ -146,7 +104,7 @@ void TMainWin::FindNext() {
   });
   switch (step.Outcome) {
     case FindOutcome::Found:
-      SelectRow(step.Row);
+      list_.SelectRow(step.Row);
       break;
     case FindOutcome::EndReached:
       ShowMessage(window_, kEndOfListReached, kCaptionFindDone);

@@ -38,7 +38,7 @@ void TMainWin::ShowStoreMessage(const std::optional<StoreMessage>& message) {
 }
 
 void TMainWin::LoadDataFile(const std::string& path) {
-  ClearList();  // its rows point into the tree about to be replaced
+  list_.Clear();  // its rows point into the tree about to be replaced
   const LoadResult result = LoadTheHotKeys(state_.store, files_, path);
   if (result.PrefixKeysTaken) SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys));
   engine_->SetPref();
@@ -54,45 +54,37 @@ std::string TMainWin::ChooseDataFile(const char* title, bool forNewFile) {
   return {};
 }
 
-void TMainWin::SwitchToChosenFile(const std::string& path) {
+void TMainWin::SwitchDataFile(const std::string& path, bool rememberOld) {
   const std::string old = state_.settings.currentFile;
-  ClearList();
-  FreeTheHotKeys(state_.store.Root);
   state_.settings.currentFile = path;
   if (state_.settings.networkMode) AttachNetwork();
-  LoadDataFile(path);
+  LoadDataFile(path);  // empties the list, then replaces the tree
   SetCaptionFor(path);
   FillList();
-  DoLastFiles(state_.settings.lastFiles, old, path);
-  SetMenuLastFiles();
+  if (rememberOld) {
+    DoLastFiles(state_.settings.lastFiles, old, path);
+    SetMenuLastFiles();
+  }
 }
 
 void TMainWin::DoNew() {
   const std::string path = ChooseDataFile("New Wordsnap File", true);
   if (path.empty()) return;
   if (files_.Exists(path)) ShowStoreMessage(EmptyDataFile(files_, path).Message);
-  SwitchToChosenFile(path);
+  SwitchDataFile(path, true);
 }
 
 void TMainWin::DoOpen() {
   const std::string path = ChooseDataFile("Open Wordsnap File", false);
-  if (!path.empty()) SwitchToChosenFile(path);
+  if (!path.empty()) SwitchDataFile(path, true);
 }
 
 void TMainWin::OpenSaveFile(const std::string& path) {
-  if (!files_.Exists(path)) {
+  if (files_.Exists(path)) {
+    SwitchDataFile(path, true);
+  } else {
     ShowStoreMessage(FileDoesNotExistMessage());
-    return;
   }
-  ClearList();
-  FreeTheHotKeys(state_.store.Root);
-  LoadDataFile(path);
-  SetCaptionFor(path);
-  DoLastFiles(state_.settings.lastFiles, state_.settings.currentFile, path);
-  SetMenuLastFiles();
-  state_.settings.currentFile = path;
-  if (state_.settings.networkMode) AttachNetwork();
-  FillList();
 }
 
 void TMainWin::SetMenuLastFiles() {

@@ -5,6 +5,7 @@
 
 #include "MainWin.h"
 #include "MessageBoxes.h"
+#include "core/list/list_command_flow.h"
 #include "core/settings/settings_file.h"
 #include "resource.h"
 
@@ -94,12 +95,19 @@ void EnableSubmenuOf(HMENU root, int childId, bool enable) {
     EnableMenuItem(parent, static_cast<UINT>(position), MF_BYPOSITION | (enable ? MF_ENABLED : MF_GRAYED));
 }
 
-bool IsCommandAllowed(int id, const AppState& state) {
+// Whether a command may run now: built, not barred by a restricted mode, and
+// (Find Next) with something to find.
+bool CommandAllowed(int id, const AppState& state, const ListFinder& finder) {
   if (!Contains(kAvailableCommands, id)) return false;
   if (state.restrictedB && Contains(kBarredByB, id)) return false;
   if (state.restrictedBA && Contains(kBarredByBA, id)) return false;
   if (id == IDM_FILE_HIDE) return state.settings.useTray;
+  if (id == IDM_EDIT_FIND_NEXT) return finder.CanFindNext();
   return true;
+}
+
+void CheckMenu(HWND window, int id, bool checked) {
+  CheckMenuItem(GetMenu(window), static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 // Every command entry of a menu tree, depth first.
@@ -118,50 +126,38 @@ void ForEachCommand(HMENU menu, Visit visit) {
 
 }  // namespace
 
-void TMainWin::CheckMenu(int id, bool checked) {
-  CheckMenuItem(GetMenu(window_), static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
 void TMainWin::SetMenuChecks() {
   const Settings& s = state_.settings;
-  CheckMenu(IDM_OPT_CLOSE_BUTTON, s.useClose);
-  CheckMenu(IDM_TOOLS_AMERICAN, s.americanDictionary);
-  CheckMenu(IDM_TOOLS_BRITISH, !s.americanDictionary);
-  CheckMenu(IDM_OPT_COUNTER, s.useCounterColumn);
-  CheckMenu(IDM_OPT_SOLITARY, s.solitaryUsage);
-  CheckMenu(IDM_OPT_CASE_FIRST, s.caseSensative == kCaseSensativeMatchFirstChar);
-  CheckMenu(IDM_OPT_CASE_EXACT, s.caseSensative == kCaseSensativeExact);
-  CheckMenu(IDM_OPT_CASE_NONE, s.caseSensative == kCaseSensativeNone);
-  CheckMenu(IDM_OPT_TRAY, s.useTray);
-  CheckMenu(IDM_OPT_CLIP_ALL, s.clipSetting == kClipClipboardForAll);
-  CheckMenu(IDM_OPT_KEYS_ALL, s.clipSetting == kClipKeyboardForAll);
-  CheckMenu(IDM_OPT_INDIVIDUAL, s.clipSetting == kClipIndividual);
+  CheckMenu(window_, IDM_OPT_CLOSE_BUTTON, s.useClose);
+  CheckMenu(window_, IDM_TOOLS_AMERICAN, s.americanDictionary);
+  CheckMenu(window_, IDM_TOOLS_BRITISH, !s.americanDictionary);
+  CheckMenu(window_, IDM_OPT_COUNTER, s.useCounterColumn);
+  CheckMenu(window_, IDM_OPT_SOLITARY, s.solitaryUsage);
+  CheckMenu(window_, IDM_OPT_CASE_FIRST, s.caseSensative == kCaseFirstCharacter);
+  CheckMenu(window_, IDM_OPT_CASE_EXACT, s.caseSensative == kCaseExact);
+  CheckMenu(window_, IDM_OPT_CASE_NONE, s.caseSensative == kCaseNone);
+  CheckMenu(window_, IDM_OPT_TRAY, s.useTray);
+  CheckMenu(window_, IDM_OPT_CLIP_ALL, s.clipSetting == kClipClipboardForAll);
+  CheckMenu(window_, IDM_OPT_KEYS_ALL, s.clipSetting == kClipKeyboardForAll);
+  CheckMenu(window_, IDM_OPT_INDIVIDUAL, s.clipSetting == kClipIndividual);
   if (taskIcon_) taskIcon_->SetActive(s.useTray);
-}
-
-bool TMainWin::CommandAllowed(int id) const {
-  if (!IsCommandAllowed(id, state_)) return false;
-  if (id == IDM_EDIT_FIND_NEXT) return finder_.CanFindNext();
-  return true;
-}
-
-void TMainWin::ApplySpeedButtonAvailability() {
-  if (!speedButtons_) return;
-  for (int id : kSpeedButtonCommands) {
-    const bool barred = (state_.restrictedB && Contains(kButtonsBarredByB, id)) ||
-                        (state_.restrictedBA && Contains(kButtonsBarredByBA, id));
-    speedButtons_->Enable(id, !barred && CommandAllowed(id));
-  }
 }
 
 void TMainWin::ApplyMenuAvailability() {
   for (HMENU root : {GetMenu(window_), trayPopup_, listPopup_}) {
     if (root == nullptr) continue;
     ForEachCommand(root, [&](HMENU menu, int id) {
-      EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (CommandAllowed(id) ? MF_ENABLED : MF_GRAYED));
+      EnableMenuItem(menu, static_cast<UINT>(id),
+                     MF_BYCOMMAND | (CommandAllowed(id, state_, finder_) ? MF_ENABLED : MF_GRAYED));
     });
   }
-  ApplySpeedButtonAvailability();
+  if (speedButtons_) {
+    for (int id : kSpeedButtonCommands) {
+      const bool barred = (state_.restrictedB && Contains(kButtonsBarredByB, id)) ||
+                          (state_.restrictedBA && Contains(kButtonsBarredByBA, id));
+      speedButtons_->Enable(id, !barred && CommandAllowed(id, state_, finder_));
+    }
+  }
   HMENU main = GetMenu(window_);
   if (state_.restrictedB)
     for (int child : kSubmenusBarredByB) EnableSubmenuOf(main, child, false);
@@ -171,23 +167,23 @@ void TMainWin::ApplyMenuAvailability() {
 }
 
 void TMainWin::OnCommand(int id) {
-  if (!CommandAllowed(id)) return;
+  if (!CommandAllowed(id, state_, finder_)) return;
   switch (id) {
     case IDM_EDIT_ADD:
     case IDM_POP_ADD:
-      DoAdd();
+      RunAddCommand(*this);
       break;
     case IDM_EDIT_EDIT:
     case IDM_POP_EDIT:
-      DoModify();
+      RunModifyCommand(*this);
       break;
     case IDM_EDIT_REMOVE:
     case IDM_POP_DELETE:
-      DoClear();
+      RunDeleteCommand(*this);
       break;
     case IDM_EDIT_ACTIVATE:
     case IDM_POP_ACTIVATE:
-      DoActivate();
+      RunActivateCommand(*this);
       break;
     case IDM_EDIT_FIND:
       MenuFindClick();
@@ -250,9 +246,9 @@ void TMainWin::ToggleOption(int id) {
       s.useCounterColumn = !s.useCounterColumn;
       FillList();
       break;
-    case IDM_OPT_CASE_FIRST: s.caseSensative = kCaseSensativeMatchFirstChar; break;
-    case IDM_OPT_CASE_EXACT: s.caseSensative = kCaseSensativeExact; break;
-    case IDM_OPT_CASE_NONE: s.caseSensative = kCaseSensativeNone; break;
+    case IDM_OPT_CASE_FIRST: s.caseSensative = kCaseFirstCharacter; break;
+    case IDM_OPT_CASE_EXACT: s.caseSensative = kCaseExact; break;
+    case IDM_OPT_CASE_NONE: s.caseSensative = kCaseNone; break;
     case IDM_OPT_CLIP_ALL: s.clipSetting = kClipClipboardForAll; break;
     case IDM_OPT_KEYS_ALL: s.clipSetting = kClipKeyboardForAll; break;
     case IDM_OPT_INDIVIDUAL: s.clipSetting = kClipIndividual; break;
@@ -260,7 +256,7 @@ void TMainWin::ToggleOption(int id) {
     default: return;
   }
   SetMenuChecks();
-  SaveSettings(s, platform_);
+  SaveSettings(s, profiles_);
 }
 
 void TMainWin::MenuSysTrayClick() {
@@ -268,13 +264,13 @@ void TMainWin::MenuSysTrayClick() {
   if (!s.useTray && !newShell_) {
     ShowMessage(window_, "System Tray Icons are only available for Windows 95 or later or Windows NT 4.0 or later.",
                 "Error");
-    SaveSettings(s, platform_);
+    SaveSettings(s, profiles_);
     return;
   }
   s.useTray = !s.useTray;
   SetMenuChecks();
   ApplyMenuAvailability();
-  SaveSettings(s, platform_);
+  SaveSettings(s, profiles_);
 }
 
 }  // namespace wordsnap

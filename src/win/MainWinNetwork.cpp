@@ -10,17 +10,17 @@
 
 namespace wordsnap {
 
-bool TMainWin::FileInUse() {
-  const LockAttempt attempt = wordsnap::FileInUse(sync_, syncFiles_, clock_, state_.settings.networkMode);
+bool TMainWin::TakeLock() {
+  const LockAttempt attempt = FileInUse(sync_, syncFiles_, clock_, state_.settings.networkMode);
   ShowStoreMessage(attempt.Message);
   if (attempt.Decision == LockDecision::Granted) SetTimer(window_, kNetTimer, kNetTimerInterval, nullptr);
   if (attempt.Decision == LockDecision::Changed) ReloadKeepingSelection();
-  return attempt.Refused();
+  return !attempt.Refused();
 }
 
-void TMainWin::ReleaseSyncFile(bool changed) {
+void TMainWin::ReleaseLock(bool changed) {
   KillTimer(window_, kNetTimer);
-  wordsnap::ReleaseSyncFile(sync_, syncFiles_, state_.settings.networkMode, changed ? 1 : 0);
+  ReleaseSyncFile(sync_, syncFiles_, state_.settings.networkMode, changed ? 1 : 0);
 }
 
 void TMainWin::AttachNetwork() { AttachSyncFile(sync_, syncFiles_, state_.settings.currentFile); }
@@ -35,12 +35,11 @@ void TMainWin::SyncTimerTimer() {
 }
 
 void TMainWin::ReloadKeepingSelection() {
-  const int noted = static_cast<int>(SendMessageA(keyList_, LB_GETCURSEL, 0, 0));
+  const int noted = list_.SelectedRow();
   LoadDataFile(state_.settings.currentFile);  // clears the list before the tree is replaced
   FillList();
-  const int count = static_cast<int>(SendMessageA(keyList_, LB_GETCOUNT, 0, 0));
-  const int select = IndexToSelectAfterReload(noted, count);
-  if (select >= 0) SendMessageA(keyList_, LB_SETCURSEL, static_cast<WPARAM>(select), 0);
+  const int select = IndexToSelectAfterReload(noted, list_.RowCount());
+  if (select >= 0) list_.SelectRow(select);
 }
 
 bool TMainWin::ReloadIfSharedFileChanged() {
@@ -49,23 +48,35 @@ bool TMainWin::ReloadIfSharedFileChanged() {
   return true;
 }
 
+namespace {
+
+// The main window's part in closing the network dialog.
+class NetworkDialogClose final : public NetworkOptionsHost {
+ public:
+  NetworkDialogClose(HWND window, SyncState& sync, SyncFileAccess& syncFiles, Settings& settings,
+                     ProfileStore& profiles)
+      : window_(window), sync_(sync), syncFiles_(syncFiles), settings_(settings), profiles_(profiles) {}
+  void StartSyncTimer() override { SetTimer(window_, kSyncTimer, kSyncTimerInterval, nullptr); }
+  void StopSyncTimer() override { KillTimer(window_, kSyncTimer); }
+  void AttachNetwork() override { AttachSyncFile(sync_, syncFiles_, settings_.currentFile); }
+  void SaveSettings() override { wordsnap::SaveSettings(settings_, profiles_); }
+
+ private:
+  HWND window_;
+  SyncState& sync_;
+  SyncFileAccess& syncFiles_;
+  Settings& settings_;
+  ProfileStore& profiles_;
+};
+
+}  // namespace
+
 void TMainWin::MenuNetworkClick() {
   Settings& s = state_.settings;
-  const bool networkWasOn = s.networkMode;
-  const bool autoSyncWasOn = s.autoSync;
-  state_.dialogs.networkConsiderations = true;
-  const NetworkDialogValues chosen = ShowNetworkDialog(window_, {s.networkMode, s.autoSync, s.syncMinutes});
-  state_.dialogs.networkConsiderations = false;
-  s.networkMode = chosen.networkMode;
-  s.autoSync = chosen.autoSync;
-  s.syncMinutes = chosen.syncMinutes;
-  if (StartSyncTimerAfterNetworkDialog(sync_, autoSyncWasOn, s.autoSync)) {
-    SetTimer(window_, kSyncTimer, kSyncTimerInterval, nullptr);
-  } else {
-    KillTimer(window_, kSyncTimer);
-  }
-  if (s.networkMode && !networkWasOn) AttachNetwork();
-  SaveSettings(s, platform_);
+  const NetworkDialogValues chosen =
+      RunNetwork(window_, state_.dialogs.networkConsiderations, {s.networkMode, s.autoSync, s.syncMinutes});
+  NetworkDialogClose host(window_, sync_, syncFiles_, s, profiles_);
+  CloseNetworkDialog(s, sync_, chosen, host);
 }
 
 }  // namespace wordsnap

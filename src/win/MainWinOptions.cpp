@@ -10,20 +10,20 @@ namespace wordsnap {
 
 void TMainWin::MenuPrefixClick() {
   const auto result =
-      ShowWordsnapOptions(window_, state_.settings, state_.store.PrefixKeys, state_.dialogs.wordsnapOptions);
+      RunOptions(window_, state_.dialogs.wordsnapOptions, state_.settings, state_.store.PrefixKeys);
   if (result) {
     if (result->prefixKeysChanged)
       ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).Message);
-    SaveSettings(state_.settings, platform_);
+    SaveSettings(state_.settings, profiles_);
     switch (result->hint) {
       case HintFollowUp::MoveTo:
-        PostHintCommand(static_cast<unsigned>(HintCommand::Position), state_.settings.hintPosition);
+        hint_.Post(HintCommand::Position, state_.settings.hintPosition);
         break;
       case HintFollowUp::Launch:
         LaunchPrompt();
         break;
       case HintFollowUp::Close:
-        PostHintCommand(static_cast<unsigned>(HintCommand::Close), 0);
+        hint_.Post(HintCommand::Close);
         break;
       case HintFollowUp::None:
         break;

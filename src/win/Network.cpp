@@ -1,14 +1,15 @@
+#include "DialogGuard.h"
 #include "Network.h"
 
 #include <string>
 
 #include "Network_ids.h"
-#include "core/settings/setting_values.h"
 
 namespace wordsnap {
 namespace {
 
 struct NetworkDialogState {
+  TDialogShowing& showing;
   NetworkDialogValues values;
 };
 
@@ -19,21 +20,19 @@ void EnableDisable(HWND dialog) {
 }
 
 void ReadControls(HWND dialog, NetworkDialogValues& values) {
-  values.networkMode = IsDlgButtonChecked(dialog, IDC_NETWORK_OPTION) == BST_CHECKED;
-  values.autoSync = IsDlgButtonChecked(dialog, IDC_NETWORK_AUTOSYNC) == BST_CHECKED;
   char text[16] = {};
   GetDlgItemTextA(dialog, IDC_NETWORK_MINUTES, text, sizeof(text));
-  const std::int32_t minutes = ReadIntegerValue(text);  // blanks are skipped; non-numeric text gives 0
-  values.syncMinutes = static_cast<std::uint16_t>(minutes < 0 ? 0 : minutes > 99 ? 99 : minutes);
-  if (values.syncMinutes == 0) values.autoSync = false;
+  values = NetworkValuesFromBoxes(IsDlgButtonChecked(dialog, IDC_NETWORK_OPTION) == BST_CHECKED,
+                                  IsDlgButtonChecked(dialog, IDC_NETWORK_AUTOSYNC) == BST_CHECKED, text);
 }
 
-INT_PTR CALLBACK NetworkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR NetworkDialogProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* state = reinterpret_cast<NetworkDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
   switch (message) {
     case WM_INITDIALOG:
       state = reinterpret_cast<NetworkDialogState*>(lParam);
       SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+      state->showing.Attach(dialog);
       CheckDlgButton(dialog, IDC_NETWORK_OPTION, state->values.networkMode ? BST_CHECKED : BST_UNCHECKED);
       CheckDlgButton(dialog, IDC_NETWORK_AUTOSYNC, state->values.autoSync ? BST_CHECKED : BST_UNCHECKED);
       SendDlgItemMessageA(dialog, IDC_NETWORK_MINUTES, EM_LIMITTEXT, 2, 0);
@@ -62,10 +61,15 @@ INT_PTR CALLBACK NetworkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
   }
 }
 
+INT_PTR CALLBACK NetworkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return Guarded<INT_PTR>(dialog, FALSE, [&] { return NetworkDialogProcBody(dialog, message, wParam, lParam); });
+}
+
 }  // namespace
 
-NetworkDialogValues ShowNetworkDialog(HWND owner, const NetworkDialogValues& values) {
-  NetworkDialogState state{values};
+NetworkDialogValues RunNetwork(HWND owner, bool& showingFlag, const NetworkDialogValues& values) {
+  TDialogShowing showing(showingFlag);
+  NetworkDialogState state{showing, values};
   DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NETWORK), owner, NetworkDialogProc,
                   reinterpret_cast<LPARAM>(&state));
   return state.values;

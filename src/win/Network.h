@@ -4,18 +4,13 @@
 
 #include <windows.h>
 
-#include <cstdint>
+#include "core/options/network_options.h"
 
 namespace wordsnap {
 
-struct NetworkDialogValues {
-  bool networkMode = false;
-  bool autoSync = false;
-  std::uint16_t syncMinutes = 0;
-};
-
 // Shows the dialog modally over owner with the given values; returns the values it
-// closed with (minutes of 0 switch automatic synchronisation off).
-NetworkDialogValues ShowNetworkDialog(HWND owner, const NetworkDialogValues& values);
+// closed with (minutes of 0 switch automatic synchronisation off). showingFlag is
+// set while the dialog is shown.
+NetworkDialogValues RunNetwork(HWND owner, bool& showingFlag, const NetworkDialogValues& values);
 
 }  // namespace wordsnap

@@ -1,5 +1,7 @@
 #include "Panel.h"
 
+#include "DialogGuard.h"
+
 namespace wordsnap {
 namespace {
 
@@ -18,7 +20,7 @@ void PaintPanel(HWND panel) {
   EndPaint(panel, &paint);
 }
 
-LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT PanelProcBody(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -40,6 +42,10 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
       break;
   }
   return DefWindowProcA(panel, message, wParam, lParam);
+}
+
+LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return Guarded<LRESULT>(panel, 0, [&] { return PanelProcBody(panel, message, wParam, lParam); });
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "DialogGuard.h"
+
 namespace wordsnap {
 namespace {
 constexpr const char* kClassName = "TTaskIcon";
@@ -15,8 +17,10 @@ TTaskIcon::TTaskIcon() {
   wc.hInstance = instance;
   wc.lpszClassName = kClassName;
   RegisterClassA(&wc);  // fails harmlessly when already registered
-  // A message-only window: it receives the notifications and is never listed among top-level windows.
-  window_ = CreateWindowExA(0, kClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+  // A top-level window that is never shown: it receives the notifications and, unlike a
+  // message-only window, the shell's broadcast when the taskbar is created again.
+  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+  window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
 }
 
 TTaskIcon::~TTaskIcon() {
@@ -71,12 +75,27 @@ void TTaskIcon::SetToolTip(const std::string& tip) {
   Modify();
 }
 
-LRESULT CALLBACK TTaskIcon::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+void TTaskIcon::AddAgain() {
+  if (!active_) return;
+  // The new shell knows nothing of the icon: add it as it is now.
+  NOTIFYICONDATAA data = Record();
+  if (Shell_NotifyIconA(NIM_ADD, &data)) added_ = data;
+}
+
+LRESULT CALLBACK TTaskIcon::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return Guarded<LRESULT>(window, 0, [&] { return HandleMessage(window, message, wParam, lParam); });
+}
+
+LRESULT TTaskIcon::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* self = reinterpret_cast<TTaskIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self != nullptr && self->taskbarCreated_ != 0 && message == self->taskbarCreated_) {
+    self->AddAgain();
+    return 0;
+  }
   if (message == kNotifyMessage && self != nullptr && wParam == self->id_) {
     if (lParam == WM_LBUTTONUP && self->OnClick) {
       self->OnClick();

@@ -1,6 +1,8 @@
 #pragma once
-// The notification-area icon: a small component with a window of its own that
-// receives the shell's notifications and turns them into click events.
+// The notification-area icon: a small component with a hidden window of its own
+// that receives the shell's notifications, turns them into click events, and adds
+// the icon again when the shell restarts (a window hidden to the tray would
+// otherwise have no way back).
 
 #include <windows.h>
 
@@ -26,15 +28,18 @@ class TTaskIcon {
   std::function<void(POINT)> OnRightClick;  // cursor position in screen coordinates
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  static LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   NOTIFYICONDATAA Record() const;
   void Modify();
+  void AddAgain();  // after the shell announced a new taskbar
 
   HWND window_ = nullptr;
   bool active_ = false;
   HICON icon_ = nullptr;
   std::string toolTip_;
   UINT id_ = 0;
+  UINT taskbarCreated_ = 0;  // the shell's "TaskbarCreated" message
   NOTIFYICONDATAA added_{};
 };
 

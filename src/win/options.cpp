@@ -1,3 +1,4 @@
+#include "DialogGuard.h"
 #include "options.h"
 
 #include "DialogColors.h"
@@ -16,10 +17,10 @@ constexpr int kSuffixOnlyControls[] = {
 };
 
 struct WordsnapOptionsState {
-  WordsnapOptionsState(Settings& s, std::string& keys, bool& f) : settings(s), prefixKeys(keys), showing(f) {}
+  WordsnapOptionsState(Settings& s, std::string& keys, TDialogShowing& f) : settings(s), prefixKeys(keys), showing(f) {}
   Settings& settings;
   std::string& prefixKeys;
-  bool& showing;
+  TDialogShowing& showing;
   HintAtOpening hintAtOpening;
   std::optional<WordsnapOptionsResult> result;
   HFONT boldFont = nullptr;
@@ -40,7 +41,7 @@ void EnableDisable(HWND dialog) {
 }
 
 void FormShow(HWND dialog, WordsnapOptionsState& state) {
-  state.showing = true;
+  state.showing.Attach(dialog);
   CentreOnScreen(dialog);
   HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
   LOGFONTA bold = {};
@@ -93,7 +94,7 @@ void OkButtonClick(HWND dialog, WordsnapOptionsState& state) {
   EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK WordsnapOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR WordsnapOptionsProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrA(dialog, DWLP_USER, lParam);
     FormShow(dialog, *reinterpret_cast<WordsnapOptionsState*>(lParam));
@@ -119,7 +120,6 @@ INT_PTR CALLBACK WordsnapOptionsProc(HWND dialog, UINT message, WPARAM wParam, L
           return FALSE;
       }
     case WM_DESTROY:
-      state->showing = false;
       if (state->boldFont != nullptr) DeleteObject(state->boldFont);
       state->boldFont = nullptr;
       return FALSE;
@@ -131,11 +131,16 @@ INT_PTR CALLBACK WordsnapOptionsProc(HWND dialog, UINT message, WPARAM wParam, L
   }
 }
 
+INT_PTR CALLBACK WordsnapOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return Guarded<INT_PTR>(dialog, FALSE, [&] { return WordsnapOptionsProcBody(dialog, message, wParam, lParam); });
+}
+
 }  // namespace
 
-std::optional<WordsnapOptionsResult> ShowWordsnapOptions(HWND owner, Settings& settings, std::string& prefixKeys,
-                                                         bool& showingFlag) {
-  WordsnapOptionsState state{settings, prefixKeys, showingFlag};
+std::optional<WordsnapOptionsResult> RunOptions(HWND owner, bool& showingFlag, Settings& settings,
+                                                std::string& prefixKeys) {
+  TDialogShowing showing(showingFlag);
+  WordsnapOptionsState state{settings, prefixKeys, showing};
   DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), owner, WordsnapOptionsProc,
                   reinterpret_cast<LPARAM>(&state));
   return state.result;

@@ -22,7 +22,7 @@ struct WordsnapOptionsResult {
 // stores the choices into both (settings in memory only) and returns what
 // changed; Cancel or the close box return nothing and change nothing.
 // showingFlag is set while the dialog is shown.
-std::optional<WordsnapOptionsResult> ShowWordsnapOptions(HWND owner, Settings& settings, std::string& prefixKeys,
-                                                         bool& showingFlag);
+std::optional<WordsnapOptionsResult> RunOptions(HWND owner, bool& showingFlag, Settings& settings,
+                                                std::string& prefixKeys);
 
 }  // namespace wordsnap

@@ -141,3 +141,24 @@ class PrefixModeTest(ExpansionCase):
         self.expands(";;sig", "Regards")
         # Without the prefix keys nothing happens, even with a suffix key after the name.
         self.expands("sig thx ;;thx", "sig thx thank you")
+
+
+class ModeSwitchOnCommandLineTest(EndToEndTest):
+    """"/US" and "/UP" override Use Suffix of the settings file; the matcher must follow
+    them, also when the data file holds prefix keys."""
+    DATA = data_file(record(b"sig", b"Regards", prefix=b";;"))
+
+    def typing_with(self, switch: str, use_suffix: str, typed: str, expected: str):
+        settings = {"Misc": {"Use Suffix": use_suffix, "Retype Suffix": "No", "Solitary Usage": "No",
+                             "Do Hint": "No", "Clip Setting": "2"}}
+        self.start_program(settings=settings, data=self.DATA, args=[switch])
+        target = self.start_target()
+        target.type(typed)
+        target.wait_for_text(expected)
+
+    def test_suffix_switch_needs_no_prefix_keys(self):
+        self.typing_with("/US", "No", "sig ", "Regards")
+
+    def test_prefix_switch_needs_the_prefix_keys(self):
+        # A suffix key after the name does nothing; the prefix keys before it do.
+        self.typing_with("/UP", "Yes", "sig ;;sig", "sig Regards")

@@ -17,7 +17,7 @@ namespace {
 class DateTimeDialogTest : public DialogTestBase {
  protected:
   std::string Run(DateOrTimeMode mode) {
-    const std::string code = ShowDateOrTime(nullptr, mode, settings_, showing_, "C:\\nowhere");
+    const std::string code = RunDTime(nullptr, showing_, mode, settings_, "C:\\nowhere", 1.0);
     EXPECT_FALSE(showing_);
     return code;
   }

@@ -17,7 +17,7 @@ namespace {
 class EditorTest : public DialogTestBase {
  protected:
   bool Run(bool editMode) {
-    const bool updated = RunModHotKeys(nullptr, GetModuleHandleA(nullptr), app_, editMode);
+    const bool updated = RunHKMod(nullptr, app_.dialogs.modHotKeys, app_, editMode);
     EXPECT_FALSE(app_.dialogs.modHotKeys);
     return updated;
   }
@@ -47,9 +47,9 @@ TEST_F(EditorTest, NewModeStartsFromTheSettingsWithTheLaterToolsDisabled) {
     int checkedCase;
   };
   const Case cases[] = {
-      {kClipIndividual, kCaseSensativeMatchFirstChar, IDM_HKMOD_VIA_CLIPBOARD, true, IDM_HKMOD_CASE_FIRST},
-      {kClipClipboardForAll, kCaseSensativeExact, IDM_HKMOD_VIA_CLIPBOARD, false, IDM_HKMOD_CASE_EXACT},
-      {kClipKeyboardForAll, kCaseSensativeNone, IDM_HKMOD_VIA_KEYBOARD, false, IDM_HKMOD_CASE_NONE},
+      {kClipIndividual, kCaseFirstCharacter, IDM_HKMOD_VIA_CLIPBOARD, true, IDM_HKMOD_CASE_FIRST},
+      {kClipClipboardForAll, kCaseExact, IDM_HKMOD_VIA_CLIPBOARD, false, IDM_HKMOD_CASE_EXACT},
+      {kClipKeyboardForAll, kCaseNone, IDM_HKMOD_VIA_KEYBOARD, false, IDM_HKMOD_CASE_NONE},
   };
   for (const Case& c : cases) {
     app_.settings.clipSetting = c.clipSetting;

@@ -175,7 +175,7 @@ TEST_F(ListCommandsTest, RowsShowCounterGridAndTheStyleOfTheirWordsnap) {
 
 TEST_F(ListCommandsTest, AddAppendsTheNewWordsnapActiveAndSelectsIt) {
   state_.settings.clipSetting = kClipKeyboardForAll;
-  state_.settings.caseSensative = kCaseSensativeExact;
+  state_.settings.caseSensative = kCaseExact;
   const std::string path = OpenWith({Snap("zz", "last")});
   EditorStores(" sig ", "Regards");
   Command(IDM_EDIT_ADD);

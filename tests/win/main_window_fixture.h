@@ -16,8 +16,9 @@
 #include "MainWin.h"
 #include "core/store/wordsnap_record.h"
 #include "dialog_test_base.h"
-#include "fakes/fake_platform.h"
+#include "fakes/fake_profile_store.h"
 #include "platform/win32/win32_data_file.h"
+#include "platform/win32/win32_sync_file.h"
 #include "resource.h"
 
 namespace wordsnap::win_test {
@@ -85,7 +86,8 @@ class MainWindowFixture : public DialogTestBase {
   }
 
   HWND Open(std::vector<std::string> arguments = {}) {
-    window_ = std::make_unique<TMainWin>(state_, platform_, files_, SW_SHOWNORMAL, std::move(arguments));
+    window_ = std::make_unique<TMainWin>(state_, MainWinServices{profiles_, files_, syncFiles_, clock_}, SW_SHOWNORMAL,
+                                         std::move(arguments));
     EXPECT_TRUE(window_->Create(GetModuleHandleA(nullptr)));
     return window_->Handle();
   }
@@ -101,7 +103,7 @@ class MainWindowFixture : public DialogTestBase {
 
   std::optional<std::string> Written(const std::string& section, const std::string& key) {
     std::optional<std::string> value;
-    for (const auto& call : platform_.writes)
+    for (const auto& call : profiles_.writes)
       if (call.section == section && call.key == key) value = call.value;
     return value;
   }
@@ -137,8 +139,10 @@ class MainWindowFixture : public DialogTestBase {
   std::string folder_;
   std::vector<std::string> created_;
   AppState state_;
-  fakes::FakePlatform platform_;
+  fakes::FakeProfileStore profiles_;
   Win32DataFileAccess files_;
+  Win32SyncFileAccess syncFiles_;
+  Win32LocalClock clock_;
   std::unique_ptr<TMainWin> window_;
 };
 

@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, NoRecentFilesShowsNoSeparatorOrEntries) {
 
 TEST_F(MainWindowTest, MenuChecksFollowSettingsAndTogglesSaveAtOnce) {
   state_.settings.currentFile = DataFile("OPT.WSN");
-  state_.settings.caseSensative = kCaseSensativeExact;
+  state_.settings.caseSensative = kCaseExact;
   state_.settings.clipSetting = kClipIndividual;
   state_.settings.useCounterColumn = false;
   HWND window = Open();
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, MenuChecksFollowSettingsAndTogglesSaveAtOnce) {
   EXPECT_TRUE(IsChecked(menu, IDM_TOOLS_AMERICAN));
   EXPECT_FALSE(IsEnabled(menu, IDM_FILE_HIDE));  // only while the tray is in use
 
-  platform_.writes.clear();
+  profiles_.writes.clear();
   SendMessageA(window, WM_COMMAND, IDM_OPT_SOLITARY, 0);
   EXPECT_TRUE(state_.settings.solitaryUsage);
   EXPECT_TRUE(IsChecked(menu, IDM_OPT_SOLITARY));

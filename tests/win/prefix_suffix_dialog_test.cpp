@@ -17,7 +17,7 @@ namespace {
 class PrefixSuffixDialogTest : public DialogTestBase {
  protected:
   std::optional<WordsnapOptionsResult> Run() {
-    const auto result = ShowWordsnapOptions(nullptr, settings_, prefixKeys_, showing_);
+    const auto result = RunOptions(nullptr, showing_, settings_, prefixKeys_);
     EXPECT_FALSE(showing_);
     return result;
   }

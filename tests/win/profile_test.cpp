@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/settings/settings_file.h"
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_profile_store.h"
 
 namespace wordsnap {
 namespace {
@@ -97,14 +97,14 @@ class SettingsProfileTest : public ::testing::Test {
     return settings;
   }
 
-  Win32Platform platform_;
+  Win32ProfileStore profiles_;
   std::string path_;
   std::optional<std::string> backup_;
 };
 
 TEST_F(SettingsProfileTest, MissingFileLoadsDefaults) {
   Settings loaded;
-  LoadSettings(loaded, platform_, "C:\\Wordsnap");
+  LoadSettings(loaded, profiles_, "C:\\Wordsnap");
   Settings expected;
   expected.currentFile = "C:\\Wordsnap\\KEY.WSN";
   EXPECT_EQ(loaded, expected);
@@ -112,10 +112,10 @@ TEST_F(SettingsProfileTest, MissingFileLoadsDefaults) {
 
 TEST_F(SettingsProfileTest, SaveThenLoadRoundTrips) {
   Settings saved = SampleSettings();
-  SaveSettings(saved, platform_);
+  SaveSettings(saved, profiles_);
 
   Settings loaded;
-  LoadSettings(loaded, platform_, "C:\\Elsewhere");
+  LoadSettings(loaded, profiles_, "C:\\Elsewhere");
   EXPECT_EQ(loaded, saved);
   EXPECT_TRUE(loaded.printListFont.bold);
   EXPECT_TRUE(loaded.printListFont.italic);
@@ -123,7 +123,7 @@ TEST_F(SettingsProfileTest, SaveThenLoadRoundTrips) {
 
 TEST_F(SettingsProfileTest, FileHoldsThreeSectionsWithKeysInSaveOrder) {
   Settings settings = SampleSettings();
-  SaveSettings(settings, platform_);
+  SaveSettings(settings, profiles_);
 
   const std::vector<std::string> expected = {
       "[Misc]",
@@ -183,7 +183,7 @@ TEST_F(SettingsProfileTest, RealReadsCutLongAndDamagedValues) {
   WritePrivateProfileStringA("Misc", "Main Window Top", "0000000000012345", kSettingsFileName);
 
   Settings loaded;
-  LoadSettings(loaded, platform_, "C:\\Wordsnap");
+  LoadSettings(loaded, profiles_, "C:\\Wordsnap");
   EXPECT_EQ(loaded.currentFile, longPath.substr(0, 249));
   EXPECT_EQ(loaded.lastFiles[1], longPath.substr(0, 254));
   EXPECT_EQ(loaded.caseSensative, 2);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/ascii_case.h"
+
 namespace wordsnap {
 namespace {
 
@@ -25,13 +27,6 @@ std::string Number(std::int64_t value, bool zeros, int width) {
   return value < 0 ? "-" + digits : digits;
 }
 
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; });
-  return upper;
-}
-
 bool StartsWith(std::string_view text, std::size_t at, std::string_view piece) {
   return text.substr(at, piece.size()) == piece;
 }
@@ -46,9 +41,9 @@ std::string FormatDate(int format, bool zeros, std::int64_t dayOffset, const Civ
     const std::string_view name = kDayNames[static_cast<std::size_t>(DayOfWeek(date))];
     switch (format - kFirstWeekdayFormat) {
       case 0: return std::string(name.substr(0, 3));
-      case 1: return Upper(name.substr(0, 3));
+      case 1: return UpperAscii(name.substr(0, 3));
       case 2: return std::string(name);
-      default: return Upper(name);
+      default: return UpperAscii(name);
     }
   }
 
@@ -65,7 +60,7 @@ std::string FormatDate(int format, bool zeros, std::int64_t dayOffset, const Civ
       text += Number(date.year, zeros, 4);
       at += 4;
     } else if (StartsWith(spelling, at, "MMM")) {
-      text += Upper(month.substr(0, 3));
+      text += UpperAscii(month.substr(0, 3));
       at += 3;
     } else if (StartsWith(spelling, at, "Mmm")) {
       text += month.substr(0, 3);

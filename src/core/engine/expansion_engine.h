@@ -10,29 +10,10 @@
 #include "core/app_state.h"
 #include "core/engine/keystroke_monitor.h"
 #include "core/engine/matcher.h"
-#include "platform/output_seam.h"
+#include "core/seam/engine_host.h"
+#include "core/seam/output_seam.h"
 
 namespace wordsnap {
-
-class EngineHost {
- public:
-  virtual ~EngineHost() = default;
-  // Hint command 2 to the hint program.
-  virtual void PostHintHide() = 0;
-  // Writes the node's name and preview into the hint mapping, then posts hint command 1.
-  virtual void ShowHint(const WordsnapNode& node) = 0;
-  // WordsnapInUse of the hook library. Said again while playing, it tells the
-  // hook the replay is still making progress.
-  virtual void SetHookInUse(bool inUse) = 0;
-  virtual void StartClearTimer() = 0;
-  virtual void StopClearTimer() = 0;
-  // Network mode, before an expansion plays: when the shared data file's change
-  // count differs from the one remembered, remembers the new one, reloads the
-  // tree (refreshing the prefix with SetPref), refills the list and returns true.
-  virtual bool ReloadIfSharedFileChanged() = 0;
-  // Reads record n into the current-record buffer of the store; false when it could not.
-  virtual bool LoadAHotKey(std::int32_t recordNo) = 0;
-};
 
 class ExpansionEngine : private MonitorCallbacks {
  public:

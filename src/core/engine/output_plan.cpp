@@ -23,8 +23,8 @@ OutputAction Key(OutputActionKind kind, std::uint8_t vk) {
   return action;
 }
 
-void Press(OutputPlan& plan, std::uint8_t vk) { plan.push_back(Key(OutputActionKind::kKeyDown, vk)); }
-void Release(OutputPlan& plan, std::uint8_t vk) { plan.push_back(Key(OutputActionKind::kKeyUp, vk)); }
+void Press(OutputPlan& plan, std::uint8_t vk) { plan.push_back(Key(OutputActionKind::KeyDown, vk)); }
+void Release(OutputPlan& plan, std::uint8_t vk) { plan.push_back(Key(OutputActionKind::KeyUp, vk)); }
 
 void PressAndRelease(OutputPlan& plan, std::uint8_t vk) {
   Press(plan, vk);
@@ -35,7 +35,7 @@ void Pump(OutputPlan& plan) { plan.push_back(OutputAction{}); }
 
 void TenthSecondPause(OutputPlan& plan) {
   OutputAction action;
-  action.kind = OutputActionKind::kTenthSecondPause;
+  action.kind = OutputActionKind::TenthSecondPause;
   plan.push_back(action);
 }
 
@@ -43,7 +43,7 @@ void TenthSecondPause(OutputPlan& plan) {
 void AfterCharacter(OutputPlan& plan, std::uint16_t delay) {
   if (delay > 0) {
     OutputAction action;
-    action.kind = OutputActionKind::kKeyDelay;
+    action.kind = OutputActionKind::KeyDelay;
     action.milliseconds = delay;
     plan.push_back(action);
   }
@@ -135,13 +135,13 @@ OutputPlan BuildOutputPlan(const WordsnapRecord& record, const OutputContext& co
   if (TakesClipboardWay(record, settings)) {
     TenthSecondPause(plan);
     OutputAction put;
-    put.kind = OutputActionKind::kSetClipboardText;
+    put.kind = OutputActionKind::SetClipboardText;
     put.text = ExpandCodesForClipboard(std::move(text), context.now);
     plan.push_back(std::move(put));
-    for (auto [kind, key] : {std::pair{OutputActionKind::kKeyDown, vk::kControl},
-                             std::pair{OutputActionKind::kKeyDown, vk::kV},
-                             std::pair{OutputActionKind::kKeyUp, vk::kV},
-                             std::pair{OutputActionKind::kKeyUp, vk::kControl}}) {
+    for (auto [kind, key] : {std::pair{OutputActionKind::KeyDown, vk::kControl},
+                             std::pair{OutputActionKind::KeyDown, vk::kV},
+                             std::pair{OutputActionKind::KeyUp, vk::kV},
+                             std::pair{OutputActionKind::KeyUp, vk::kControl}}) {
       OutputAction paste = Key(kind, key);
       paste.needsClipboard = true;
       plan.push_back(paste);

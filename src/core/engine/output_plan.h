@@ -9,23 +9,23 @@
 #include <vector>
 
 #include "core/engine/calendar.h"
-#include "core/engine/key_layout.h"
+#include "core/seam/key_layout.h"
 #include "core/settings/settings.h"
 #include "core/store/wordsnap_record.h"
 
 namespace wordsnap {
 
 enum class OutputActionKind : std::uint8_t {
-  kKeyDown,
-  kKeyUp,
-  kPumpMessages,      // let the window process what is pending
-  kKeyDelay,          // wait `milliseconds` by the tick count, pumping messages
-  kTenthSecondPause,  // wait a tenth of a second of the time of day, pumping messages
-  kSetClipboardText,  // replace the clipboard's contents with `text`
+  KeyDown,
+  KeyUp,
+  PumpMessages,      // let the window process what is pending
+  KeyDelay,          // wait `milliseconds` by the tick count, pumping messages
+  TenthSecondPause,  // wait a tenth of a second of the time of day, pumping messages
+  SetClipboardText,  // replace the clipboard's contents with `text`
 };
 
 struct OutputAction {
-  OutputActionKind kind = OutputActionKind::kPumpMessages;
+  OutputActionKind kind = OutputActionKind::PumpMessages;
   std::uint8_t vk = 0;
   bool ours = false;            // keys: carries the program's injection mark
   bool needsClipboard = false;  // keys: the paste, left out when the clipboard could not be set

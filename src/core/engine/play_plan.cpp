@@ -52,21 +52,21 @@ void PlayPlan(const OutputPlan& plan, OutputSeam& seam, const StillPlaying& stil
   bool clipboardSet = true;
   for (const OutputAction& action : plan) {
     switch (action.kind) {
-      case OutputActionKind::kKeyDown:
-      case OutputActionKind::kKeyUp:
+      case OutputActionKind::KeyDown:
+      case OutputActionKind::KeyUp:
         if (action.needsClipboard && !clipboardSet) break;
-        seam.SendKey(action.vk, action.kind == OutputActionKind::kKeyUp, action.ours);
+        seam.SendKey(action.vk, action.kind == OutputActionKind::KeyUp, action.ours);
         break;
-      case OutputActionKind::kPumpMessages:
+      case OutputActionKind::PumpMessages:
         seam.PumpMessages();
         break;
-      case OutputActionKind::kKeyDelay:
+      case OutputActionKind::KeyDelay:
         WaitKeyDelay(seam, action.milliseconds, stillPlaying);
         break;
-      case OutputActionKind::kTenthSecondPause:
+      case OutputActionKind::TenthSecondPause:
         WaitTenthSecond(seam);
         break;
-      case OutputActionKind::kSetClipboardText:
+      case OutputActionKind::SetClipboardText:
         clipboardSet = seam.SetClipboardText(action.text);
         break;
     }

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "core/engine/output_plan.h"
-#include "platform/output_seam.h"
+#include "core/seam/output_seam.h"
 
 namespace wordsnap {
 

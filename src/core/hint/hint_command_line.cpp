@@ -3,12 +3,12 @@
 #include <charconv>
 #include <optional>
 
+#include "core/ascii_case.h"
+
 namespace wordsnap {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool StartsWithSwitch(std::string_view token, std::string_view name) {
   if (token.size() < name.size()) return false;

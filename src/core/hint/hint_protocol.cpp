@@ -2,14 +2,12 @@
 
 #include <string>
 
+#include "core/ascii_case.h"
+
 namespace wordsnap {
 
 bool IsHintWindowCaption(std::string_view caption) {
-  std::string upper(caption);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper.find(kHintCaptionMarker) != std::string::npos;
+  return UpperAscii(caption).find(kHintCaptionMarker) != std::string::npos;
 }
 
 std::optional<int> ValidHintPosition(long long value) {

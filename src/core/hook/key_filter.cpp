@@ -54,30 +54,30 @@ bool KeyFilter::TrackModifier(const KeyEvent& key) noexcept {
 }
 
 KeyAction KeyFilter::Classify(unsigned virtualKey) const noexcept {
-  if (virtualKey == vk::kEscape || IsNavigationKey(virtualKey)) return KeyAction::kReset;
-  if (leftWin_ || rightWin_) return KeyAction::kReset;
+  if (virtualKey == vk::kEscape || IsNavigationKey(virtualKey)) return KeyAction::Reset;
+  if (leftWin_ || rightWin_) return KeyAction::Reset;
   const ModifierState held = Modifiers();
   // Ctrl and Alt together is also how AltGr reaches the layout: a character made
   // that way is typing, anything else is a shortcut.
-  if (held.control && held.alt) return KeyAction::kTranslate;
-  if (held.control || held.alt) return KeyAction::kReset;
-  return KeyAction::kTranslate;
+  if (held.control && held.alt) return KeyAction::Translate;
+  if (held.control || held.alt) return KeyAction::Reset;
+  return KeyAction::Translate;
 }
 
 KeyDecision KeyFilter::OnKey(const KeyEvent& key, bool inUse) noexcept {
   if (TrackModifier(key) || !key.down) return {};
-  if (key.ours) return {inUse && key.virtualKey == vk::kExecute ? KeyAction::kBusyEnd : KeyAction::kNothing, false};
+  if (key.ours) return {inUse && key.virtualKey == vk::kExecute ? KeyAction::BusyEnd : KeyAction::Nothing, false};
   if (inUse) return {};
   KeyDecision decision{Classify(key.virtualKey), false};
   if (key.foreground != foreground_) {
     foreground_ = key.foreground;
-    decision.resetFirst = decision.action != KeyAction::kReset;
+    decision.resetFirst = decision.action != KeyAction::Reset;
   }
   return decision;
 }
 
 KeyAction KeyFilter::OnMouseButton(bool ours, bool inUse) const noexcept {
-  return ours || inUse ? KeyAction::kNothing : KeyAction::kReset;
+  return ours || inUse ? KeyAction::Nothing : KeyAction::Reset;
 }
 
 ModifierState KeyFilter::Modifiers() const noexcept {

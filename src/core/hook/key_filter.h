@@ -14,43 +14,15 @@
 
 #include <cstdint>
 
+#include "core/engine/virtual_keys.h"
+
 namespace wordsnap::hook {
 
-// Virtual-key codes of the Windows keyboard that the filter tells apart.
-namespace vk {
-inline constexpr unsigned kShift = 0x10;
-inline constexpr unsigned kControl = 0x11;
-inline constexpr unsigned kMenu = 0x12;  // Alt
-inline constexpr unsigned kCapital = 0x14;
-inline constexpr unsigned kEscape = 0x1B;
-inline constexpr unsigned kPrior = 0x21;  // Page Up
-inline constexpr unsigned kNext = 0x22;   // Page Down
-inline constexpr unsigned kEnd = 0x23;
-inline constexpr unsigned kHome = 0x24;
-inline constexpr unsigned kLeft = 0x25;
-inline constexpr unsigned kUp = 0x26;
-inline constexpr unsigned kRight = 0x27;
-inline constexpr unsigned kDown = 0x28;
-inline constexpr unsigned kExecute = 0x2B;  // the program's end-of-replay key
-inline constexpr unsigned kInsert = 0x2D;
-inline constexpr unsigned kDelete = 0x2E;
-inline constexpr unsigned kLeftWin = 0x5B;
-inline constexpr unsigned kRightWin = 0x5C;
-inline constexpr unsigned kNumLock = 0x90;
-inline constexpr unsigned kScroll = 0x91;
-inline constexpr unsigned kLeftShift = 0xA0;
-inline constexpr unsigned kRightShift = 0xA1;
-inline constexpr unsigned kLeftControl = 0xA2;
-inline constexpr unsigned kRightControl = 0xA3;
-inline constexpr unsigned kLeftMenu = 0xA4;
-inline constexpr unsigned kRightMenu = 0xA5;
-}  // namespace vk
-
 enum class KeyAction {
-  kNothing,
-  kReset,
-  kTranslate,  // turn the key into characters with the foreground layout; none made is a reset
-  kBusyEnd,    // the end-of-replay key: leave the in-use state and tell the main window
+  Nothing,
+  Reset,
+  Translate,  // turn the key into characters with the foreground layout; none made is a reset
+  BusyEnd,    // the end-of-replay key: leave the in-use state and tell the main window
 };
 
 struct KeyEvent {
@@ -61,7 +33,7 @@ struct KeyEvent {
 };
 
 struct KeyDecision {
-  KeyAction action = KeyAction::kNothing;
+  KeyAction action = KeyAction::Nothing;
   bool resetFirst = false;  // the foreground window changed since the last typed key
 };
 

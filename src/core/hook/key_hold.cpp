@@ -49,15 +49,15 @@ void KeyHold::Update(const ProgramState& program, std::uint32_t now) {
 bool KeyHold::OnKey(const KeyStroke& key, KeyOrigin origin, const ProgramState& program, std::uint32_t now) {
   Update(program, now);
   switch (origin) {
-    case KeyOrigin::kOurs:
+    case KeyOrigin::Ours:
       // The replay goes on.
       lastSign_ = now;
       return false;
-    case KeyOrigin::kReleased:
+    case KeyOrigin::Released:
       Follow(key);
       if (awaited_ > 0) --awaited_;
       return false;
-    case KeyOrigin::kUser:
+    case KeyOrigin::User:
       break;
   }
   const bool paced = pacing_ && !program.acknowledges;

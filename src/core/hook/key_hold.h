@@ -62,9 +62,9 @@ struct KeyStroke {
 };
 
 enum class KeyOrigin {
-  kUser,      // carries no mark of ours: the user's typing (or another program's keys)
-  kOurs,      // the program's own replay
-  kReleased,  // a kept key of the user's, sent again by the hook
+  User,      // carries no mark of ours: the user's typing (or another program's keys)
+  Ours,      // the program's own replay
+  Released,  // a kept key of the user's, sent again by the hook
 };
 
 // What the program has said, as last heard.

@@ -17,7 +17,7 @@ bool KeyWatch::OnKey(const KeyStroke& key, KeyOrigin origin, std::uintptr_t fore
 }
 
 void KeyWatch::OnMouseButton(bool ours) {
-  if (filter_.OnMouseButton(ours, host_.Program().inUse) == KeyAction::kReset) Reset();
+  if (filter_.OnMouseButton(ours, host_.Program().inUse) == KeyAction::Reset) Reset();
 }
 
 bool KeyWatch::ReleaseDue() { return reading_ && hold_.ReleaseDue(host_.Program()); }
@@ -42,20 +42,20 @@ void KeyWatch::LetAllGo() {
 
 void KeyWatch::Read(const KeyStroke& key, KeyOrigin origin, std::uintptr_t foreground) {
   const ProgramState program = host_.Program();
-  const KeyEvent event{key.virtualKey, key.down, origin == KeyOrigin::kOurs, key.down ? foreground : 0};
+  const KeyEvent event{key.virtualKey, key.down, origin == KeyOrigin::Ours, key.down ? foreground : 0};
   const KeyDecision decision = filter_.OnKey(event, program.inUse);
   if (decision.resetFirst) Reset();
   switch (decision.action) {
-    case KeyAction::kNothing:
+    case KeyAction::Nothing:
       return;
-    case KeyAction::kReset:
+    case KeyAction::Reset:
       Reset();
       return;
-    case KeyAction::kBusyEnd:
+    case KeyAction::BusyEnd:
       host_.EndInUse(program.period);
       if (reading_) host_.Post(kBusyEndMessage, 0, 0);
       return;
-    case KeyAction::kTranslate:
+    case KeyAction::Translate:
       break;
   }
   const ModifierState modifiers = filter_.Modifiers();
@@ -66,7 +66,7 @@ void KeyWatch::Read(const KeyStroke& key, KeyOrigin origin, std::uintptr_t foreg
   }
   const std::uintptr_t caps = modifiers.capsLock ? kKeystrokeCapsOn : kKeystrokeCapsOff;
   for (const char character : typed.ansi) {
-    Report(caps, static_cast<unsigned char>(character), origin == KeyOrigin::kReleased);
+    Report(caps, static_cast<unsigned char>(character), origin == KeyOrigin::Released);
   }
 }
 

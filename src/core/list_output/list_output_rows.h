@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/list_output/list_output.h"
-#include "core/store/data_file_access.h"
+#include "core/seam/data_file_access.h"
 #include "core/store/store_messages.h"
 #include "core/store/wordsnap_store.h"
 

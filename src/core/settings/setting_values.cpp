@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/ascii_case.h"
 #include "core/settings/settings.h"
 
 namespace wordsnap {
@@ -17,8 +18,6 @@ std::string_view SkipLeadingBlanks(std::string_view text) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
 
@@ -80,9 +79,9 @@ std::string WriteDelaySecondsValue(double value) {
 }
 
 std::int32_t ReadCaseSensativeValue(std::string_view text) {
-  if (text == "Yes") return kCaseSensativeExact;
+  if (text == "Yes") return kCaseExact;
   const std::int32_t number = ReadIntegerValue(text);
-  return number == 0 ? kCaseSensativeNone : number;
+  return number == 0 ? kCaseNone : number;
 }
 
 std::uint16_t ReadSyncMinutesValue(std::string_view text) {

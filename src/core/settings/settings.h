@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/case_rule.h"
+
 namespace wordsnap {
 
 // Bare name handed to the profile functions, so the file lives in the Windows directory.
@@ -30,11 +32,6 @@ struct PrintListFont {
   bool operator==(const PrintListFont&) const = default;
 };
 
-// Values of the "Case Sensative" setting: the case rule given to new Wordsnaps.
-inline constexpr std::int32_t kCaseSensativeMatchFirstChar = 1;
-inline constexpr std::int32_t kCaseSensativeExact = 2;
-inline constexpr std::int32_t kCaseSensativeNone = 3;
-
 // Values of the "Clip Setting" setting: how replacements are sent.
 inline constexpr std::int32_t kClipIndividual = 0;
 inline constexpr std::int32_t kClipClipboardForAll = 1;
@@ -52,7 +49,7 @@ struct Settings {
   std::int32_t mainWindowHeight = 340;
   bool maximized = false;
   bool solitaryUsage = false;
-  std::int32_t caseSensative = kCaseSensativeNone;
+  std::int32_t caseSensative = kCaseNone;
   bool useCounterColumn = true;
   bool useSuffix = false;
   bool retypeSuffix = true;

@@ -25,34 +25,35 @@ std::string RecentFileKey(std::size_t slot) {
 // Reads one key of the settings file through a buffer of the given size.
 class SettingsReader {
  public:
-  explicit SettingsReader(Platform& platform) : platform_(platform) {}
+  explicit SettingsReader(ProfileStore& profiles) : profiles_(profiles) {}
 
-  std::string Text(const char* section, const std::string& key, const char* fallback,
+  std::string Text(const char* section, const std::string& key, const std::string& fallback,
                    std::size_t bufferSize) {
-    // The platform cuts already; cutting here too keeps the limits whatever it does.
-    return CutToReadBuffer(platform_.ReadProfileValue(kSettingsFileName, section, key, fallback, bufferSize),
+    // The profile store cuts already; cutting here too keeps the limits whatever it does.
+    return CutToReadBuffer(profiles_.ReadProfileValue(kSettingsFileName, section, key, fallback, bufferSize),
                            bufferSize);
   }
-  std::string Value(const char* section, const char* key, const char* fallback) {
+  std::string Value(const char* section, const char* key, const std::string& fallback) {
     return Text(section, key, fallback, kValueReadBuffer);
   }
-  bool Bool(const char* section, const char* key, const char* fallback) {
-    return ReadBoolValue(Value(section, key, fallback));
+  // A missing key reads as the default, written as the file would hold it.
+  bool Bool(const char* section, const char* key, bool fallback) {
+    return ReadBoolValue(Value(section, key, WriteBoolValue(fallback)));
   }
-  std::int32_t Integer(const char* section, const char* key, const char* fallback) {
-    return ReadIntegerValue(Value(section, key, fallback));
+  std::int32_t Integer(const char* section, const char* key, std::int64_t fallback) {
+    return ReadIntegerValue(Value(section, key, std::to_string(fallback)));
   }
 
  private:
-  Platform& platform_;
+  ProfileStore& profiles_;
 };
 
 class SettingsWriter {
  public:
-  explicit SettingsWriter(Platform& platform) : platform_(platform) {}
+  explicit SettingsWriter(ProfileStore& profiles) : profiles_(profiles) {}
 
   void Text(const char* section, const std::string& key, const std::string& value) {
-    platform_.WriteProfileValue(kSettingsFileName, section, key, value.substr(0, kSettingTextMaxLength));
+    profiles_.WriteProfileValue(kSettingsFileName, section, key, value.substr(0, kSettingTextMaxLength));
   }
   void Bool(const char* section, const char* key, bool value) { Text(section, key, WriteBoolValue(value)); }
   void Integer(const char* section, const char* key, std::int64_t value) {
@@ -60,63 +61,66 @@ class SettingsWriter {
   }
 
  private:
-  Platform& platform_;
+  ProfileStore& profiles_;
 };
 
 }  // namespace
 
-void LoadSettings(Settings& settings, Platform& platform, const std::string& programDir) {
-  SettingsReader read(platform);
+void LoadSettings(Settings& settings, ProfileStore& profiles, const std::string& programDir) {
+  SettingsReader read(profiles);
   const char* misc = kMiscSection;
+  // The defaults are the Settings' own initial values.
+  const Settings d;
+  const PrintListFont& df = d.printListFont;
 
-  settings.mainWindowLeft = read.Integer(misc, "Main Window Left", "0");
-  settings.mainWindowTop = read.Integer(misc, "Main Window Top", "0");
-  settings.mainWindowWidth = read.Integer(misc, "Main Window Width", "437");
-  settings.mainWindowHeight = read.Integer(misc, "Main Window Height", "340");
+  settings.mainWindowLeft = read.Integer(misc, "Main Window Left", d.mainWindowLeft);
+  settings.mainWindowTop = read.Integer(misc, "Main Window Top", d.mainWindowTop);
+  settings.mainWindowWidth = read.Integer(misc, "Main Window Width", d.mainWindowWidth);
+  settings.mainWindowHeight = read.Integer(misc, "Main Window Height", d.mainWindowHeight);
   settings.currentFile = read.Text(misc, "Current File", "", kCurrentFileReadBuffer);
   if (settings.currentFile.empty()) settings.currentFile = programDir + kDefaultDataFileName;
-  settings.maximized = read.Bool(misc, "Maximized", "No");
-  settings.solitaryUsage = read.Bool(misc, "Solitary Usage", "No");
-  settings.caseSensative = ReadCaseSensativeValue(read.Value(misc, "Case Sensative", "3"));
-  settings.useCounterColumn = read.Bool(misc, "Use Counter Column", "Yes");
-  settings.useSuffix = read.Bool(misc, "Use Suffix", "No");
-  settings.retypeSuffix = read.Bool(misc, "Retype Suffix", "Yes");
-  settings.usePunctuation = read.Bool(misc, "Use Punctuation", "Yes");
-  settings.delay = read.Bool(misc, "Delay", "No");
-  settings.americanDictionary = read.Bool(misc, "American Dictionary", "Yes");
-  settings.delaySeconds = ReadRealValue(read.Value(misc, "Delay Seconds", "0"));
-  settings.delayCharacters = read.Integer(misc, "Delay Characters", "10");
-  settings.useClipboard = read.Bool(misc, "Use Clipboard", "Yes");
-  settings.useTray = read.Bool(misc, "Use Tray", "No");
-  settings.useClose = read.Bool(misc, "Use Close", "No");
-  settings.doHint = read.Bool(misc, "Do Hint", "Yes");
-  settings.clipSetting = read.Integer(misc, "Clip Setting", "2");
-  settings.duplicateSetting = read.Integer(misc, "Duplicate Setting", "1");
-  settings.hintPosition = read.Integer(misc, "Hint Position", "1");
+  settings.maximized = read.Bool(misc, "Maximized", d.maximized);
+  settings.solitaryUsage = read.Bool(misc, "Solitary Usage", d.solitaryUsage);
+  settings.caseSensative = ReadCaseSensativeValue(read.Value(misc, "Case Sensative", std::to_string(d.caseSensative)));
+  settings.useCounterColumn = read.Bool(misc, "Use Counter Column", d.useCounterColumn);
+  settings.useSuffix = read.Bool(misc, "Use Suffix", d.useSuffix);
+  settings.retypeSuffix = read.Bool(misc, "Retype Suffix", d.retypeSuffix);
+  settings.usePunctuation = read.Bool(misc, "Use Punctuation", d.usePunctuation);
+  settings.delay = read.Bool(misc, "Delay", d.delay);
+  settings.americanDictionary = read.Bool(misc, "American Dictionary", d.americanDictionary);
+  settings.delaySeconds = ReadRealValue(read.Value(misc, "Delay Seconds", WriteDelaySecondsValue(d.delaySeconds)));
+  settings.delayCharacters = read.Integer(misc, "Delay Characters", d.delayCharacters);
+  settings.useClipboard = read.Bool(misc, "Use Clipboard", d.useClipboard);
+  settings.useTray = read.Bool(misc, "Use Tray", d.useTray);
+  settings.useClose = read.Bool(misc, "Use Close", d.useClose);
+  settings.doHint = read.Bool(misc, "Do Hint", d.doHint);
+  settings.clipSetting = read.Integer(misc, "Clip Setting", d.clipSetting);
+  settings.duplicateSetting = read.Integer(misc, "Duplicate Setting", d.duplicateSetting);
+  settings.hintPosition = read.Integer(misc, "Hint Position", d.hintPosition);
   for (std::size_t slot = 0; slot < settings.lastFiles.size(); ++slot) {
     settings.lastFiles[slot] = read.Text(misc, RecentFileKey(slot), "", kRecentFileReadBuffer);
   }
-  settings.lastDateFormat = read.Integer(misc, "Last Date Format", "0");
-  settings.lastTimeFormat = read.Integer(misc, "Last Time Format", "0");
-  settings.suppressZerosInDate = read.Bool(misc, "Suppress Zeros In Date", "Yes");
-  settings.suppressZerosInTime = read.Bool(misc, "Suppress Zeros In Time", "Yes");
+  settings.lastDateFormat = read.Integer(misc, "Last Date Format", d.lastDateFormat);
+  settings.lastTimeFormat = read.Integer(misc, "Last Time Format", d.lastTimeFormat);
+  settings.suppressZerosInDate = read.Bool(misc, "Suppress Zeros In Date", d.suppressZerosInDate);
+  settings.suppressZerosInTime = read.Bool(misc, "Suppress Zeros In Time", d.suppressZerosInTime);
 
-  settings.networkMode = read.Bool(kNetworkSection, "Network Mode", "No");
-  settings.autoSync = read.Bool(kNetworkSection, "Auto Sync", "Yes");
-  settings.syncMinutes = ReadSyncMinutesValue(read.Value(kNetworkSection, "Sync Minutes", "10"));
+  settings.networkMode = read.Bool(kNetworkSection, "Network Mode", d.networkMode);
+  settings.autoSync = read.Bool(kNetworkSection, "Auto Sync", d.autoSync);
+  settings.syncMinutes = ReadSyncMinutesValue(read.Value(kNetworkSection, "Sync Minutes", std::to_string(d.syncMinutes)));
 
   PrintListFont& font = settings.printListFont;
-  font.color = ReadIntegerValue(read.Text(kFontSection, "Color", "0", kFontValueReadBuffer));
-  font.name = read.Text(kFontSection, "Font Name", "Arial", kFontValueReadBuffer);
-  font.size = ReadIntegerValue(read.Text(kFontSection, "Size", "10", kFontValueReadBuffer));
-  settings.bold = read.Bool(kFontSection, "Bold", "No");
-  settings.italic = read.Bool(kFontSection, "Italic", "No");
+  font.color = ReadIntegerValue(read.Text(kFontSection, "Color", std::to_string(df.color), kFontValueReadBuffer));
+  font.name = read.Text(kFontSection, "Font Name", df.name, kFontValueReadBuffer);
+  font.size = ReadIntegerValue(read.Text(kFontSection, "Size", std::to_string(df.size), kFontValueReadBuffer));
+  settings.bold = read.Bool(kFontSection, "Bold", df.bold);
+  settings.italic = read.Bool(kFontSection, "Italic", df.italic);
   font.bold = settings.bold;
   font.italic = settings.italic;
 }
 
-void SaveSettings(Settings& settings, Platform& platform) {
-  SettingsWriter write(platform);
+void SaveSettings(Settings& settings, ProfileStore& profiles) {
+  SettingsWriter write(profiles);
   const char* misc = kMiscSection;
 
   write.Integer(misc, "Main Window Left", settings.mainWindowLeft);

@@ -3,20 +3,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/ascii_case.h"
+
 namespace wordsnap {
 
 namespace {
 
 constexpr int kSyncMinutesLowest = 1;
 constexpr int kSyncMinutesHighest = 98;
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 bool StartsWith(std::string_view text, std::string_view head) { return text.substr(0, head.size()) == head; }
 
@@ -44,24 +38,24 @@ SwitchEffect Effect(SwitchKind kind) { return SwitchEffect{kind, {}, 0}; }
 SwitchEffect SyncMinutesEffect(std::string_view value) {
   const std::optional<std::int64_t> minutes = ParseWholeInteger(value);
   if (!minutes || *minutes < kSyncMinutesLowest || *minutes > kSyncMinutesHighest) {
-    return Effect(SwitchKind::kIgnored);
+    return Effect(SwitchKind::Ignored);
   }
-  return SwitchEffect{SwitchKind::kSyncMinutes, {}, static_cast<int>(*minutes)};
+  return SwitchEffect{SwitchKind::SyncMinutes, {}, static_cast<int>(*minutes)};
 }
 
 SwitchEffect PrefixEffect(std::string_view keys) {
-  if (keys.size() > kCommandLinePrefixMaxLength) return Effect(SwitchKind::kIgnored);
+  if (keys.size() > kCommandLinePrefixMaxLength) return Effect(SwitchKind::Ignored);
   for (char c : keys) {
-    if (!IsValidPrefixKey(c)) return Effect(SwitchKind::kIgnored);
+    if (!IsValidPrefixKey(c)) return Effect(SwitchKind::Ignored);
   }
-  return SwitchEffect{SwitchKind::kCommandLinePrefix, std::string(keys), 0};
+  return SwitchEffect{SwitchKind::CommandLinePrefix, std::string(keys), 0};
 }
 
 SwitchEffect OpenFileEffect(std::string_view path) {
   // A path the settings record cannot hold whole is never opened: cut, it would
   // name some other file.
-  if (path.empty() || path.size() > kSettingTextMaxLength) return Effect(SwitchKind::kIgnored);
-  return SwitchEffect{SwitchKind::kOpenFile, std::string(path), 0};
+  if (path.empty() || path.size() > kSettingTextMaxLength) return Effect(SwitchKind::Ignored);
+  return SwitchEffect{SwitchKind::OpenFile, std::string(path), 0};
 }
 
 }  // namespace
@@ -76,44 +70,44 @@ SwitchEffect ParseSwitch(std::string_view argument) {
   const std::string arg = UpperAscii(argument);
   const std::string_view a = arg;
 
-  if (a == "/B") return Effect(SwitchKind::kRestrictedModeB);
-  if (a == "/S") return Effect(SwitchKind::kAutoSyncOn);
-  if (a == "/BA") return Effect(SwitchKind::kRestrictedModeBA);
+  if (a == "/B") return Effect(SwitchKind::RestrictedModeB);
+  if (a == "/S") return Effect(SwitchKind::AutoSyncOn);
+  if (a == "/BA") return Effect(SwitchKind::RestrictedModeBA);
   if (StartsWith(a, "/F")) return OpenFileEffect(a.substr(2));
-  if (a == "/N") return Effect(SwitchKind::kNetworkModeOn);
-  if (a == "/UP") return Effect(SwitchKind::kPrefixKeysInForce);
-  if (a == "/US") return Effect(SwitchKind::kSuffixKeysInForce);
+  if (a == "/N") return Effect(SwitchKind::NetworkModeOn);
+  if (a == "/UP") return Effect(SwitchKind::PrefixKeysInForce);
+  if (a == "/US") return Effect(SwitchKind::SuffixKeysInForce);
   if (StartsWith(a, "/SM")) return SyncMinutesEffect(a.substr(3));
-  if (a == "/CC") return Effect(SwitchKind::kClipboardForAll);
-  if (a == "/CK") return Effect(SwitchKind::kKeyboardForAll);
-  if (a == "/CI") return Effect(SwitchKind::kIndividualSettings);
-  if (a == "/SOL") return Effect(SwitchKind::kSolitaryUsageOn);
-  if (a == "/CE") return Effect(SwitchKind::kCaseExact);
-  if (a == "/CM") return Effect(SwitchKind::kCaseMatchFirstChar);
-  if (a == "/T") return Effect(SwitchKind::kUseTrayOn);
+  if (a == "/CC") return Effect(SwitchKind::ClipboardForAll);
+  if (a == "/CK") return Effect(SwitchKind::KeyboardForAll);
+  if (a == "/CI") return Effect(SwitchKind::IndividualSettings);
+  if (a == "/SOL") return Effect(SwitchKind::SolitaryUsageOn);
+  if (a == "/CE") return Effect(SwitchKind::CaseExact);
+  if (a == "/CM") return Effect(SwitchKind::CaseMatchFirstChar);
+  if (a == "/T") return Effect(SwitchKind::UseTrayOn);
   if (StartsWith(a, "/P")) return PrefixEffect(a.substr(2));
-  return Effect(SwitchKind::kIgnored);
+  return Effect(SwitchKind::Ignored);
 }
 
 bool ApplySwitchToSettings(const SwitchEffect& effect, Settings& settings) {
   switch (effect.kind) {
-    case SwitchKind::kAutoSyncOn: settings.autoSync = true; return true;
-    case SwitchKind::kNetworkModeOn: settings.networkMode = true; return true;
-    case SwitchKind::kPrefixKeysInForce: settings.useSuffix = false; return true;
-    case SwitchKind::kSuffixKeysInForce: settings.useSuffix = true; return true;
-    case SwitchKind::kSyncMinutes: settings.syncMinutes = static_cast<std::uint16_t>(effect.number); return true;
-    case SwitchKind::kClipboardForAll: settings.clipSetting = kClipClipboardForAll; return true;
-    case SwitchKind::kKeyboardForAll: settings.clipSetting = kClipKeyboardForAll; return true;
-    case SwitchKind::kIndividualSettings: settings.clipSetting = kClipIndividual; return true;
-    case SwitchKind::kSolitaryUsageOn: settings.solitaryUsage = true; return true;
-    case SwitchKind::kCaseExact: settings.caseSensative = kCaseSensativeExact; return true;
-    case SwitchKind::kCaseMatchFirstChar: settings.caseSensative = kCaseSensativeMatchFirstChar; return true;
-    case SwitchKind::kUseTrayOn: settings.useTray = true; return true;
-    case SwitchKind::kIgnored:
-    case SwitchKind::kRestrictedModeB:
-    case SwitchKind::kRestrictedModeBA:
-    case SwitchKind::kOpenFile:
-    case SwitchKind::kCommandLinePrefix:
+    case SwitchKind::AutoSyncOn: settings.autoSync = true; return true;
+    case SwitchKind::NetworkModeOn: settings.networkMode = true; return true;
+    case SwitchKind::PrefixKeysInForce: settings.useSuffix = false; return true;
+    case SwitchKind::SuffixKeysInForce: settings.useSuffix = true; return true;
+    case SwitchKind::SyncMinutes: settings.syncMinutes = static_cast<std::uint16_t>(effect.number); return true;
+    case SwitchKind::ClipboardForAll: settings.clipSetting = kClipClipboardForAll; return true;
+    case SwitchKind::KeyboardForAll: settings.clipSetting = kClipKeyboardForAll; return true;
+    case SwitchKind::IndividualSettings: settings.clipSetting = kClipIndividual; return true;
+    case SwitchKind::SolitaryUsageOn: settings.solitaryUsage = true; return true;
+    case SwitchKind::CaseExact: settings.caseSensative = kCaseExact; return true;
+    case SwitchKind::CaseMatchFirstChar: settings.caseSensative = kCaseFirstCharacter; return true;
+    case SwitchKind::UseTrayOn: settings.useTray = true; return true;
+    case SwitchKind::Ignored:
+    case SwitchKind::RestrictedModeB:
+    case SwitchKind::RestrictedModeBA:
+    case SwitchKind::OpenFile:
+    case SwitchKind::CommandLinePrefix:
       return false;
   }
   return false;
@@ -121,9 +115,9 @@ bool ApplySwitchToSettings(const SwitchEffect& effect, Settings& settings) {
 
 bool ApplySwitchToModes(const SwitchEffect& effect, CommandLineModes& modes) {
   switch (effect.kind) {
-    case SwitchKind::kRestrictedModeB: modes.restrictedB = true; return true;
-    case SwitchKind::kRestrictedModeBA: modes.restrictedBA = true; return true;
-    case SwitchKind::kCommandLinePrefix:
+    case SwitchKind::RestrictedModeB: modes.restrictedB = true; return true;
+    case SwitchKind::RestrictedModeBA: modes.restrictedBA = true; return true;
+    case SwitchKind::CommandLinePrefix:
       modes.prefix = effect.text;
       modes.prefixGiven = true;
       return true;

@@ -10,29 +10,29 @@
 namespace wordsnap {
 
 enum class SwitchKind {
-  kIgnored,              // fits no switch, or its value is not acceptable
-  kRestrictedModeB,      // "/B"
-  kAutoSyncOn,           // "/S"
-  kRestrictedModeBA,     // "/BA"
-  kOpenFile,             // "/F" + path: text = path, upper-cased
-  kNetworkModeOn,        // "/N"
-  kPrefixKeysInForce,    // "/UP": Use Suffix off
-  kSuffixKeysInForce,    // "/US": Use Suffix on
-  kSyncMinutes,          // "/SM" + 1..98: number = minutes
-  kClipboardForAll,      // "/CC": Clip Setting 1
-  kKeyboardForAll,       // "/CK": Clip Setting 2
-  kIndividualSettings,   // "/CI": Clip Setting 0
-  kSolitaryUsageOn,      // "/SOL"
-  kCaseExact,            // "/CE": Case Sensative 2
-  kCaseMatchFirstChar,   // "/CM": Case Sensative 1
-  kUseTrayOn,            // "/T"
-  kCommandLinePrefix,    // "/P" + 0 to 2 keys: text = keys
+  Ignored,             // fits no switch, or its value is not acceptable
+  RestrictedModeB,     // "/B"
+  AutoSyncOn,          // "/S"
+  RestrictedModeBA,    // "/BA"
+  OpenFile,            // "/F" + path: text = path, upper-cased
+  NetworkModeOn,       // "/N"
+  PrefixKeysInForce,   // "/UP": Use Suffix off
+  SuffixKeysInForce,   // "/US": Use Suffix on
+  SyncMinutes,         // "/SM" + 1..98: number = minutes
+  ClipboardForAll,     // "/CC": Clip Setting 1
+  KeyboardForAll,      // "/CK": Clip Setting 2
+  IndividualSettings,  // "/CI": Clip Setting 0
+  SolitaryUsageOn,     // "/SOL"
+  CaseExact,           // "/CE": Case Sensative 2
+  CaseMatchFirstChar,  // "/CM": Case Sensative 1
+  UseTrayOn,           // "/T"
+  CommandLinePrefix,   // "/P" + 0 to 2 keys: text = keys
 };
 
 struct SwitchEffect {
-  SwitchKind kind = SwitchKind::kIgnored;
-  std::string text;  // path of kOpenFile, keys of kCommandLinePrefix
-  int number = 0;    // minutes of kSyncMinutes
+  SwitchKind kind = SwitchKind::Ignored;
+  std::string text;  // path of OpenFile, keys of CommandLinePrefix
+  int number = 0;    // minutes of SyncMinutes
 };
 
 // Most characters a command-line prefix may have.

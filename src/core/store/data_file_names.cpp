@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/paths.h"
 #include "core/store/wordsnap_tree.h"
+#include "core/version.h"
 
 namespace wordsnap {
 
@@ -10,15 +12,12 @@ bool HasWordsnapExtension(std::string_view path) {
   return path.size() >= 4 && UpperAscii(path.substr(path.size() - 4)) == ".WSN";
 }
 
-std::string_view FileNamePart(std::string_view path) {
-  const std::size_t folderEnd = path.find_last_of("\\/:");
-  return folderEnd == std::string_view::npos ? path : path.substr(folderEnd + 1);
-}
+std::string_view FileNamePart(std::string_view path) { return SplitPath(path).name; }
 
 std::string MainWindowCaption(std::string_view path) {
   std::string_view name = FileNamePart(path);
   name.remove_suffix(std::min<std::size_t>(4, name.size()));
-  return "Wordsnaps 2000 (" + std::string(name) + ")";
+  return std::string(kProgramTitle) + " (" + std::string(name) + ")";
 }
 
 }  // namespace wordsnap

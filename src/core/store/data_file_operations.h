@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "core/store/data_file_access.h"
+#include "core/seam/data_file_access.h"
 #include "core/store/store_messages.h"
 #include "core/store/wordsnap_store.h"
 

@@ -16,7 +16,7 @@ void DoLastFiles(RecentFiles& slots, const std::string& oldPath, const std::stri
 
 RecentFilesMenu RecentFilesMenuFor(const RecentFiles& slots) {
   RecentFilesMenu menu;
-  for (std::size_t i = 0; i < kRecentFileSlots; ++i) {
+  for (std::size_t i = 0; i < kRecentFileCount; ++i) {
     if (slots[i].empty()) continue;
     menu.SeparatorVisible = true;
     menu.Entries[i] = "&" + std::to_string(i + 1) + "   " + slots[i];

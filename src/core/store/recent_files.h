@@ -7,11 +7,12 @@
 #include <optional>
 #include <string>
 
+#include "core/settings/settings.h"
+
 namespace wordsnap {
 
-inline constexpr std::size_t kRecentFileSlots = 5;
-
-using RecentFiles = std::array<std::string, kRecentFileSlots>;
+// The slots are the settings' "Last File" entries.
+using RecentFiles = std::array<std::string, kRecentFileCount>;
 
 // After switching from oldPath to newPath: newPath leaves the list (exact,
 // case-sensitive match) and oldPath becomes the most recent entry; the oldest
@@ -22,7 +23,7 @@ void DoLastFiles(RecentFiles& slots, const std::string& oldPath, const std::stri
 struct RecentFilesMenu {
   bool SeparatorVisible = false;
   // Caption of each slot's entry ("&1   " followed by the path); none when hidden.
-  std::array<std::optional<std::string>, kRecentFileSlots> Entries;
+  std::array<std::optional<std::string>, kRecentFileCount> Entries;
 };
 
 RecentFilesMenu RecentFilesMenuFor(const RecentFiles& slots);

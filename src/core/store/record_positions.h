@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/store/data_file_access.h"
+#include "core/seam/data_file_access.h"
 #include "core/store/wordsnap_record.h"
 
 namespace wordsnap {

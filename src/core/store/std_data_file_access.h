@@ -3,7 +3,7 @@
 // benchmarks on real files). Its Flush hands the data to the operating system but
 // does not wait for the disk; the program's own implementation does.
 
-#include "core/store/data_file_access.h"
+#include "core/seam/data_file_access.h"
 
 namespace wordsnap {
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/case_rule.h"
+
 namespace wordsnap {
 
 inline constexpr std::size_t kRecordSize = 3039;
@@ -35,10 +37,6 @@ inline constexpr std::size_t kReserved = 3023;      // 16 zero bytes
 
 inline constexpr std::size_t kReplacementTextField = record_offset::kViaClipboard - record_offset::kReplacementText;
 
-// Case rules of a Wordsnap.
-inline constexpr std::int16_t kCaseFirstCharacter = 1;
-inline constexpr std::int16_t kCaseExact = 2;
-inline constexpr std::int16_t kCaseNone = 3;
 
 struct WordsnapRecord {
   std::string PrefixKeys;  // the file's prefix keys; only record 1's copy counts

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/ascii_case.h"  // names are ordered upper-cased in ASCII
 #include "core/store/wordsnap_record.h"
 
 namespace wordsnap {
@@ -34,10 +35,6 @@ struct WordsnapNode {
 };
 
 using WordsnapRoot = std::unique_ptr<WordsnapNode>;
-
-// Upper-cases a-z only; every other byte is kept.
-char UpperAscii(char c);
-std::string UpperAscii(std::string_view text);
 
 // The tree's order: negative, zero or positive as a sorts before, with or after b.
 int CompareOrderingKeys(std::string_view a, std::string_view b);

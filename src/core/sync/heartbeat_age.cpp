@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/sync/sync_clock.h"
+#include "core/engine/calendar.h"
 
 namespace wordsnap {
 

@@ -56,11 +56,6 @@ void ReadSyncFile(SyncState& state, SyncFileAccess& files) {
   if (StartFreshRecord(state, sync)) sync.Write(state.Record);
 }
 
-void WriteSyncFile(const SyncState& state, SyncFileAccess& files) {
-  SyncOpen open = files.OpenExclusive(state.SyncPath);
-  if (open.File) open.File->WriteRecord(EncodeSyncRecord(state.Record));
-}
-
 void AttachSyncFile(SyncState& state, SyncFileAccess& files, const std::string& dataFilePath) {
   state.SyncPath = SyncFileNameFor(dataFilePath);
   ReadSyncFile(state, files);

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "core/store/store_messages.h"
-#include "core/sync/sync_clock.h"
-#include "core/sync/sync_file_access.h"
+#include "core/seam/clock.h"
+#include "core/seam/sync_file_access.h"
 #include "core/sync/sync_state.h"
 
 namespace wordsnap {
@@ -22,9 +22,6 @@ namespace wordsnap {
 // ChangeCount 1 and the lock free (LockTime as the record holds it). A file that
 // cannot be opened or read leaves the record as it was.
 void ReadSyncFile(SyncState& state, SyncFileAccess& files);
-
-// Makes the sync file hold the sync record; a file that cannot be written is skipped.
-void WriteSyncFile(const SyncState& state, SyncFileAccess& files);
 
 // Follows a data file: sets the sync file's path from it, reads the sync file and
 // remembers its ChangeCount. For start-up and every switch of data file while

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "core/paths.h"
+
 namespace wordsnap {
 namespace {
 
@@ -87,10 +89,9 @@ std::unique_ptr<DataFile> OpenHandle(const std::string& path, DWORD access, DWOR
 }
 
 std::string FolderOf(const std::string& path) {
-  const std::size_t end = path.find_last_of("\\/:");
-  if (end == std::string::npos) return ".";
-  if (path[end] == ':') return path.substr(0, end + 1);
-  return end == 0 ? path.substr(0, 1) : path.substr(0, end);
+  const PathParts parts = SplitPath(path);
+  if (!parts.hasFolder) return ".";
+  return parts.folder.empty() ? path.substr(0, 1) : std::string(parts.folder);  // "\name": the root
 }
 
 }  // namespace

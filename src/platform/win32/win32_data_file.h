@@ -3,7 +3,7 @@
 // deleting, so other copies of the program (on this machine or across the
 // network) can use the same data file meanwhile, and can replace it.
 
-#include "core/store/data_file_access.h"
+#include "core/seam/data_file_access.h"
 
 namespace wordsnap {
 

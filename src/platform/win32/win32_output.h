@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "platform/output_seam.h"
+#include "core/seam/output_seam.h"
 
 namespace wordsnap {
 

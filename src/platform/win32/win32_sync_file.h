@@ -7,8 +7,9 @@
 // open that meets another process's open retries a few milliseconds apart, for a
 // bounded while.
 
+#include "core/seam/clock.h"
 #include "core/sync/sync_clock.h"
-#include "core/sync/sync_file_access.h"
+#include "core/seam/sync_file_access.h"
 
 namespace wordsnap {
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws speed_buttons.bmp: the 16 x 16 pictures of the main window's speed buttons
 that the common controls' standard toolbar images have no fit for, side by side,
-in the order of the SpeedImage enumeration in SpeedButtons.h. Magenta is transparent.
+in the order of the SpeedImage enumeration in SpeedButtons.cpp (PICTURES below).
+Magenta is transparent.
 
 Run it from anywhere after changing a picture; the bitmap is kept in the repository.
 """

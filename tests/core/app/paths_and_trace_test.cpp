@@ -22,6 +22,14 @@ TEST(Paths, DirectoryAndNameParts) {
   }
 }
 
+TEST(Paths, SplitTellsANameWithoutFolderFromOneAtTheRoot) {
+  EXPECT_FALSE(SplitPath("KEY.WSN").hasFolder);
+  const PathParts root = SplitPath("\\KEY.WSN");
+  EXPECT_TRUE(root.hasFolder);
+  EXPECT_EQ(root.folder, "");
+  EXPECT_EQ(root.name, "KEY.WSN");
+}
+
 TEST(TraceLine, SignedValuesAndLowByteCharacter) {
   EXPECT_EQ(FormatTraceLine(0, 0x141), "WParam = 0  LParam = 321 A\r\n");
   EXPECT_EQ(FormatTraceLine(-1, -191), std::string("WParam = -1  LParam = -191 ") + '\x41' + "\r\n");

@@ -22,7 +22,7 @@ TEST(NewWorkingRecord, StartsFromTheSettings) {
       {kClipKeyboardForAll, 0, false},
   };
   for (const Case& c : cases) {
-    const WordsnapRecord record = NewWorkingRecord(c.clipSetting, kCaseSensativeExact);
+    const WordsnapRecord record = NewWorkingRecord(c.clipSetting, kCaseExact);
     EXPECT_EQ(record.ViaClipboard, c.viaClipboard) << c.clipSetting;
     EXPECT_EQ(record.CaseRule, kCaseExact);
     EXPECT_EQ(record.KeyDelay, 0);
@@ -72,7 +72,7 @@ TEST(StoreUpdate, NewModeStartsAnActiveRecordAndCountsIt) {
   store.Current.Record.Name = "old";
   store.Current.Record.Active = 0;
   store.Current.Record.Unused = {7, 7};
-  WordsnapRecord working = NewWorkingRecord(kClipIndividual, kCaseSensativeMatchFirstChar);
+  WordsnapRecord working = NewWorkingRecord(kClipIndividual, kCaseFirstCharacter);
   working.KeyDelay = 25;
 
   StoreUpdate(CheckUpdate("sig", "Regards"), working, true, store);

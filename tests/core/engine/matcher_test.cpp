@@ -33,7 +33,7 @@ WordsnapRoot TreeOf(const std::vector<Snap>& snaps) {
   return root;
 }
 
-enum class Mode { kPrefix, kSolitary, kSuffix };
+enum class Mode { Prefix, Solitary, Suffix };
 
 struct MatchCase {
   const char* what;
@@ -51,8 +51,8 @@ class MatcherCases : public ::testing::TestWithParam<MatchCase> {};
 TEST_P(MatcherCases, FindsTheExpectedWordsnap) {
   const MatchCase& c = GetParam();
   Settings settings;
-  settings.useSuffix = c.mode == Mode::kSuffix;
-  settings.solitaryUsage = c.mode == Mode::kSolitary;
+  settings.useSuffix = c.mode == Mode::Suffix;
+  settings.solitaryUsage = c.mode == Mode::Solitary;
   const WordsnapRoot root = TreeOf(c.snaps);
 
   const auto match = FindMatch(root.get(), c.buffer, ActivePrefixFor(settings, c.prefixKeys), settings);
@@ -69,35 +69,35 @@ const Snap kInactive{"ab", kCaseNone, false};
 INSTANTIATE_TEST_SUITE_P(
     Matcher, MatcherCases,
     ::testing::Values(
-        MatchCase{"no prefix keys: the longest ending wins", {{"b"}, {"ab"}}, Mode::kPrefix, "", "ab", 2},
-        MatchCase{"no prefix keys: a shorter ending when the longer is no name", {{"b"}}, Mode::kPrefix, "", "zab", 1},
-        MatchCase{"an inactive Wordsnap never matches", {kInactive}, Mode::kPrefix, "", "ab", std::nullopt},
+        MatchCase{"no prefix keys: the longest ending wins", {{"b"}, {"ab"}}, Mode::Prefix, "", "ab", 2},
+        MatchCase{"no prefix keys: a shorter ending when the longer is no name", {{"b"}}, Mode::Prefix, "", "zab", 1},
+        MatchCase{"an inactive Wordsnap never matches", {kInactive}, Mode::Prefix, "", "ab", std::nullopt},
         MatchCase{"an inactive one does not hide an active one of the same name",
-                  {kInactive, {"ab"}}, Mode::kSuffix, "", "ab", 2},
-        MatchCase{"case rule 3 ignores case", {{"ab"}}, Mode::kSuffix, "", "AB", 1},
-        MatchCase{"case rule 1 ignores case too", {{"ab", kCaseFirstCharacter}}, Mode::kSuffix, "", "Ab", 1},
+                  {kInactive, {"ab"}}, Mode::Suffix, "", "ab", 2},
+        MatchCase{"case rule 3 ignores case", {{"ab"}}, Mode::Suffix, "", "AB", 1},
+        MatchCase{"case rule 1 ignores case too", {{"ab", kCaseFirstCharacter}}, Mode::Suffix, "", "Ab", 1},
         MatchCase{"exact case first on the path wins for its spelling",
-                  {{"Ab", kCaseExact}, {"ab"}}, Mode::kSuffix, "", "Ab", 1},
+                  {{"Ab", kCaseExact}, {"ab"}}, Mode::Suffix, "", "Ab", 1},
         MatchCase{"exact case does not hide another spelling below it",
-                  {{"Ab", kCaseExact}, {"ab"}}, Mode::kSuffix, "", "ab", 2},
-        MatchCase{"exact case alone refuses another spelling", {{"Ab", kCaseExact}}, Mode::kSuffix, "", "ab",
+                  {{"Ab", kCaseExact}, {"ab"}}, Mode::Suffix, "", "ab", 2},
+        MatchCase{"exact case alone refuses another spelling", {{"Ab", kCaseExact}}, Mode::Suffix, "", "ab",
                   std::nullopt},
-        MatchCase{"prefix keys typed before the name", {{"xy"}}, Mode::kPrefix, ";;", ";;xy", 1},
+        MatchCase{"prefix keys typed before the name", {{"xy"}}, Mode::Prefix, ";;", ";;xy", 1},
         MatchCase{"prefix keys after other text: candidates step to the text after the prefix",
-                  {{"xy"}}, Mode::kPrefix, ";;", "zz;;xy", 1},
-        MatchCase{"prefix keys not typed: no match", {{"xy"}}, Mode::kPrefix, ";;", "xy", std::nullopt},
+                  {{"xy"}}, Mode::Prefix, ";;", "zz;;xy", 1},
+        MatchCase{"prefix keys not typed: no match", {{"xy"}}, Mode::Prefix, ";;", "xy", std::nullopt},
         MatchCase{"prefix keys: only text after an occurrence is tried, not every ending",
-                  {{"xy"}}, Mode::kPrefix, ";;", ";;abxy", std::nullopt},
-        MatchCase{"prefix keys: the text after a later occurrence", {{"xy"}}, Mode::kPrefix, ";;", "a;;b;;xy", 1},
-        MatchCase{"prefix keys: later occurrences are found ignoring case", {{"xy"}}, Mode::kPrefix, "q", "qaQxy",
+                  {{"xy"}}, Mode::Prefix, ";;", ";;abxy", std::nullopt},
+        MatchCase{"prefix keys: the text after a later occurrence", {{"xy"}}, Mode::Prefix, ";;", "a;;b;;xy", 1},
+        MatchCase{"prefix keys: later occurrences are found ignoring case", {{"xy"}}, Mode::Prefix, "q", "qaQxy",
                   1},
-        MatchCase{"solitary usage: the whole buffer must be the name", {{"ab"}}, Mode::kSolitary, "", "zab",
+        MatchCase{"solitary usage: the whole buffer must be the name", {{"ab"}}, Mode::Solitary, "", "zab",
                   std::nullopt},
-        MatchCase{"solitary usage: the whole buffer", {{"ab"}}, Mode::kSolitary, "", "ab", 1},
-        MatchCase{"solitary usage after prefix keys", {{"ab"}}, Mode::kSolitary, ";;", ";;ab", 1},
-        MatchCase{"suffix mode: no endings are tried", {{"ab"}}, Mode::kSuffix, "", "xab", std::nullopt},
-        MatchCase{"suffix mode ignores the prefix keys", {{"ab"}}, Mode::kSuffix, ";;", "ab", 1},
-        MatchCase{"an empty word never matches, even an empty name", {{""}}, Mode::kSuffix, "", "",
+        MatchCase{"solitary usage: the whole buffer", {{"ab"}}, Mode::Solitary, "", "ab", 1},
+        MatchCase{"solitary usage after prefix keys", {{"ab"}}, Mode::Solitary, ";;", ";;ab", 1},
+        MatchCase{"suffix mode: no endings are tried", {{"ab"}}, Mode::Suffix, "", "xab", std::nullopt},
+        MatchCase{"suffix mode ignores the prefix keys", {{"ab"}}, Mode::Suffix, ";;", "ab", 1},
+        MatchCase{"an empty word never matches, even an empty name", {{""}}, Mode::Suffix, "", "",
                   std::nullopt}),
     [](const ::testing::TestParamInfo<MatchCase>& info) {
       // The description in CamelCase, for readable test names.

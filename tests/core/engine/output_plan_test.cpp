@@ -183,14 +183,14 @@ TEST_F(OutputPlanTest, KeyDelayFollowsEveryCharacterTypedCodesIncluded) {
   record.KeyDelay = 40;
   const OutputPlan plan = Build(record, "d");
   const auto delays = std::count_if(plan.begin(), plan.end(), [](const OutputAction& a) {
-    return a.kind == OutputActionKind::kKeyDelay && a.milliseconds == 40;
+    return a.kind == OutputActionKind::KeyDelay && a.milliseconds == 40;
   });
   EXPECT_EQ(delays, 3) << "a, 0 and 5";
 
   record.KeyDelay = 0;
   const OutputPlan quick = Build(record, "d");
   EXPECT_TRUE(std::none_of(quick.begin(), quick.end(),
-                           [](const OutputAction& a) { return a.kind == OutputActionKind::kKeyDelay; }));
+                           [](const OutputAction& a) { return a.kind == OutputActionKind::KeyDelay; }));
 }
 
 TEST_F(OutputPlanTest, ClipboardSettingAndTheWordsnapsOwnChoicePickTheWay) {
@@ -216,21 +216,21 @@ TEST_F(OutputPlanTest, ClipboardWayPausesPutsTheExpandedTextThereAndPastes) {
 
   const OutputPlan plan = Build(RecordOf("due", "x"), "due");
   const auto put = std::find_if(plan.begin(), plan.end(),
-                                [](const OutputAction& a) { return a.kind == OutputActionKind::kSetClipboardText; });
+                                [](const OutputAction& a) { return a.kind == OutputActionKind::SetClipboardText; });
   ASSERT_NE(put, plan.begin());
-  EXPECT_EQ(std::prev(put)->kind, OutputActionKind::kTenthSecondPause);
+  EXPECT_EQ(std::prev(put)->kind, OutputActionKind::TenthSecondPause);
 }
 
 TEST_F(OutputPlanTest, WithoutUseClipboardATenthSecondPausePrecedesTheEndKey) {
   settings.useClipboard = false;
   const OutputPlan plan = Build(RecordOf("sig", "R"), "sig");
   ASSERT_GE(plan.size(), 3u);
-  EXPECT_EQ(plan[plan.size() - 3].kind, OutputActionKind::kTenthSecondPause);
-  EXPECT_EQ(plan[plan.size() - 2], (OutputAction{OutputActionKind::kKeyDown, 0x2B, true, false, 0, ""}));
+  EXPECT_EQ(plan[plan.size() - 3].kind, OutputActionKind::TenthSecondPause);
+  EXPECT_EQ(plan[plan.size() - 2], (OutputAction{OutputActionKind::KeyDown, 0x2B, true, false, 0, ""}));
 
   settings.useClipboard = true;
   const OutputPlan direct = Build(RecordOf("sig", "R"), "sig");
-  EXPECT_EQ(direct[direct.size() - 3].kind, OutputActionKind::kPumpMessages);
+  EXPECT_EQ(direct[direct.size() - 3].kind, OutputActionKind::PumpMessages);
 }
 
 }  // namespace

@@ -42,15 +42,15 @@ TEST(PlayPlan, ShiftWaitSleepsWithoutProcessingMessages) {
 
 TEST(PlayPlan, PlaysKeysWithTheirMarkAndSkipsThePasteWhenTheClipboardCannotBeSet) {
   OutputPlan plan;
-  plan.push_back({OutputActionKind::kKeyDown, 0x08, true, false, 0, ""});
-  plan.push_back({OutputActionKind::kKeyUp, 0x08, false, false, 0, ""});
-  plan.push_back({OutputActionKind::kSetClipboardText, 0, false, false, 0, "text"});
-  plan.push_back({OutputActionKind::kKeyDown, 0x11, true, true, 0, ""});
-  plan.push_back({OutputActionKind::kKeyDown, 0x56, true, true, 0, ""});
-  plan.push_back({OutputActionKind::kKeyUp, 0x56, true, true, 0, ""});
-  plan.push_back({OutputActionKind::kKeyUp, 0x11, true, true, 0, ""});
-  plan.push_back({OutputActionKind::kKeyDown, 0x2B, true, false, 0, ""});
-  plan.push_back({OutputActionKind::kKeyUp, 0x2B, true, false, 0, ""});
+  plan.push_back({OutputActionKind::KeyDown, 0x08, true, false, 0, ""});
+  plan.push_back({OutputActionKind::KeyUp, 0x08, false, false, 0, ""});
+  plan.push_back({OutputActionKind::SetClipboardText, 0, false, false, 0, "text"});
+  plan.push_back({OutputActionKind::KeyDown, 0x11, true, true, 0, ""});
+  plan.push_back({OutputActionKind::KeyDown, 0x56, true, true, 0, ""});
+  plan.push_back({OutputActionKind::KeyUp, 0x56, true, true, 0, ""});
+  plan.push_back({OutputActionKind::KeyUp, 0x11, true, true, 0, ""});
+  plan.push_back({OutputActionKind::KeyDown, 0x2B, true, false, 0, ""});
+  plan.push_back({OutputActionKind::KeyUp, 0x2B, true, false, 0, ""});
 
   FakeOutput pasted;
   PlayPlan(plan, pasted);

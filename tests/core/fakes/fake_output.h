@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/output_seam.h"
+#include "core/seam/output_seam.h"
 
 namespace wordsnap::fakes {
 

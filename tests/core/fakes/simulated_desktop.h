@@ -74,7 +74,7 @@ class SimulatedDesktop {
   }
 
   // Runs until everything typed has long been handled.
-  void RunToEnd() { Advance(lastTyped_ + 60000, MainThread::kInLoop); }
+  void RunToEnd() { Advance(lastTyped_ + 60000, MainThread::InLoop); }
 
   const std::string& Document() const { return target_.document; }
   int Expansions() const { return target_.executeKeys; }
@@ -86,9 +86,9 @@ class SimulatedDesktop {
   static constexpr std::uint32_t kForever = std::numeric_limits<std::uint32_t>::max();
 
   enum class MainThread {
-    kInLoop,   // takes each message as it becomes due
-    kWaiting,  // a wait that ends when a message becomes due
-    kSending,  // busy sending a key: takes nothing
+    InLoop,   // takes each message as it becomes due
+    Waiting,  // a wait that ends when a message becomes due
+    Sending,  // busy sending a key: takes nothing
   };
 
   struct Message {
@@ -110,7 +110,7 @@ class SimulatedDesktop {
       return true;
     }
     bool SendAgain(const hook::KeyStroke& key) override {
-      desktop_.Input(key, hook::KeyOrigin::kReleased);
+      desktop_.Input(key, hook::KeyOrigin::Released);
       return true;
     }
     hook::TypedText Translate(const hook::KeyStroke& key, const hook::ModifierState& modifiers) override {
@@ -154,17 +154,17 @@ class SimulatedDesktop {
 
     std::int16_t KeyScan(char c) override { return UsLayoutScan(c); }
     void SendKey(std::uint8_t vk, bool keyUp, bool ours) override {
-      desktop_.Input({vk, 0, false, !keyUp}, ours ? hook::KeyOrigin::kOurs : hook::KeyOrigin::kUser);
-      desktop_.Advance(desktop_.now_ + desktop_.options_.keyCostMs, MainThread::kSending);
+      desktop_.Input({vk, 0, false, !keyUp}, ours ? hook::KeyOrigin::Ours : hook::KeyOrigin::User);
+      desktop_.Advance(desktop_.now_ + desktop_.options_.keyCostMs, MainThread::Sending);
     }
     bool IsKeyDown(std::uint8_t) override { return false; }
     std::uint32_t TickCount() override { return desktop_.now_; }
     void PumpMessages() override { desktop_.Pump(); }
     void WaitForMessages(std::uint32_t milliseconds) override {
-      desktop_.Advance(desktop_.now_ + milliseconds, MainThread::kWaiting);
+      desktop_.Advance(desktop_.now_ + milliseconds, MainThread::Waiting);
     }
     void SleepFor(std::uint32_t milliseconds) override {
-      desktop_.Advance(desktop_.now_ + milliseconds, MainThread::kSending);
+      desktop_.Advance(desktop_.now_ + milliseconds, MainThread::Sending);
     }
     bool SetClipboardText(const std::string& text) override {
       desktop_.target_.clipboard = text;
@@ -201,7 +201,7 @@ class SimulatedDesktop {
   };
 
   void UserKey(unsigned vk, bool down, std::uint32_t at) {
-    At(at, [this, vk, down] { Input({vk, vk + 0x100, false, down}, hook::KeyOrigin::kUser); });
+    At(at, [this, vk, down] { Input({vk, vk + 0x100, false, down}, hook::KeyOrigin::User); });
   }
 
   // A key event reaches the hook; what it lets pass reaches the text box.
@@ -264,10 +264,10 @@ class SimulatedDesktop {
     for (;;) {
       const std::uint32_t nextEvent = events_.empty() ? kForever : events_.begin()->first.first;
       const std::uint32_t nextMessage =
-          mainThread == MainThread::kSending || queue_.empty() ? kForever : std::max(queue_.front().dueAt, now_);
+          mainThread == MainThread::Sending || queue_.empty() ? kForever : std::max(queue_.front().dueAt, now_);
       if (nextMessage <= until && nextMessage <= nextEvent) {
         now_ = nextMessage;
-        if (mainThread == MainThread::kWaiting) return;  // the wait ends: the engine pumps
+        if (mainThread == MainThread::Waiting) return;  // the wait ends: the engine pumps
         const Message message = queue_.front();
         queue_.pop_front();
         Dispatch(message);

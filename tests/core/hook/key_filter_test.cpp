@@ -30,35 +30,35 @@ TEST(KeyFilter, ClassifiesKeysWithTheModifiersHeld) {
     KeyAction expected;
   };
   const Case cases[] = {
-      {"letter", {}, kLetterA, KeyAction::kTranslate},
-      {"shifted letter", {vk::kLeftShift}, kLetterA, KeyAction::kTranslate},
-      {"Escape", {}, vk::kEscape, KeyAction::kReset},
-      {"Left", {}, vk::kLeft, KeyAction::kReset},
-      {"Right", {}, vk::kRight, KeyAction::kReset},
-      {"Up", {}, vk::kUp, KeyAction::kReset},
-      {"Down", {}, vk::kDown, KeyAction::kReset},
-      {"Home", {}, vk::kHome, KeyAction::kReset},
-      {"End", {}, vk::kEnd, KeyAction::kReset},
-      {"Page Up", {}, vk::kPrior, KeyAction::kReset},
-      {"Page Down", {}, vk::kNext, KeyAction::kReset},
-      {"Insert", {}, vk::kInsert, KeyAction::kReset},
-      {"Delete", {}, vk::kDelete, KeyAction::kReset},
-      {"Shift+Left selects", {vk::kRightShift}, vk::kLeft, KeyAction::kReset},
-      {"Ctrl shortcut", {vk::kLeftControl}, kLetterA, KeyAction::kReset},
-      {"right Ctrl shortcut", {vk::kRightControl}, kLetterA, KeyAction::kReset},
-      {"Alt shortcut", {vk::kLeftMenu}, kLetterA, KeyAction::kReset},
-      {"generic Ctrl from keybd_event", {vk::kControl}, kLetterA, KeyAction::kReset},
-      {"AltGr as left Ctrl and right Alt", {vk::kLeftControl, vk::kRightMenu}, kLetterA, KeyAction::kTranslate},
-      {"Ctrl+Alt", {vk::kLeftControl, vk::kLeftMenu}, kLetterA, KeyAction::kTranslate},
-      {"Windows key shortcut", {vk::kLeftWin}, kLetterA, KeyAction::kReset},
-      {"right Windows key shortcut", {vk::kRightWin}, kLetterA, KeyAction::kReset},
-      {"Shift alone", {}, vk::kLeftShift, KeyAction::kNothing},
-      {"Ctrl alone", {}, vk::kRightControl, KeyAction::kNothing},
-      {"Alt alone", {}, vk::kLeftMenu, KeyAction::kNothing},
-      {"Windows key alone", {}, vk::kLeftWin, KeyAction::kNothing},
-      {"Caps Lock", {}, vk::kCapital, KeyAction::kNothing},
-      {"Num Lock", {}, vk::kNumLock, KeyAction::kNothing},
-      {"Scroll Lock", {}, vk::kScroll, KeyAction::kNothing},
+      {"letter", {}, kLetterA, KeyAction::Translate},
+      {"shifted letter", {vk::kLeftShift}, kLetterA, KeyAction::Translate},
+      {"Escape", {}, vk::kEscape, KeyAction::Reset},
+      {"Left", {}, vk::kLeft, KeyAction::Reset},
+      {"Right", {}, vk::kRight, KeyAction::Reset},
+      {"Up", {}, vk::kUp, KeyAction::Reset},
+      {"Down", {}, vk::kDown, KeyAction::Reset},
+      {"Home", {}, vk::kHome, KeyAction::Reset},
+      {"End", {}, vk::kEnd, KeyAction::Reset},
+      {"Page Up", {}, vk::kPrior, KeyAction::Reset},
+      {"Page Down", {}, vk::kNext, KeyAction::Reset},
+      {"Insert", {}, vk::kInsert, KeyAction::Reset},
+      {"Delete", {}, vk::kDelete, KeyAction::Reset},
+      {"Shift+Left selects", {vk::kRightShift}, vk::kLeft, KeyAction::Reset},
+      {"Ctrl shortcut", {vk::kLeftControl}, kLetterA, KeyAction::Reset},
+      {"right Ctrl shortcut", {vk::kRightControl}, kLetterA, KeyAction::Reset},
+      {"Alt shortcut", {vk::kLeftMenu}, kLetterA, KeyAction::Reset},
+      {"generic Ctrl from keybd_event", {vk::kControl}, kLetterA, KeyAction::Reset},
+      {"AltGr as left Ctrl and right Alt", {vk::kLeftControl, vk::kRightMenu}, kLetterA, KeyAction::Translate},
+      {"Ctrl+Alt", {vk::kLeftControl, vk::kLeftMenu}, kLetterA, KeyAction::Translate},
+      {"Windows key shortcut", {vk::kLeftWin}, kLetterA, KeyAction::Reset},
+      {"right Windows key shortcut", {vk::kRightWin}, kLetterA, KeyAction::Reset},
+      {"Shift alone", {}, vk::kLeftShift, KeyAction::Nothing},
+      {"Ctrl alone", {}, vk::kRightControl, KeyAction::Nothing},
+      {"Alt alone", {}, vk::kLeftMenu, KeyAction::Nothing},
+      {"Windows key alone", {}, vk::kLeftWin, KeyAction::Nothing},
+      {"Caps Lock", {}, vk::kCapital, KeyAction::Nothing},
+      {"Num Lock", {}, vk::kNumLock, KeyAction::Nothing},
+      {"Scroll Lock", {}, vk::kScroll, KeyAction::Nothing},
   };
   for (const Case& c : cases) {
     KeyFilter filter(false, kEditor);
@@ -71,14 +71,14 @@ TEST(KeyFilter, ClassifiesKeysWithTheModifiersHeld) {
 
 TEST(KeyFilter, KeyUpsReportNothing) {
   KeyFilter filter(false, kEditor);
-  EXPECT_EQ(Feed(filter, {Down(kLetterA), Up(kLetterA)}).action, KeyAction::kNothing);
-  EXPECT_EQ(Feed(filter, {Up(vk::kEscape)}).action, KeyAction::kNothing);
+  EXPECT_EQ(Feed(filter, {Down(kLetterA), Up(kLetterA)}).action, KeyAction::Nothing);
+  EXPECT_EQ(Feed(filter, {Up(vk::kEscape)}).action, KeyAction::Nothing);
 }
 
 TEST(KeyFilter, ReleasedModifiersNoLongerCount) {
   KeyFilter filter(false, kEditor);
   EXPECT_EQ(Feed(filter, {Down(vk::kLeftControl), Up(vk::kLeftControl), Down(kLetterA)}).action,
-            KeyAction::kTranslate);
+            KeyAction::Translate);
   // Either Shift keeps the shift down while the other is released.
   Feed(filter, {Down(vk::kLeftShift), Down(vk::kRightShift), Up(vk::kLeftShift)});
   EXPECT_TRUE(filter.Modifiers().shift);
@@ -87,7 +87,7 @@ TEST(KeyFilter, ReleasedModifiersNoLongerCount) {
   // A held Alt's auto-repeat does not end it; its release does.
   Feed(filter, {Down(vk::kLeftMenu), Down(vk::kLeftMenu)});
   EXPECT_TRUE(filter.Modifiers().alt);
-  EXPECT_EQ(Feed(filter, {Up(vk::kLeftMenu), Down(kLetterA)}).action, KeyAction::kTranslate);
+  EXPECT_EQ(Feed(filter, {Up(vk::kLeftMenu), Down(kLetterA)}).action, KeyAction::Translate);
 }
 
 TEST(KeyFilter, CapsLockTogglesOncePerPress) {
@@ -116,29 +116,29 @@ TEST(KeyFilter, SimulatedAndInUseKeysStillMoveTheKeyboardState) {
 
 TEST(KeyFilter, OwnMarkedKeysAreNeverTyping) {
   KeyFilter filter(false, kEditor);
-  for (unsigned key : {kLetterA, vk::kEscape, vk::kLeft, vk::kExecute}) {
-    EXPECT_EQ(filter.OnKey(OursDown(key), false).action, KeyAction::kNothing) << key;
+  for (unsigned key : {kLetterA, unsigned{vk::kEscape}, unsigned{vk::kLeft}, unsigned{vk::kExecute}}) {
+    EXPECT_EQ(filter.OnKey(OursDown(key), false).action, KeyAction::Nothing) << key;
   }
-  EXPECT_EQ(filter.OnMouseButton(true, false), KeyAction::kNothing);
+  EXPECT_EQ(filter.OnMouseButton(true, false), KeyAction::Nothing);
 }
 
 TEST(KeyFilter, InUseOnlyTheEndOfReplayKeyCounts) {
   KeyFilter filter(false, kEditor);
   for (const KeyEvent& key : {Down(kLetterA), Down(vk::kEscape), Down(vk::kLeft, kMailer), OursDown(kLetterA),
                               Up(vk::kExecute)}) {
-    EXPECT_EQ(filter.OnKey(key, true).action, KeyAction::kNothing) << key.virtualKey;
+    EXPECT_EQ(filter.OnKey(key, true).action, KeyAction::Nothing) << key.virtualKey;
   }
-  EXPECT_EQ(filter.OnMouseButton(false, true), KeyAction::kNothing);
+  EXPECT_EQ(filter.OnMouseButton(false, true), KeyAction::Nothing);
   // Only the program's own end-of-replay key ends the replay, not one that merely looks like it.
-  EXPECT_EQ(filter.OnKey(Down(vk::kExecute), true).action, KeyAction::kNothing);
-  EXPECT_EQ(filter.OnKey(OursDown(vk::kExecute), true).action, KeyAction::kBusyEnd);
+  EXPECT_EQ(filter.OnKey(Down(vk::kExecute), true).action, KeyAction::Nothing);
+  EXPECT_EQ(filter.OnKey(OursDown(vk::kExecute), true).action, KeyAction::BusyEnd);
   // Outside a replay it is just a key that types nothing.
-  EXPECT_EQ(filter.OnKey(Down(vk::kExecute), false).action, KeyAction::kTranslate);
+  EXPECT_EQ(filter.OnKey(Down(vk::kExecute), false).action, KeyAction::Translate);
 }
 
 TEST(KeyFilter, MouseButtonResets) {
   KeyFilter filter(false, kEditor);
-  EXPECT_EQ(filter.OnMouseButton(false, false), KeyAction::kReset);
+  EXPECT_EQ(filter.OnMouseButton(false, false), KeyAction::Reset);
 }
 
 TEST(KeyFilter, FirstKeyInAnotherWindowResetsFirst) {
@@ -149,13 +149,13 @@ TEST(KeyFilter, FirstKeyInAnotherWindowResetsFirst) {
   filter.OnKey(Down(vk::kLeftShift, kMailer), false);
   filter.OnKey(Down(kLetterA, kMailer), true);
   const KeyDecision first = filter.OnKey(Down(kLetterA, kMailer), false);
-  EXPECT_EQ(first.action, KeyAction::kTranslate);
+  EXPECT_EQ(first.action, KeyAction::Translate);
   EXPECT_TRUE(first.resetFirst);
   EXPECT_FALSE(filter.OnKey(Down(kLetterA, kMailer), false).resetFirst);
 
   // A key that resets anyway needs no second reset.
   const KeyDecision back = filter.OnKey(Down(vk::kEscape, kEditor), false);
-  EXPECT_EQ(back.action, KeyAction::kReset);
+  EXPECT_EQ(back.action, KeyAction::Reset);
   EXPECT_FALSE(back.resetFirst);
   EXPECT_FALSE(filter.OnKey(Down(kLetterA, kEditor), false).resetFirst);
 }

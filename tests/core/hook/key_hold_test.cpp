@@ -36,9 +36,9 @@ class KeyHoldTest : public ::testing::Test {
   }
 
   bool User(const KeyStroke& key, std::uint32_t now = 0) {
-    return hold_.OnKey(key, KeyOrigin::kUser, program_, now);
+    return hold_.OnKey(key, KeyOrigin::User, program_, now);
   }
-  bool Ours(const KeyStroke& key, std::uint32_t now = 0) { return hold_.OnKey(key, KeyOrigin::kOurs, program_, now); }
+  bool Ours(const KeyStroke& key, std::uint32_t now = 0) { return hold_.OnKey(key, KeyOrigin::Ours, program_, now); }
   // The hook reports a key it let pass; returns the report's number.
   std::uint32_t Report(std::uint32_t now = 0, bool releasedCharacter = false) {
     const std::uint32_t number = hold_.NextReportNumber();
@@ -53,7 +53,7 @@ class KeyHoldTest : public ::testing::Test {
   KeyStroke SendNext(std::uint32_t now = 0, bool typed = false, std::uint32_t* report = nullptr) {
     EXPECT_TRUE(Due());
     const KeyStroke key = hold_.TakeNext(now);
-    EXPECT_FALSE(hold_.OnKey(key, KeyOrigin::kReleased, program_, now));
+    EXPECT_FALSE(hold_.OnKey(key, KeyOrigin::Released, program_, now));
     if (typed) {
       const std::uint32_t number = Report(now, true);
       if (report != nullptr) *report = number;
@@ -100,7 +100,7 @@ TEST_F(KeyHoldTest, UserKeysDuringAReplayGoBackInOrderOneAtATimeAfterIt) {
   EXPECT_FALSE(Due());
   // Typing on meanwhile cannot overtake the kept keys.
   EXPECT_TRUE(User(Up(kB), 11));
-  EXPECT_FALSE(hold_.OnKey(Down(kA), KeyOrigin::kReleased, program_, 12));
+  EXPECT_FALSE(hold_.OnKey(Down(kA), KeyOrigin::Released, program_, 12));
   EXPECT_EQ(SendAll(13), (std::vector<KeyStroke>{Up(kA), Down(kB), Up(kB)}));
 
   EXPECT_FALSE(hold_.Busy());
@@ -230,7 +230,7 @@ TEST_F(KeyHoldTest, AStuckProgramFreesTheKeyboardAfterTheLimitFromItsLastSign) {
   const std::uint32_t late = start + 1000 + kStallLimitMs;
   EXPECT_EQ(hold_.TakeNext(late), Down(kA));
   EXPECT_EQ(hold_.TakeNext(late), Up(kA));
-  for (const KeyStroke& key : {Down(kA), Up(kA)}) hold_.OnKey(key, KeyOrigin::kReleased, program_, late);
+  for (const KeyStroke& key : {Down(kA), Up(kA)}) hold_.OnKey(key, KeyOrigin::Released, program_, late);
 
   // The program is stuck in that replay: the keyboard works again.
   Update(late + 1);

@@ -31,7 +31,7 @@ class RecordingHost final : public WatchHost {
   }
   bool SendAgain(const KeyStroke& key) override {
     sent.push_back(key);
-    watch->OnKey(key, KeyOrigin::kReleased, 1);
+    watch->OnKey(key, KeyOrigin::Released, 1);
     return true;
   }
   TypedText Translate(const KeyStroke& key, const ModifierState&) override {
@@ -59,8 +59,8 @@ class KeyWatchTest : public ::testing::Test {
   KeyWatchTest() : watch(host, false, 1) { host.watch = &watch; }
 
   bool Type(unsigned vk) {
-    const bool kept = watch.OnKey(Down(vk), KeyOrigin::kUser, 1);
-    watch.OnKey(Up(vk), KeyOrigin::kUser, 1);
+    const bool kept = watch.OnKey(Down(vk), KeyOrigin::User, 1);
+    watch.OnKey(Up(vk), KeyOrigin::User, 1);
     return kept;
   }
 
@@ -111,11 +111,11 @@ TEST_F(KeyWatchTest, AnotherReaderIsNotWaitedForOnTheLastOnesReports) {
 
 TEST_F(KeyWatchTest, TheEndOfReplayKeyEndsThatReplayAndIsReportedOnlyWhileReading) {
   host.program.inUse = true;
-  watch.OnKey(Down(0x2B), KeyOrigin::kOurs, 1);
+  watch.OnKey(Down(0x2B), KeyOrigin::Ours, 1);
   EXPECT_FALSE(host.program.inUse);
   host.program.inUse = true;
   watch.StopReading();
-  watch.OnKey(Down(0x2B), KeyOrigin::kOurs, 1);
+  watch.OnKey(Down(0x2B), KeyOrigin::Ours, 1);
   EXPECT_FALSE(host.program.inUse);
   EXPECT_EQ(host.posted, std::vector<std::string>{"end"});
 }

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_platform.h"
+#include "fakes/fake_profile_store.h"
 
 namespace wordsnap {
 namespace {
 
-using fakes::FakePlatform;
+using fakes::FakeProfileStore;
 using fakes::ProfileCall;
 
 const std::string kFile = "WORDSNAP.INI";
@@ -21,15 +21,15 @@ const std::string kProgramDir = "C:\\Program Files\\Wordsnap";
 class SettingsFileTest : public ::testing::Test {
  protected:
   void Store(const std::string& section, const std::string& key, const std::string& value) {
-    platform.SetProfileValue(kFile, section, key, value);
+    profiles.SetProfileValue(kFile, section, key, value);
   }
   Settings Load() {
     Settings settings;
-    LoadSettings(settings, platform, kProgramDir);
+    LoadSettings(settings, profiles, kProgramDir);
     return settings;
   }
 
-  FakePlatform platform;
+  FakeProfileStore profiles;
 };
 
 TEST_F(SettingsFileTest, EmptyFileGivesDefaults) {
@@ -46,7 +46,7 @@ TEST_F(SettingsFileTest, EmptyFileGivesDefaults) {
   Settings expected;
   expected.currentFile = "C:\\Program Files\\Wordsnap\\KEY.WSN";
   EXPECT_EQ(loaded, expected) << "every other field keeps its default";
-  EXPECT_TRUE(platform.writes.empty());
+  EXPECT_TRUE(profiles.writes.empty());
 }
 
 TEST_F(SettingsFileTest, DefaultsAreTheMissingKeyValues) {
@@ -80,7 +80,7 @@ TEST_F(SettingsFileTest, DefaultsAreTheMissingKeyValues) {
 
 TEST_F(SettingsFileTest, ProgramDirectoryInRootGivesOneBackslash) {
   Settings settings;
-  LoadSettings(settings, platform, "C:");
+  LoadSettings(settings, profiles, "C:");
   EXPECT_EQ(settings.currentFile, "C:\\KEY.WSN");
 }
 
@@ -122,7 +122,7 @@ TEST_F(SettingsFileTest, DamagedValuesFallBack) {
       {"Print List Font", "Bold", "1", [](const Settings& s) { return !s.printListFont.bold; }, "false"},
   };
   for (const Case& c : cases) {
-    platform.profiles.clear();
+    profiles.values.clear();
     Store(c.section, c.key, c.stored);
     EXPECT_TRUE(c.holds(Load())) << c.section << " / " << c.key << " = \"" << c.stored << "\" should give "
                                  << c.expectation;
@@ -150,7 +150,7 @@ TEST_F(SettingsFileTest, LongValuesAreCutAtTheirReadLimits) {
 TEST_F(SettingsFileTest, LoadReadsKeysInOrderThroughTheirBuffers) {
   Load();
   std::vector<std::string> order;
-  for (const ProfileCall& read : platform.reads) {
+  for (const ProfileCall& read : profiles.reads) {
     EXPECT_EQ(read.file, kFile);
     order.push_back(read.section + "/" + read.key + "/" + std::to_string(read.bufferSize));
   }
@@ -208,7 +208,7 @@ TEST_F(SettingsFileTest, SaveWritesEveryKeyInOrderWithItsEncoding) {
   settings.syncMinutes = 45;
   settings.printListFont = PrintListFont{"Courier New", 12, 16711680, true, false};
 
-  SaveSettings(settings, platform);
+  SaveSettings(settings, profiles);
 
   const std::vector<ProfileCall> expected = {
       {kFile, "Misc", "Main Window Left", "-8"},
@@ -252,14 +252,14 @@ TEST_F(SettingsFileTest, SaveWritesEveryKeyInOrderWithItsEncoding) {
       {kFile, "Print List Font", "Bold", "Yes"},
       {kFile, "Print List Font", "Italic", "No"},
   };
-  EXPECT_EQ(platform.writes, expected);
+  EXPECT_EQ(profiles.writes, expected);
 }
 
 TEST_F(SettingsFileTest, DelaySecondsStoredAsZeroIsSavedWithTwoDecimals) {
   Store("Misc", "Delay Seconds", "0");
   Settings settings = Load();
-  SaveSettings(settings, platform);
-  EXPECT_EQ(platform.profiles.at({kFile, "Misc", "Delay Seconds"}), "0.00");
+  SaveSettings(settings, profiles);
+  EXPECT_EQ(profiles.values.at({kFile, "Misc", "Delay Seconds"}), "0.00");
 }
 
 TEST_F(SettingsFileTest, BoldItalicFontRoundTrips) {
@@ -268,11 +268,11 @@ TEST_F(SettingsFileTest, BoldItalicFontRoundTrips) {
   settings.printListFont.italic = true;
   ASSERT_FALSE(settings.bold);
 
-  SaveSettings(settings, platform);
+  SaveSettings(settings, profiles);
   EXPECT_TRUE(settings.bold) << "mirror refreshed before saving";
   EXPECT_TRUE(settings.italic);
-  EXPECT_EQ(platform.profiles.at({kFile, "Print List Font", "Bold"}), "Yes");
-  EXPECT_EQ(platform.profiles.at({kFile, "Print List Font", "Italic"}), "Yes");
+  EXPECT_EQ(profiles.values.at({kFile, "Print List Font", "Bold"}), "Yes");
+  EXPECT_EQ(profiles.values.at({kFile, "Print List Font", "Italic"}), "Yes");
 
   const Settings reloaded = Load();
   EXPECT_TRUE(reloaded.printListFont.bold);
@@ -281,8 +281,8 @@ TEST_F(SettingsFileTest, BoldItalicFontRoundTrips) {
   // A stale mirror never wins over the font itself.
   Settings plain = reloaded;
   plain.printListFont.bold = false;
-  SaveSettings(plain, platform);
-  EXPECT_EQ(platform.profiles.at({kFile, "Print List Font", "Bold"}), "No");
+  SaveSettings(plain, profiles);
+  EXPECT_EQ(profiles.values.at({kFile, "Print List Font", "Bold"}), "No");
   EXPECT_FALSE(Load().printListFont.bold);
 }
 
@@ -301,15 +301,15 @@ TEST_F(SettingsFileTest, SaveThenLoadGivesTheSameRecord) {
   settings.networkMode = true;
   settings.printListFont = PrintListFont{"Times New Roman", 14, 255, false, true};
 
-  SaveSettings(settings, platform);
+  SaveSettings(settings, profiles);
   EXPECT_EQ(Load(), settings);
 }
 
 TEST_F(SettingsFileTest, SaveCutsTextsToWhatTheRecordHolds) {
   Settings settings;
   settings.currentFile = std::string(300, 'p');
-  SaveSettings(settings, platform);
-  EXPECT_EQ(platform.profiles.at({kFile, "Misc", "Current File"}), std::string(255, 'p'));
+  SaveSettings(settings, profiles);
+  EXPECT_EQ(profiles.values.at({kFile, "Misc", "Current File"}), std::string(255, 'p'));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "core/store/data_file_access.h"
+#include "core/seam/data_file_access.h"
 
 namespace wordsnap::store_test {
 

@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "core/seam/clock.h"
 #include "core/sync/sync_clock.h"
-#include "core/sync/sync_file_access.h"
+#include "core/seam/sync_file_access.h"
 
 namespace wordsnap::testing {
 

@@ -1,16 +1,15 @@
 #pragma once
-// The operations of the operating system that the plain logic needs, behind one
-// small interface that speaks only our own types. The program implements it over
-// Win32; native tests use a recording fake.
+// Profile (INI) file access, as the settings file needs it. The program implements
+// it over Win32; native tests use a recording fake.
 
 #include <cstddef>
 #include <string>
 
 namespace wordsnap {
 
-class Platform {
+class ProfileStore {
  public:
-  virtual ~Platform() = default;
+  virtual ~ProfileStore() = default;
 
   // Profile (INI) file access. A bare file name places the file in the Windows
   // directory. The value read is cut to bufferSize - 1 characters, as a

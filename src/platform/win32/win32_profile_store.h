@@ -1,11 +1,11 @@
 #pragma once
-// The platform seam over the real Win32 API.
+// Profile (INI) files through the real Win32 API.
 
-#include "platform/platform.h"
+#include "core/seam/profile_store.h"
 
 namespace wordsnap {
 
-class Win32Platform final : public Platform {
+class Win32ProfileStore final : public ProfileStore {
  public:
   std::string ReadProfileValue(const std::string& file, const std::string& section,
                                 const std::string& key, const std::string& fallback,

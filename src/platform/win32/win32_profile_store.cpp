@@ -1,4 +1,4 @@
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_profile_store.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 
 namespace wordsnap {
 
-std::string Win32Platform::ReadProfileValue(const std::string& file, const std::string& section,
+std::string Win32ProfileStore::ReadProfileValue(const std::string& file, const std::string& section,
                                              const std::string& key, const std::string& fallback,
                                              std::size_t bufferSize) {
   if (bufferSize == 0) return {};
@@ -17,7 +17,7 @@ std::string Win32Platform::ReadProfileValue(const std::string& file, const std::
   return std::string(buffer.data(), got);
 }
 
-void Win32Platform::WriteProfileValue(const std::string& file, const std::string& section,
+void Win32ProfileStore::WriteProfileValue(const std::string& file, const std::string& section,
                                        const std::string& key, const std::string& value) {
   WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A Platform that keeps profile files in memory and records every profile call
+// A ProfileStore that keeps profile files in memory and records every profile call
 // in order, for tests of the plain logic.
 
 #include <cstddef>
@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/platform.h"
+#include "core/seam/profile_store.h"
 
 namespace wordsnap::fakes {
 
@@ -22,7 +22,7 @@ struct ProfileCall {
   bool operator==(const ProfileCall&) const = default;
 };
 
-class FakePlatform : public Platform {
+class FakeProfileStore : public ProfileStore {
  public:
   // Key of one stored value: file, section, key. Compared exactly; the settings
   // code always spells names the same way.
@@ -31,8 +31,8 @@ class FakePlatform : public Platform {
   std::string ReadProfileValue(const std::string& file, const std::string& section, const std::string& key,
                                const std::string& fallback, std::size_t bufferSize) override {
     reads.push_back(ProfileCall{file, section, key, fallback, bufferSize});
-    const auto found = profiles.find(ProfileKey{file, section, key});
-    const std::string& value = found == profiles.end() ? fallback : found->second;
+    const auto found = values.find(ProfileKey{file, section, key});
+    const std::string& value = found == values.end() ? fallback : found->second;
     // Like a fixed read buffer: at most bufferSize - 1 characters, then the NUL.
     if (bufferSize == 0) return {};
     return value.substr(0, bufferSize - 1);
@@ -41,15 +41,15 @@ class FakePlatform : public Platform {
   void WriteProfileValue(const std::string& file, const std::string& section, const std::string& key,
                          const std::string& value) override {
     writes.push_back(ProfileCall{file, section, key, value, 0});
-    profiles[ProfileKey{file, section, key}] = value;
+    values[ProfileKey{file, section, key}] = value;
   }
 
   void SetProfileValue(const std::string& file, const std::string& section, const std::string& key,
                        const std::string& value) {
-    profiles[ProfileKey{file, section, key}] = value;
+    values[ProfileKey{file, section, key}] = value;
   }
 
-  std::map<ProfileKey, std::string> profiles;
+  std::map<ProfileKey, std::string> values;
   std::vector<ProfileCall> reads;
   std::vector<ProfileCall> writes;
 };

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/engine/calendar.h"
-#include "core/engine/key_layout.h"
+#include "core/seam/key_layout.h"
 
 namespace wordsnap {
 

@@ -1,0 +1,146 @@
+#include "WordsnapListView.h"
+
+#include <string>
+
+#include "core/list/row_layout.h"
+
+namespace wordsnap {
+namespace {
+
+HFONT ArialFont(int pixels, int weight, bool italic) {
+  return CreateFontA(-pixels, 0, 0, 0, weight, italic ? TRUE : FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+}
+
+COLORREF Colour(std::uint32_t value) { return static_cast<COLORREF>(value); }
+
+void FillWith(HDC dc, const RECT& area, COLORREF colour) {
+  const COLORREF before = SetBkColor(dc, colour);
+  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+  SetBkColor(dc, before);
+}
+
+void Line(HDC dc, int x0, int y0, int x1, int y1) {
+  MoveToEx(dc, x0, y0, nullptr);
+  LineTo(dc, x1, y1);
+}
+
+void PaintText(HDC dc, int x, int y, const std::string& text) {
+  TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+std::string FoldCaseByLocale(std::string_view text) {
+  std::string folded(text);
+  if (!folded.empty()) CharUpperBuffA(folded.data(), static_cast<DWORD>(folded.size()));
+  return folded;
+}
+
+TWordsnapListView::~TWordsnapListView() {
+  for (HFONT font : {font_, italicFont_})
+    if (font != nullptr) DeleteObject(font);
+}
+
+void TWordsnapListView::Create(HWND parent, HINSTANCE instance, int id) {
+  font_ = ArialFont(15, FW_NORMAL, false);
+  italicFont_ = ArialFont(15, FW_NORMAL, true);
+  list_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
+                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
+                              LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                          0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  SetRowHeight();
+}
+
+void TWordsnapListView::SetRowHeight() {
+  if (list_ != nullptr && SendMessageA(list_, LB_GETITEMHEIGHT, 0, 0) != kListRowHeight)
+    SendMessageA(list_, LB_SETITEMHEIGHT, 0, kListRowHeight);
+}
+
+void TWordsnapListView::Draw(const DRAWITEMSTRUCT& item, bool counterColumn, int counterWidth) const {
+  HDC dc = item.hDC;
+  const RECT& r = item.rcItem;
+  if (item.itemID == static_cast<UINT>(-1)) {  // an empty list with the focus
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
+    return;
+  }
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+
+  const int saved = SaveDC(dc);
+  const RowLayout row = LayoutRow(r.left, counterColumn, counterWidth);
+  SetBkMode(dc, TRANSPARENT);
+  SelectObject(dc, font_);
+  if (counterColumn) {
+    FillWith(dc, RECT{r.left, r.top, row.CounterRight, r.bottom}, Colour(kColourSilver));
+    SetTextColor(dc, Colour(kColourBlack));
+    PaintText(dc, row.CounterTextX, r.top, CounterText(static_cast<int>(item.itemID)));
+  }
+  if (const auto* node = reinterpret_cast<const WordsnapNode*>(item.itemData)) {
+    const RowStyle style = StyleOfRow(node->Active != 0, selected);
+    SelectObject(dc, style.Italic ? italicFont_ : font_);
+    SetTextColor(dc, Colour(style.TextColour));
+    PaintText(dc, row.NameX, r.top, node->Name);
+    PaintText(dc, row.PreviewX, r.top, node->Preview);
+
+    HPEN grid = CreatePen(PS_SOLID, 1, Colour(kColourGridGrey));
+    SelectObject(dc, grid);
+    if (counterColumn) Line(dc, row.CounterEdgeX, r.top, row.CounterEdgeX, r.bottom);
+    Line(dc, row.ReplacementEdgeX, r.top, row.ReplacementEdgeX, r.bottom);
+    Line(dc, r.left, r.bottom - 1, r.right, r.bottom - 1);
+    RestoreDC(dc, saved);
+    DeleteObject(grid);
+  } else {
+    RestoreDC(dc, saved);
+  }
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
+}
+
+void TWordsnapListView::Fill(WordsnapNode* root) {
+  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+  ForEachNodeInFillOrder(root, [this](WordsnapNode& node) {
+    const LRESULT row = SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(node.Name.c_str()));
+    if (row >= 0) SendMessageA(list_, LB_SETITEMDATA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&node));
+  });
+  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+  Redraw();
+}
+
+void TWordsnapListView::Clear() {
+  if (list_ != nullptr) SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+}
+
+void TWordsnapListView::Redraw() { InvalidateRect(list_, nullptr, TRUE); }
+
+int TWordsnapListView::RowCount() const {
+  const LRESULT count = SendMessageA(list_, LB_GETCOUNT, 0, 0);
+  return count > 0 ? static_cast<int>(count) : 0;
+}
+
+int TWordsnapListView::SelectedRow() const {
+  const LRESULT row = SendMessageA(list_, LB_GETCURSEL, 0, 0);
+  return row == LB_ERR ? -1 : static_cast<int>(row);
+}
+
+WordsnapNode* TWordsnapListView::NodeOfRow(int row) const {
+  if (row < 0 || row >= RowCount()) return nullptr;
+  const LRESULT data = SendMessageA(list_, LB_GETITEMDATA, static_cast<WPARAM>(row), 0);
+  return data == LB_ERR ? nullptr : reinterpret_cast<WordsnapNode*>(data);
+}
+
+void TWordsnapListView::SelectRow(int row) { SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
+
+void TWordsnapListView::SelectRecord(std::int32_t recordNo) {
+  const int count = RowCount();
+  for (int row = 0; row < count; ++row) {
+    const WordsnapNode* node = NodeOfRow(row);
+    if (node != nullptr && node->RecordNo == recordNo) {
+      SelectRow(row);
+      return;
+    }
+  }
+}
+
+}  // namespace wordsnap

@@ -1,0 +1,72 @@
+#include "core/options/network_options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace wordsnap {
+namespace {
+
+TEST(NetworkValuesFromBoxes, MinutesAreHeldToTheirRangeAndZeroEndsAutomaticSync) {
+  struct Case {
+    const char* minutes;
+    bool autoSyncAsked;
+    std::uint16_t syncMinutes;
+    bool autoSync;
+  };
+  const Case cases[] = {
+      {"15", true, 15, true}, {" 7", true, 7, true},  {"0", true, 0, false},
+      {"", true, 0, false},   {"x", true, 0, false},  {"-5", true, 0, false},
+      {"99", true, 99, true}, {"15", false, 15, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.minutes);
+    const NetworkDialogValues values = NetworkValuesFromBoxes(true, c.autoSyncAsked, c.minutes);
+    EXPECT_TRUE(values.networkMode);
+    EXPECT_EQ(values.syncMinutes, c.syncMinutes);
+    EXPECT_EQ(values.autoSync, c.autoSync);
+  }
+}
+
+struct RecordingHost : NetworkOptionsHost {
+  std::vector<std::string> steps;
+  void StartSyncTimer() override { steps.push_back("start timer"); }
+  void StopSyncTimer() override { steps.push_back("stop timer"); }
+  void AttachNetwork() override { steps.push_back("attach"); }
+  void SaveSettings() override { steps.push_back("save"); }
+};
+
+TEST(CloseNetworkDialog, TimerFollowsAutoSyncAndOnlyANewNetworkModeReadsTheSyncFile) {
+  struct Case {
+    const char* name;
+    bool networkBefore, autoSyncBefore;
+    NetworkDialogValues chosen;
+    std::vector<std::string> steps;
+    int minuteCount;  // after closing, from 4 before
+  };
+  const Case cases[] = {
+      {"network switched on", false, false, {true, true, 5}, {"start timer", "attach", "save"}, 0},
+      {"left on, auto sync kept", true, true, {true, true, 5}, {"start timer", "save"}, 4},
+      {"auto sync switched off", true, true, {true, false, 5}, {"stop timer", "save"}, 4},
+      {"network switched off", true, true, {false, false, 10}, {"stop timer", "save"}, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Settings settings;
+    settings.networkMode = c.networkBefore;
+    settings.autoSync = c.autoSyncBefore;
+    SyncState sync;
+    sync.MinuteCount = 4;
+    RecordingHost host;
+    CloseNetworkDialog(settings, sync, c.chosen, host);
+    EXPECT_EQ(host.steps, c.steps);
+    EXPECT_EQ(settings.networkMode, c.chosen.networkMode);
+    EXPECT_EQ(settings.autoSync, c.chosen.autoSync);
+    EXPECT_EQ(settings.syncMinutes, c.chosen.syncMinutes);
+    EXPECT_EQ(sync.MinuteCount, c.minuteCount);
+  }
+}
+
+}  // namespace
+}  // namespace wordsnap
