@@ -1,5 +1,6 @@
 #include "core/engine/output_plan.h"
 
+#include "core/ascii_case.h"
 #include "core/engine/embedded_codes.h"
 #include "core/engine/virtual_keys.h"
 
@@ -97,8 +98,7 @@ std::string ApplyFirstCharacterCase(std::string text, std::string_view typedBuff
   }
   const auto typedFirst = static_cast<unsigned char>(typedBuffer[typedBuffer.size() - static_cast<std::size_t>(typedNameLength)]);
   if (!IsCapital(typedFirst)) return text;
-  auto first = static_cast<unsigned char>(text[0]);
-  if (first >= 'a' && first <= 'z') first = static_cast<unsigned char>(first - 'a' + 'A');
+  auto first = static_cast<unsigned char>(UpperAscii(text[0]));
   if (first >= 224 && first <= 254 && first != kDivisionSign) first = static_cast<unsigned char>(first - 32);
   text[0] = static_cast<char>(first);
   return text;
