@@ -113,15 +113,15 @@ void LoadAgainstPlainRead(benchmark::State& state, const std::string& path) {
     LoadTheHotKeys(store, files, path);
     const auto t2 = Clock::now();
     const std::clock_t c2 = std::clock();
-    benchmark::DoNotOptimize(store.Root.get());
+    benchmark::DoNotOptimize(store.root.get());
     readSeconds += Seconds(t1 - t0);
     loadSeconds += Seconds(t2 - t1);
     readCpu += c1 - c0;
     loadCpu += c2 - c1;
     state.SetIterationTime(Seconds(t2 - t1));
     state.PauseTiming();
-    state.counters["tree_depth"] = static_cast<double>(TreeDepth(store.Root.get()));
-    FreeTheHotKeys(store.Root);
+    state.counters["tree_depth"] = static_cast<double>(TreeDepth(store.root.get()));
+    FreeTheHotKeys(store.root);
     state.ResumeTiming();
   }
   state.counters["read_ms"] = 1000 * readSeconds / static_cast<double>(state.iterations());
@@ -139,8 +139,8 @@ void BM_AppendRecord(benchmark::State& state) {
   fs::copy_file(RandomOrderFile(), path, fs::copy_options::overwrite_existing);
   WordsnapStore store;
   LoadTheHotKeys(store, files, path);
-  store.Current.Record.Name = "appended";
-  store.Current.Record.ReplacementText = std::string(200, 'a');
+  store.current.Record.Name = "appended";
+  store.current.Record.ReplacementText = std::string(200, 'a');
   for (auto _ : state) {
     AddAHotKey(store, files, path, kAppendRecord);
     state.PauseTiming();

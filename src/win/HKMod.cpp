@@ -70,7 +70,7 @@ INT_PTR FormShow(HWND dialog, ModHotKeysState& state) {
   state.showing->Attach(dialog);
   CentreOnScreen(dialog);
   if (state.editMode) {
-    const WordsnapRecord& current = app.store.Current.Record;
+    const WordsnapRecord& current = app.store.current.Record;
     SetDlgItemTextA(dialog, IDC_HKMOD_ORIGKEYS, current.Name.c_str());
     SetDlgItemTextA(dialog, IDC_HKMOD_NEWFORMAT, current.ReplacementText.c_str());
     SetFocus(GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT));
@@ -99,13 +99,13 @@ void FormClose(HWND dialog, ModHotKeysState& state) {
 void UpdateButtonClick(HWND dialog, ModHotKeysState& state) {
   const UpdateCheck check =
       CheckUpdate(TextOf(GetDlgItem(dialog, IDC_HKMOD_ORIGKEYS)), TextOf(GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT)));
-  if (check.Refusal) {
-    ShowMessage(dialog, check.Refusal->Text, check.Refusal->Caption);
+  if (check.refusal) {
+    ShowMessage(dialog, check.refusal->text, check.refusal->caption);
     FocusControl(dialog, IDC_HKMOD_ORIGKEYS);
     return;
   }
   state.updated = true;
-  if (check.Notice) ShowMessage(dialog, check.Notice->Text, check.Notice->Caption);
+  if (check.notice) ShowMessage(dialog, check.notice->text, check.notice->caption);
   StoreUpdate(check, state.working, !state.editMode, state.app.store);
   EndModalDialog(dialog, IDOK);
 }
@@ -214,9 +214,9 @@ void SetIt(HWND dialog, const std::string& text) {
   DWORD start = 0;
   SendMessageA(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
   const Insertion insertion = InsertAtCaret(TextOf(memo), start, text);
-  SetWindowTextA(memo, insertion.Text.c_str());
+  SetWindowTextA(memo, insertion.text.c_str());
   SetFocus(memo);
-  SendMessageA(memo, EM_SETSEL, insertion.Caret, insertion.Caret);
+  SendMessageA(memo, EM_SETSEL, insertion.caret, insertion.caret);
   SendMessageA(memo, EM_SCROLLCARET, 0, 0);
 }
 

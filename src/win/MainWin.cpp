@@ -118,7 +118,7 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.CtlType == ODT_LISTBOX) {
-        list_.Draw(item, state_.settings.useCounterColumn, state_.store.CounterColumnWidth);
+        list_.Draw(item, state_.settings.useCounterColumn, state_.store.counterColumnWidth);
       } else if (speedButtons_) {
         speedButtons_->Draw(item);
       }
@@ -228,9 +228,9 @@ void TMainWin::FormCreate() {
   modes_ = CommandLineModes{};
   for (const std::string& argument : arguments_) ProcessParam(argument);
   if (modes_.prefixGiven) {
-    state_.store.PrefixKeys = modes_.prefix.substr(0, 2);
-    SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys));
-    ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).Message);
+    state_.store.prefixKeys = modes_.prefix.substr(0, 2);
+    SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.prefixKeys));
+    ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).message);
   }
   // "/US" and "/UP" change Use Suffix, and "/F" and "/P" the prefix keys: the matcher
   // follows whatever the arguments left.

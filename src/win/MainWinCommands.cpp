@@ -27,7 +27,7 @@ std::optional<std::int32_t> TMainWin::SelectedRecordNo() {
 
 bool TMainWin::ReadRecord(std::int32_t recordNo) {
   const StoreResult read = wordsnap::LoadAHotKey(state_.store, files_, state_.settings.currentFile, recordNo);
-  ShowStoreMessage(read.Message);
+  ShowStoreMessage(read.message);
   return read.Ok();
 }
 
@@ -35,26 +35,26 @@ bool TMainWin::RunEditor(bool editMode) { return RunHKMod(window_, state_.dialog
 
 bool TMainWin::WriteRecord(std::int32_t recordNo) {
   const StoreResult written = AddAHotKey(state_.store, files_, state_.settings.currentFile, recordNo);
-  ShowStoreMessage(written.Message);
+  ShowStoreMessage(written.message);
   // A renamed Wordsnap may rebuild the tree: the rows are refilled before anything else can draw them.
   FillList();
   if (recordNo != kAppendRecord) {
     list_.SelectRecord(recordNo);
   } else if (written.Ok()) {
-    list_.SelectRecord(state_.store.RecordCount);
+    list_.SelectRecord(state_.store.recordCount);
   }
   return written.Ok();
 }
 
 bool TMainWin::ConfirmDelete() {
-  const std::string question = DeleteQuestion(state_.store.Current.Record.Name);
+  const std::string question = DeleteQuestion(state_.store.current.Record.Name);
   return ShowMessage(window_, question, kCaptionDelete, MB_YESNO) == IDYES;
 }
 
 bool TMainWin::RemoveRecord(std::int32_t recordNo) {
   const int row = list_.SelectedRow();
   const StoreResult removed = RemoveAHotKey(state_.store, files_, state_.settings.currentFile, recordNo);
-  ShowStoreMessage(removed.Message);
+  ShowStoreMessage(removed.message);
   LoadDataFile(state_.settings.currentFile);
   FillList();
   const int next = RowAfterDelete(row, list_.RowCount());
@@ -76,7 +76,7 @@ bool TMainWin::ToggleActive(std::int32_t recordNo) {
     SetActivateCaptions(before != 0);
   }
   list_.Redraw();
-  ShowStoreMessage(written.Message);
+  ShowStoreMessage(written.message);
   return written.Ok();
 }
 
@@ -97,14 +97,14 @@ void TMainWin::FindNext() {
     const StoreResult read =
         wordsnap::LoadAHotKey(state_.store, files_, state_.settings.currentFile, node->RecordNo);
     if (!read.Ok()) {
-      failure = read.Message;
+      failure = read.message;
       return std::nullopt;
     }
-    return state_.store.Current.Record.ReplacementText;
+    return state_.store.current.Record.ReplacementText;
   });
-  switch (step.Outcome) {
+  switch (step.outcome) {
     case FindOutcome::Found:
-      list_.SelectRow(step.Row);
+      list_.SelectRow(step.row);
       break;
     case FindOutcome::EndReached:
       ShowMessage(window_, kEndOfListReached, kCaptionFindDone);

@@ -34,15 +34,15 @@ std::string AskForDataFile(HWND owner, const char* title, bool forNewFile) {
 }  // namespace
 
 void TMainWin::ShowStoreMessage(const std::optional<StoreMessage>& message) {
-  if (message) ShowMessage(window_, message->Text, message->Caption);
+  if (message) ShowMessage(window_, message->text, message->caption);
 }
 
 void TMainWin::LoadDataFile(const std::string& path) {
   list_.Clear();  // its rows point into the tree about to be replaced
   const LoadResult result = LoadTheHotKeys(state_.store, files_, path);
-  if (result.PrefixKeysTaken) SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys));
+  if (result.prefixKeysTaken) SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.prefixKeys));
   engine_->SetPref();
-  ShowStoreMessage(result.Message);
+  ShowStoreMessage(result.message);
 }
 
 void TMainWin::SetCaptionFor(const std::string& path) { SetWindowTextA(window_, MainWindowCaption(path).c_str()); }
@@ -70,7 +70,7 @@ void TMainWin::SwitchDataFile(const std::string& path, bool rememberOld) {
 void TMainWin::DoNew() {
   const std::string path = ChooseDataFile("New Wordsnap File", true);
   if (path.empty()) return;
-  if (files_.Exists(path)) ShowStoreMessage(EmptyDataFile(files_, path).Message);
+  if (files_.Exists(path)) ShowStoreMessage(EmptyDataFile(files_, path).message);
   SwitchDataFile(path, true);
 }
 
@@ -97,10 +97,10 @@ void TMainWin::SetMenuLastFiles() {
   for (int i = count - 1; i > exitPosition; --i) DeleteMenu(fileMenu, static_cast<UINT>(i), MF_BYPOSITION);
 
   const RecentFilesMenu menu = RecentFilesMenuFor(state_.settings.lastFiles);
-  if (menu.SeparatorVisible) AppendMenuA(fileMenu, MF_SEPARATOR, 0, nullptr);
-  for (std::size_t slot = 0; slot < menu.Entries.size(); ++slot) {
-    if (menu.Entries[slot])
-      AppendMenuA(fileMenu, MF_STRING, IDM_FILE_RECENT1 + slot, menu.Entries[slot]->c_str());
+  if (menu.separatorVisible) AppendMenuA(fileMenu, MF_SEPARATOR, 0, nullptr);
+  for (std::size_t slot = 0; slot < menu.entries.size(); ++slot) {
+    if (menu.entries[slot])
+      AppendMenuA(fileMenu, MF_STRING, IDM_FILE_RECENT1 + slot, menu.entries[slot]->c_str());
   }
   ApplyMenuAvailability();
 }

@@ -24,7 +24,7 @@ HWND CreateHeading(HWND parent, HINSTANCE instance, const char* text, int id, HF
 }
 
 void Place(HWND window, const PanelRect& at) {
-  if (window != nullptr) MoveWindow(window, at.Left, at.Top, at.Width, at.Height, TRUE);
+  if (window != nullptr) MoveWindow(window, at.left, at.top, at.width, at.height, TRUE);
 }
 
 HFONT HeadingFont() {
@@ -66,7 +66,7 @@ void TMainWin::FormResize() {
   Place(label2_, layout.Label2);
   Place(list_.Handle(), layout.KeyList);
   const PanelRect& bevel = layout.Bevel1;
-  SetPanelBevel(dataPanel_, RECT{bevel.Left, bevel.Top, bevel.Left + bevel.Width, bevel.Top + bevel.Height});
+  SetPanelBevel(dataPanel_, RECT{bevel.left, bevel.top, bevel.left + bevel.width, bevel.top + bevel.height});
 }
 
 LRESULT TMainWin::ColourHeading(HDC dc) {
@@ -75,7 +75,7 @@ LRESULT TMainWin::ColourHeading(HDC dc) {
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-void TMainWin::FillList() { list_.Fill(state_.store.Root.get()); }
+void TMainWin::FillList() { list_.Fill(state_.store.root.get()); }
 
 void TMainWin::OnKeyListNotify(int code) {
   if (code == LBN_SELCHANGE) KeyListClick();
@@ -93,15 +93,15 @@ void TMainWin::KeyListDblClick() {
 
 void TMainWin::SetActivateCaptions(bool rowActive) {
   const ActivateCaptions captions = ActivateCaptionsFor(rowActive);
-  const std::string menuText = captions.MenuItem + "\tCtrl+V";
+  const std::string menuText = captions.menuItem + "\tCtrl+V";
   MENUITEMINFOA info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_STRING;
   info.dwTypeData = const_cast<char*>(menuText.c_str());
   SetMenuItemInfoA(GetMenu(window_), IDM_EDIT_ACTIVATE, FALSE, &info);
-  info.dwTypeData = const_cast<char*>(captions.Hint.c_str());
+  info.dwTypeData = const_cast<char*>(captions.hint.c_str());
   if (listPopup_ != nullptr) SetMenuItemInfoA(listPopup_, IDM_POP_ACTIVATE, FALSE, &info);
-  if (speedButtons_) speedButtons_->SetHint(IDM_EDIT_ACTIVATE, captions.Hint);
+  if (speedButtons_) speedButtons_->SetHint(IDM_EDIT_ACTIVATE, captions.hint);
 }
 
 void TMainWin::SetPrefixHint(const std::string& hint) {

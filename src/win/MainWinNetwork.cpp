@@ -12,9 +12,9 @@ namespace wordsnap {
 
 bool TMainWin::TakeLock() {
   const LockAttempt attempt = FileInUse(sync_, syncFiles_, clock_, state_.settings.networkMode);
-  ShowStoreMessage(attempt.Message);
-  if (attempt.Decision == LockDecision::Granted) SetTimer(window_, kNetTimer, kNetTimerInterval, nullptr);
-  if (attempt.Decision == LockDecision::Changed) ReloadKeepingSelection();
+  ShowStoreMessage(attempt.message);
+  if (attempt.decision == LockDecision::Granted) SetTimer(window_, kNetTimer, kNetTimerInterval, nullptr);
+  if (attempt.decision == LockDecision::Changed) ReloadKeepingSelection();
   return !attempt.Refused();
 }
 

@@ -10,10 +10,10 @@ namespace wordsnap {
 
 void TMainWin::MenuPrefixClick() {
   const auto result =
-      RunOptions(window_, state_.dialogs.wordsnapOptions, state_.settings, state_.store.PrefixKeys);
+      RunOptions(window_, state_.dialogs.wordsnapOptions, state_.settings, state_.store.prefixKeys);
   if (result) {
     if (result->prefixKeysChanged)
-      ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).Message);
+      ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).message);
     SaveSettings(state_.settings, profiles_);
     switch (result->hint) {
       case HintFollowUp::MoveTo:
@@ -29,7 +29,7 @@ void TMainWin::MenuPrefixClick() {
         break;
     }
   }
-  SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.PrefixKeys));
+  SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.prefixKeys));
   engine_->SetPref();
 }
 

@@ -73,21 +73,21 @@ void TWordsnapListView::Draw(const DRAWITEMSTRUCT& item, bool counterColumn, int
   SetBkMode(dc, TRANSPARENT);
   SelectObject(dc, font_);
   if (counterColumn) {
-    FillWith(dc, RECT{r.left, r.top, row.CounterRight, r.bottom}, Colour(kColourSilver));
+    FillWith(dc, RECT{r.left, r.top, row.counterRight, r.bottom}, Colour(kColourSilver));
     SetTextColor(dc, Colour(kColourBlack));
-    PaintText(dc, row.CounterTextX, r.top, CounterText(static_cast<int>(item.itemID)));
+    PaintText(dc, row.counterTextX, r.top, CounterText(static_cast<int>(item.itemID)));
   }
   if (const auto* node = reinterpret_cast<const WordsnapNode*>(item.itemData)) {
     const RowStyle style = StyleOfRow(node->Active != 0, selected);
-    SelectObject(dc, style.Italic ? italicFont_ : font_);
-    SetTextColor(dc, Colour(style.TextColour));
-    PaintText(dc, row.NameX, r.top, node->Name);
-    PaintText(dc, row.PreviewX, r.top, node->Preview);
+    SelectObject(dc, style.italic ? italicFont_ : font_);
+    SetTextColor(dc, Colour(style.textColour));
+    PaintText(dc, row.nameX, r.top, node->Name);
+    PaintText(dc, row.previewX, r.top, node->Preview);
 
     HPEN grid = CreatePen(PS_SOLID, 1, Colour(kColourGridGrey));
     SelectObject(dc, grid);
-    if (counterColumn) Line(dc, row.CounterEdgeX, r.top, row.CounterEdgeX, r.bottom);
-    Line(dc, row.ReplacementEdgeX, r.top, row.ReplacementEdgeX, r.bottom);
+    if (counterColumn) Line(dc, row.counterEdgeX, r.top, row.counterEdgeX, r.bottom);
+    Line(dc, row.replacementEdgeX, r.top, row.replacementEdgeX, r.bottom);
     Line(dc, r.left, r.bottom - 1, r.right, r.bottom - 1);
     RestoreDC(dc, saved);
     DeleteObject(grid);

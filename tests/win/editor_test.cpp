@@ -25,14 +25,14 @@ class EditorTest : public DialogTestBase {
   void Editor(DialogStep step) { OnDialog("Modify Keys", std::move(step)); }
 
   void LoadBuffer(const std::string& name, const std::string& text) {
-    WordsnapRecord& record = app_.store.Current.Record;
+    WordsnapRecord& record = app_.store.current.Record;
     record.Name = name;
     record.ReplacementText = text;
     record.Active = 0;
     record.ViaClipboard = 1;
     record.CaseRule = kCaseExact;
     record.KeyDelay = 40;
-    app_.store.Current.RecordNo = 7;
+    app_.store.current.RecordNo = 7;
   }
 
   AppState app_;
@@ -78,7 +78,7 @@ TEST_F(EditorTest, NewModeStartsFromTheSettingsWithTheLaterToolsDisabled) {
 }
 
 TEST_F(EditorTest, UpdateRefusesEmptyAndInvalidNamesAndStaysOpen) {
-  app_.store.RecordCount = 3;
+  app_.store.recordCount = 3;
   Editor([&](HWND editor) {
     SetControlText(editor, IDC_HKMOD_NEWFORMAT, "Regards");
     const char* refused[] = {"   ", "si g", "a:b", "x~"};
@@ -97,15 +97,15 @@ TEST_F(EditorTest, UpdateRefusesEmptyAndInvalidNamesAndStaysOpen) {
       "$ % ^ & _ = < > ? . ; , * - / +";
   EXPECT_EQ(messages_, (std::vector<std::string>{"Error: No Wordsnap name entered.  Please correct.", invalid,
                                                  invalid, invalid}));
-  EXPECT_EQ(app_.store.Current.Record.Name, "o'k");
-  EXPECT_EQ(app_.store.Current.Record.ReplacementText, "Regards");
-  EXPECT_EQ(app_.store.Current.Record.Active, 1);
-  EXPECT_EQ(app_.store.RecordCount, 4);
+  EXPECT_EQ(app_.store.current.Record.Name, "o'k");
+  EXPECT_EQ(app_.store.current.Record.ReplacementText, "Regards");
+  EXPECT_EQ(app_.store.current.Record.Active, 1);
+  EXPECT_EQ(app_.store.recordCount, 4);
 }
 
 TEST_F(EditorTest, EditModeShowsTheBufferAndKeepsWhatTheUserDoesNotChange) {
   LoadBuffer("sig", "Regards");
-  app_.store.Current.Record.CaseRule = 7;  // not a rule any item stands for
+  app_.store.current.Record.CaseRule = 7;  // not a rule any item stands for
   Editor([](HWND editor) {
     EXPECT_EQ(ControlText(editor, IDC_HKMOD_ORIGKEYS), "sig");
     EXPECT_EQ(ControlText(editor, IDC_HKMOD_NEWFORMAT), "Regards");
@@ -114,11 +114,11 @@ TEST_F(EditorTest, EditModeShowsTheBufferAndKeepsWhatTheUserDoesNotChange) {
     PressButton(editor, IDC_HKMOD_UPDATE);
   });
   EXPECT_TRUE(Run(true));
-  const WordsnapRecord& r = app_.store.Current.Record;
+  const WordsnapRecord& r = app_.store.current.Record;
   EXPECT_EQ(r.CaseRule, 7);
   EXPECT_EQ(r.Active, 0);
   EXPECT_EQ(r.KeyDelay, 40);
-  EXPECT_EQ(app_.store.Current.RecordNo, 7);
+  EXPECT_EQ(app_.store.current.RecordNo, 7);
   EXPECT_TRUE(messages_.empty());
 }
 
@@ -135,9 +135,9 @@ TEST_F(EditorTest, MenuChoicesAreStoredAndCancelStoresNothing) {
     SetControlText(editor, IDC_HKMOD_ORIGKEYS, "other");
     ChooseCommand(editor, IDM_HKMOD_EXIT);
   });
-  const WordsnapRecord before = app_.store.Current.Record;
+  const WordsnapRecord before = app_.store.current.Record;
   EXPECT_FALSE(Run(true));
-  EXPECT_EQ(app_.store.Current.Record, before);
+  EXPECT_EQ(app_.store.current.Record, before);
 
   Editor([](HWND editor) {
     ChooseCommand(editor, IDM_HKMOD_VIA_KEYBOARD);
@@ -145,8 +145,8 @@ TEST_F(EditorTest, MenuChoicesAreStoredAndCancelStoresNothing) {
     PressButton(editor, IDC_HKMOD_UPDATE);
   });
   EXPECT_TRUE(Run(true));
-  EXPECT_EQ(app_.store.Current.Record.ViaClipboard, 0);
-  EXPECT_EQ(app_.store.Current.Record.CaseRule, kCaseFirstCharacter);
+  EXPECT_EQ(app_.store.current.Record.ViaClipboard, 0);
+  EXPECT_EQ(app_.store.current.Record.CaseRule, kCaseFirstCharacter);
 }
 
 TEST_F(EditorTest, TextBeyond3000CharactersIsCutWithAMessage) {
@@ -159,7 +159,7 @@ TEST_F(EditorTest, TextBeyond3000CharactersIsCutWithAMessage) {
       PressButton(editor, IDC_HKMOD_UPDATE);
     });
     EXPECT_TRUE(Run(false));
-    EXPECT_EQ(app_.store.Current.Record.ReplacementText, std::string(3000, 'x'));
+    EXPECT_EQ(app_.store.current.Record.ReplacementText, std::string(3000, 'x'));
     EXPECT_EQ(messages_.size(), length == 3001u ? 1u : 0u);
   }
   EXPECT_EQ(messages_.front(),

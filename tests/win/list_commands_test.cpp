@@ -189,7 +189,7 @@ TEST_F(ListCommandsTest, AddAppendsTheNewWordsnapActiveAndSelectsIt) {
   EXPECT_EQ(records[1].CaseRule, kCaseExact);
   EXPECT_EQ(Rows(), (std::vector<std::string>{"sig", "zz"}));
   EXPECT_EQ(Selected(), 0);
-  EXPECT_EQ(state_.store.RecordCount, 2);
+  EXPECT_EQ(state_.store.recordCount, 2);
   EXPECT_TRUE(messages_.empty());
 }
 
@@ -235,7 +235,7 @@ TEST_F(ListCommandsTest, CancelledEditorChangesNothing) {
   }
   ASSERT_EQ(RecordsIn(path).size(), 1u);
   EXPECT_EQ(RecordsIn(path)[0], Snap("sig", "Regards"));
-  EXPECT_EQ(state_.store.RecordCount, 1);
+  EXPECT_EQ(state_.store.recordCount, 1);
   EXPECT_EQ(Rows(), (std::vector<std::string>{"sig"}));
 }
 

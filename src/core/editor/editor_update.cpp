@@ -26,35 +26,35 @@ CaseItem CaseItemFor(std::int16_t caseRule) {
 UpdateCheck CheckUpdate(std::string_view typedName, std::string_view memoText) {
   UpdateCheck check;
   const CheckedName name = CheckWordsnapName(typedName);
-  if (name.Result == NameCheck::Empty) {
-    check.Refusal = StoreMessage{kNoNameEntered, kCaptionError};
+  if (name.result == NameCheck::Empty) {
+    check.refusal = StoreMessage{kNoNameEntered, kCaptionError};
     return check;
   }
-  if (name.Result == NameCheck::InvalidCharacter) {
-    check.Refusal = StoreMessage{kInvalidNameCharacters, kCaptionError};
+  if (name.result == NameCheck::InvalidCharacter) {
+    check.refusal = StoreMessage{kInvalidNameCharacters, kCaptionError};
     return check;
   }
-  check.Name = name.Name.substr(0, kMaxNameLength);
+  check.name = name.name.substr(0, kMaxNameLength);
   if (memoText.size() > kMaxReplacementText) {
-    check.Notice = StoreMessage{kReplacementTruncated, kCaptionError};
+    check.notice = StoreMessage{kReplacementTruncated, kCaptionError};
     memoText = memoText.substr(0, kMaxReplacementText);
   }
-  check.Text = std::string(memoText);
+  check.text = std::string(memoText);
   return check;
 }
 
 void StoreUpdate(const UpdateCheck& accepted, const WordsnapRecord& working, bool newMode, WordsnapStore& store) {
-  WordsnapRecord& record = store.Current.Record;
+  WordsnapRecord& record = store.current.Record;
   if (newMode) {
-    ++store.RecordCount;
+    ++store.recordCount;
     record = WordsnapRecord{};
     record.Active = 1;
   }
-  record.Name = accepted.Name;
+  record.Name = accepted.name;
   record.ViaClipboard = working.ViaClipboard;
   record.CaseRule = working.CaseRule;
   record.KeyDelay = working.KeyDelay;
-  record.ReplacementText = accepted.Text;
+  record.ReplacementText = accepted.text;
 }
 
 }  // namespace wordsnap

@@ -30,10 +30,10 @@ enum class CaseItem { FirstCharacter, Exact, None };
 CaseItem CaseItemFor(std::int16_t caseRule);
 
 struct UpdateCheck {
-  std::optional<StoreMessage> Refusal;  // set: show it, focus the name box, keep the dialog open
-  std::optional<StoreMessage> Notice;   // set: show it, then store the cut text
-  std::string Name;                     // the name to store, at most 10 characters
-  std::string Text;                     // the replacement text to store, at most 3000 characters
+  std::optional<StoreMessage> refusal;  // set: show it, focus the name box, keep the dialog open
+  std::optional<StoreMessage> notice;   // set: show it, then store the cut text
+  std::string name;                     // the name to store, at most 10 characters
+  std::string text;                     // the replacement text to store, at most 3000 characters
 };
 
 // Checks the typed name and the memo's text as Update does.

@@ -17,8 +17,8 @@ inline constexpr const char* kTextExceedsMaximum = "Text exceeds maximum length.
 bool InsertionFits(std::size_t memoLength, std::size_t count);
 
 struct Insertion {
-  std::string Text;    // the memo's new text
-  std::size_t Caret;   // where the caret goes: just after the inserted text
+  std::string text;    // the memo's new text
+  std::size_t caret;   // where the caret goes: just after the inserted text
 };
 
 // Puts `inserted` in front of position `at` of `memo` (a caret past the end counts

@@ -18,13 +18,13 @@ bool IsValidNameCharacter(char c) {
 
 CheckedName CheckWordsnapName(std::string_view typed) {
   CheckedName checked;
-  checked.Name = TrimBlanks(typed).substr(0, kTypedNameKept);
-  if (checked.Name.empty()) {
-    checked.Result = NameCheck::Empty;
-  } else if (!std::all_of(checked.Name.begin(), checked.Name.end(), IsValidNameCharacter)) {
-    checked.Result = NameCheck::InvalidCharacter;
+  checked.name = TrimBlanks(typed).substr(0, kTypedNameKept);
+  if (checked.name.empty()) {
+    checked.result = NameCheck::Empty;
+  } else if (!std::all_of(checked.name.begin(), checked.name.end(), IsValidNameCharacter)) {
+    checked.result = NameCheck::InvalidCharacter;
   } else {
-    checked.Result = NameCheck::Valid;
+    checked.result = NameCheck::Valid;
   }
   return checked;
 }

@@ -23,8 +23,8 @@ bool IsValidNameCharacter(char c);
 enum class NameCheck { Valid, Empty, InvalidCharacter };
 
 struct CheckedName {
-  NameCheck Result = NameCheck::Empty;
-  std::string Name;  // without surrounding spaces, at most kTypedNameKept characters
+  NameCheck result = NameCheck::Empty;
+  std::string name;  // without surrounding spaces, at most kTypedNameKept characters
 };
 
 // Trims the typed name, keeps its first 20 characters, and checks them in order.

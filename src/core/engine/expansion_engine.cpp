@@ -11,7 +11,7 @@ ExpansionEngine::ExpansionEngine(AppState& app, OutputSeam& seam, EngineHost& ho
 }
 
 void ExpansionEngine::OnKeystroke(std::uintptr_t wParam, std::intptr_t lParam) {
-  const MonitorContext context{app_.settings, app_.store.PrefixKeys.size(), app_.store.RecordCount,
+  const MonitorContext context{app_.settings, app_.store.prefixKeys.size(), app_.store.recordCount,
                                hintMappingMissing_};
   monitor_.OnKeystroke(context, wParam, static_cast<std::uint8_t>(lParam & 0xFF));
 }
@@ -22,10 +22,10 @@ void ExpansionEngine::ClearTimerTimer() {
   host_.SetHookInUse(false);
 }
 
-void ExpansionEngine::SetPref() { activePrefix_ = ActivePrefixFor(app_.settings, app_.store.PrefixKeys); }
+void ExpansionEngine::SetPref() { activePrefix_ = ActivePrefixFor(app_.settings, app_.store.prefixKeys); }
 
 bool ExpansionEngine::TestIt() {
-  const auto match = FindMatch(app_.store.Root.get(), monitor_.TypedBuffer(), activePrefix_, app_.settings);
+  const auto match = FindMatch(app_.store.root.get(), monitor_.TypedBuffer(), activePrefix_, app_.settings);
   if (!match) return false;
   IntoProgram(*match);
   return true;
@@ -33,7 +33,7 @@ bool ExpansionEngine::TestIt() {
 
 void ExpansionEngine::TestHint() {
   if (hintMappingMissing_) return;
-  if (const WordsnapNode* node = FindHintNode(app_.store.Root.get(), monitor_.TypedBuffer())) host_.ShowHint(*node);
+  if (const WordsnapNode* node = FindHintNode(app_.store.root.get(), monitor_.TypedBuffer())) host_.ShowHint(*node);
 }
 
 void ExpansionEngine::IntoProgram(const Match& match) {
@@ -62,8 +62,8 @@ void ExpansionEngine::IntoProgram(const Match& match) {
   }
 
   const OutputContext context{monitor_.TypedBuffer(), match.typedNameLength, monitor_.SuffixCharacter(),
-                              monitor_.CapsLock(),    app_.store.PrefixKeys,  seam_.Now()};
-  const OutputPlan plan = BuildOutputPlan(app_.store.Current.Record, context, app_.settings, seam_);
+                              monitor_.CapsLock(),    app_.store.prefixKeys,  seam_.Now()};
+  const OutputPlan plan = BuildOutputPlan(app_.store.current.Record, context, app_.settings, seam_);
   // Saying in-use again is the replay's sign of life to the hook during long key delays.
   PlayPlan(plan, seam_, [this] { host_.SetHookInUse(true); });
 

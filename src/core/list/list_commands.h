@@ -26,8 +26,8 @@ std::string DeleteQuestion(std::string_view name);
 int RowAfterDelete(int removedRow, int rowCount);
 
 struct ActivateCaptions {
-  std::string MenuItem;  // the Edit menu's entry, without its shortcut
-  std::string Hint;      // the speed button's hint and the list menu's entry
+  std::string menuItem;  // the Edit menu's entry, without its shortcut
+  std::string hint;      // the speed button's hint and the list menu's entry
 };
 
 // The captions offered for a row: an active row offers to deactivate it.

@@ -23,8 +23,8 @@ enum class FindOutcome {
 };
 
 struct FindStep {
-  FindOutcome Outcome = FindOutcome::EndReached;
-  int Row = -1;
+  FindOutcome outcome = FindOutcome::EndReached;
+  int row = -1;
 };
 
 class ListFinder {

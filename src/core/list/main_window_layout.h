@@ -4,10 +4,10 @@
 namespace wordsnap {
 
 struct PanelRect {
-  int Left = 0;
-  int Top = 0;
-  int Width = 0;
-  int Height = 0;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
 };
 
 inline constexpr int kSpeedPanelHeight = 31;

@@ -6,13 +6,13 @@ RowLayout LayoutRow(int left, bool useCounterColumn, int counterColumnWidth) {
   const int w = useCounterColumn ? counterColumnWidth : 0;
   const int x2 = w + kNameColumnWidth;
   RowLayout layout;
-  layout.CounterColumn = useCounterColumn;
-  layout.CounterRight = w;
-  layout.CounterEdgeX = left + w;
-  layout.CounterTextX = left + kRowMargin;
-  layout.NameX = left + kRowMargin + w;
-  layout.ReplacementEdgeX = left + x2;
-  layout.PreviewX = left + x2 + kRowMargin;
+  layout.counterColumn = useCounterColumn;
+  layout.counterRight = w;
+  layout.counterEdgeX = left + w;
+  layout.counterTextX = left + kRowMargin;
+  layout.nameX = left + kRowMargin + w;
+  layout.replacementEdgeX = left + x2;
+  layout.previewX = left + x2 + kRowMargin;
   return layout;
 }
 

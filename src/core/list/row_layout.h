@@ -17,13 +17,13 @@ inline constexpr std::uint32_t kColourSilver = 12632256;
 inline constexpr std::uint32_t kColourGridGrey = 8421504;
 
 struct RowLayout {
-  bool CounterColumn = false;
-  int CounterRight = 0;      // the counter column fills from the row's left edge to here
-  int CounterEdgeX = 0;      // grid line after the counter column
-  int CounterTextX = 0;      // the row number
-  int NameX = 0;             // the Wordsnap's name
-  int ReplacementEdgeX = 0;  // grid line between the name and the replacement column
-  int PreviewX = 0;          // the first characters of the replacement text
+  bool counterColumn = false;
+  int counterRight = 0;      // the counter column fills from the row's left edge to here
+  int counterEdgeX = 0;      // grid line after the counter column
+  int counterTextX = 0;      // the row number
+  int nameX = 0;             // the Wordsnap's name
+  int replacementEdgeX = 0;  // grid line between the name and the replacement column
+  int previewX = 0;          // the first characters of the replacement text
 };
 
 // The layout of a row whose rectangle starts at `left`. counterColumnWidth is the
@@ -34,8 +34,8 @@ RowLayout LayoutRow(int left, bool useCounterColumn, int counterColumnWidth);
 std::string CounterText(int rowIndex);
 
 struct RowStyle {
-  bool Italic = false;
-  std::uint32_t TextColour = kColourBlack;
+  bool italic = false;
+  std::uint32_t textColour = kColourBlack;
 };
 
 // Active rows are plain, white when selected and black otherwise; inactive rows

@@ -8,10 +8,10 @@ std::optional<ListOutputEntry> StoreRowReader::operator()(int row) {
   if (row < 0 || row >= RowCount()) return std::nullopt;
   const StoreResult read = LoadAHotKey(store_, files_, currentFile_, recordNos_[static_cast<std::size_t>(row)]);
   if (!read.Ok()) {
-    failure_ = read.Message;
+    failure_ = read.message;
     return std::nullopt;
   }
-  return ListOutputEntry{store_.Current.Record.Name, store_.Current.Record.ReplacementText};
+  return ListOutputEntry{store_.current.Record.Name, store_.current.Record.ReplacementText};
 }
 
 }  // namespace wordsnap

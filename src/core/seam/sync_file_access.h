@@ -33,8 +33,8 @@ enum class SyncOpenStatus {
 };
 
 struct SyncOpen {
-  SyncOpenStatus Status = SyncOpenStatus::Unavailable;
-  std::unique_ptr<SyncFile> File;  // set for Opened and Created
+  SyncOpenStatus status = SyncOpenStatus::Unavailable;
+  std::unique_ptr<SyncFile> file;  // set for Opened and Created
 };
 
 class SyncFileAccess {

@@ -18,18 +18,18 @@ StoreResult Outcome(StoreOutcome outcome, StoreMessage message) { return {outcom
 bool LoadRecords(WordsnapStore& store, DataFile& file, std::uint64_t wholeRecords, LoadResult& result) {
   const std::uint64_t records = std::min(wholeRecords, kMaxRecords);
   std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min(records, kRecordsPerChunk) * kRecordSize));
-  WordsnapTreeLoader tree(store.Root);
+  WordsnapTreeLoader tree(store.root);
   for (std::uint64_t first = 0; first < records; first += kRecordsPerChunk) {
     const std::uint64_t count = std::min(kRecordsPerChunk, records - first);
     if (!file.ReadAt(first * kRecordSize, std::span<std::uint8_t>(buffer.data(), count * kRecordSize))) return false;
     for (std::uint64_t i = 0; i < count; ++i) {
-      DecodeRecord(RecordView(buffer.data() + i * kRecordSize, kRecordSize), store.Current.Record);
-      store.Current.RecordNo = ++store.RecordCount;
-      if (store.RecordCount == 1) {
-        store.PrefixKeys = store.Current.Record.PrefixKeys;
-        result.PrefixKeysTaken = true;
+      DecodeRecord(RecordView(buffer.data() + i * kRecordSize, kRecordSize), store.current.Record);
+      store.current.RecordNo = ++store.recordCount;
+      if (store.recordCount == 1) {
+        store.prefixKeys = store.current.Record.PrefixKeys;
+        result.prefixKeysTaken = true;
       }
-      tree.Add(store.Current);
+      tree.Add(store.current);
     }
   }
   return true;
@@ -38,8 +38,8 @@ bool LoadRecords(WordsnapStore& store, DataFile& file, std::uint64_t wholeRecord
 }  // namespace
 
 LoadResult LoadTheHotKeys(WordsnapStore& store, DataFileAccess& files, const std::string& path) {
-  FreeTheHotKeys(store.Root);
-  store.RecordCount = 0;
+  FreeTheHotKeys(store.root);
+  store.recordCount = 0;
   LoadResult result;
 
   auto file = files.Open(path, DataFileMode::ReadOnly);
@@ -48,10 +48,10 @@ LoadResult LoadTheHotKeys(WordsnapStore& store, DataFileAccess& files, const std
     // left alone, never emptied.
     if (auto created = files.CreateNew(path)) {
       created->Close();
-      result.Outcome = LoadOutcome::Created;
+      result.outcome = LoadOutcome::Created;
     } else {
-      result.Outcome = LoadOutcome::Unavailable;
-      result.Message = CouldNotOpenOrCreateMessage(path);
+      result.outcome = LoadOutcome::Unavailable;
+      result.message = CouldNotOpenOrCreateMessage(path);
     }
     SetCalcHalf1(store);
     return result;
@@ -63,17 +63,17 @@ LoadResult LoadTheHotKeys(WordsnapStore& store, DataFileAccess& files, const std
   SetCalcHalf1(store);
 
   if (!complete) {
-    result.Outcome = LoadOutcome::Incomplete;
-    result.Message = LoadIncompleteMessage(path);
+    result.outcome = LoadOutcome::Incomplete;
+    result.message = LoadIncompleteMessage(path);
   } else if (*size % kRecordSize != 0) {
-    result.DamagedTailBytes = *size % kRecordSize;
-    result.Message = DamagedTailMessage(path, result.DamagedTailBytes);
+    result.damagedTailBytes = *size % kRecordSize;
+    result.message = DamagedTailMessage(path, result.damagedTailBytes);
   }
   return result;
 }
 
 LoadResult ReloadHotKeys(WordsnapStore& store, DataFileAccess& files, const std::string& currentFile) {
-  FreeTheHotKeys(store.Root);
+  FreeTheHotKeys(store.root);
   return LoadTheHotKeys(store, files, currentFile);
 }
 
@@ -91,7 +91,7 @@ StoreResult LoadAHotKey(WordsnapStore& store, DataFileAccess& files, const std::
     return Outcome(StoreOutcome::Failed, CouldNotBeReadMessage(currentFile));
   }
   file->Close();
-  DecodeRecord(bytes, store.Current.Record);
+  DecodeRecord(bytes, store.current.Record);
   return {};
 }
 
@@ -110,9 +110,9 @@ StoreResult AddAHotKey(WordsnapStore& store, DataFileAccess& files, const std::s
   }
   const std::int32_t number = append ? static_cast<std::int32_t>(wholeRecords + 1) : recordNo;
 
-  CurrentRecordBuffer& current = store.Current;
+  CurrentRecordBuffer& current = store.current;
   current.RecordNo = number;
-  current.Record.PrefixKeys = store.PrefixKeys.substr(0, kMaxPrefixKeys);
+  current.Record.PrefixKeys = store.prefixKeys.substr(0, kMaxPrefixKeys);
   current.Record.Reserved.fill(0);
   const RecordBytes bytes = EncodeRecord(current.Record);
   const bool written = file->WriteAt(RecordOffset(number), bytes);
@@ -120,11 +120,11 @@ StoreResult AddAHotKey(WordsnapStore& store, DataFileAccess& files, const std::s
   if (!written || !closed) return Outcome(StoreOutcome::Failed, SavingFailedMessage());
 
   if (append) {
-    DoAddIt(store.Root, current);
-    store.RecordCount = number;
+    DoAddIt(store.root, current);
+    store.recordCount = number;
     SetCalcHalf1(store);
   } else {
-    UpdateNodeByRecordNo(store.Root, number, current);
+    UpdateNodeByRecordNo(store.root, number, current);
   }
   return {};
 }
@@ -153,7 +153,7 @@ StoreResult ChangePrefixInFile(const WordsnapStore& store, DataFileAccess& files
   if (*size < kRecordSize) return {};  // no record 1 to hold them
 
   std::array<std::uint8_t, 3> field{};
-  EncodePrefixKeys(store.PrefixKeys, field);
+  EncodePrefixKeys(store.prefixKeys, field);
   const bool written = file->WriteAt(record_offset::kPrefixKeys, field);
   const bool closed = file->Close();
   if (!written || !closed) return Outcome(StoreOutcome::Failed, SavingFailedMessage());

@@ -28,10 +28,10 @@ enum class StoreOutcome {
 };
 
 struct StoreResult {
-  StoreOutcome Outcome = StoreOutcome::Done;
-  std::optional<StoreMessage> Message;  // show it when set
+  StoreOutcome outcome = StoreOutcome::Done;
+  std::optional<StoreMessage> message;  // show it when set
 
-  bool Ok() const { return Outcome == StoreOutcome::Done; }
+  bool Ok() const { return outcome == StoreOutcome::Done; }
 };
 
 enum class LoadOutcome {
@@ -42,10 +42,10 @@ enum class LoadOutcome {
 };
 
 struct LoadResult {
-  LoadOutcome Outcome = LoadOutcome::Loaded;
-  std::optional<StoreMessage> Message;  // error or warning to show when set
-  bool PrefixKeysTaken = false;         // record 1 was read and its prefix keys are in force
-  std::uint64_t DamagedTailBytes = 0;   // bytes after the last whole record
+  LoadOutcome outcome = LoadOutcome::Loaded;
+  std::optional<StoreMessage> message;  // error or warning to show when set
+  bool prefixKeysTaken = false;         // record 1 was read and its prefix keys are in force
+  std::uint64_t damagedTailBytes = 0;   // bytes after the last whole record
 };
 
 // Replaces the tree with the file's records, in file order, numbered from 1; takes

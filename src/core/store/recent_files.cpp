@@ -18,8 +18,8 @@ RecentFilesMenu RecentFilesMenuFor(const RecentFiles& slots) {
   RecentFilesMenu menu;
   for (std::size_t i = 0; i < kRecentFileCount; ++i) {
     if (slots[i].empty()) continue;
-    menu.SeparatorVisible = true;
-    menu.Entries[i] = "&" + std::to_string(i + 1) + "   " + slots[i];
+    menu.separatorVisible = true;
+    menu.entries[i] = "&" + std::to_string(i + 1) + "   " + slots[i];
   }
   return menu;
 }

@@ -21,9 +21,9 @@ void DoLastFiles(RecentFiles& slots, const std::string& oldPath, const std::stri
 
 // What the recent-files part of the File menu shows.
 struct RecentFilesMenu {
-  bool SeparatorVisible = false;
+  bool separatorVisible = false;
   // Caption of each slot's entry ("&1   " followed by the path); none when hidden.
-  std::array<std::optional<std::string>, kRecentFileCount> Entries;
+  std::array<std::optional<std::string>, kRecentFileCount> entries;
 };
 
 RecentFilesMenu RecentFilesMenuFor(const RecentFiles& slots);

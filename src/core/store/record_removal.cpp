@@ -46,7 +46,7 @@ StoreResult RemoveAHotKey(WordsnapStore& store, DataFileAccess& files, const std
   auto side = files.CreateSideFile(currentFile, sidePath);
   if (!side) return {StoreOutcome::Failed, DeletingFailedMessage()};
 
-  bool ready = WriteContentsWithout(*data, *size, recordNo, store.PrefixKeys, *side);
+  bool ready = WriteContentsWithout(*data, *size, recordNo, store.prefixKeys, *side);
   ready = side->Close() && ready;
   data->Close();  // only read from; must be closed before it can be replaced
 

@@ -8,8 +8,8 @@
 namespace wordsnap {
 
 struct StoreMessage {
-  std::string Text;
-  std::string Caption;
+  std::string text;
+  std::string caption;
 
   bool operator==(const StoreMessage&) const = default;
 };

@@ -10,6 +10,6 @@ int CounterColumnWidthFor(std::int32_t recordCount) {
   return 12;
 }
 
-void SetCalcHalf1(WordsnapStore& store) { store.CounterColumnWidth = CounterColumnWidthFor(store.RecordCount); }
+void SetCalcHalf1(WordsnapStore& store) { store.counterColumnWidth = CounterColumnWidthFor(store.recordCount); }
 
 }  // namespace wordsnap

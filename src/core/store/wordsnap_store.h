@@ -13,11 +13,11 @@
 namespace wordsnap {
 
 struct WordsnapStore {
-  WordsnapRoot Root;                // null while no Wordsnap is loaded
-  std::int32_t RecordCount = 0;     // records read at the last load plus those appended since
-  CurrentRecordBuffer Current;
-  std::string PrefixKeys;           // at most 2 characters; record 1 of the file holds them
-  int CounterColumnWidth = 12;      // pixels
+  WordsnapRoot root;                // null while no Wordsnap is loaded
+  std::int32_t recordCount = 0;     // records read at the last load plus those appended since
+  CurrentRecordBuffer current;
+  std::string prefixKeys;           // at most 2 characters; record 1 of the file holds them
+  int counterColumnWidth = 12;      // pixels
 };
 
 // Width in pixels of the counter column for this many records.

@@ -5,19 +5,19 @@
 namespace wordsnap {
 
 bool StartSyncTimerAtStartup(SyncState& state, bool networkMode, bool autoSync) {
-  state.MinuteCount = 0;
+  state.minuteCount = 0;
   return networkMode && autoSync;
 }
 
 bool StartSyncTimerAfterNetworkDialog(SyncState& state, bool autoSyncWhenOpened, bool autoSyncNow) {
-  if (autoSyncNow && !autoSyncWhenOpened) state.MinuteCount = 0;
+  if (autoSyncNow && !autoSyncWhenOpened) state.minuteCount = 0;
   return autoSyncNow;
 }
 
 bool SyncTimerTick(SyncState& state, std::uint16_t syncMinutes) {
-  ++state.MinuteCount;
-  if (state.MinuteCount < syncMinutes) return false;
-  state.MinuteCount = 0;
+  ++state.minuteCount;
+  if (state.minuteCount < syncMinutes) return false;
+  state.minuteCount = 0;
   return true;
 }
 

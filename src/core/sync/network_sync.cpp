@@ -11,19 +11,19 @@ struct OpenSyncFile {
   SyncOpen Open;
   std::optional<SyncRecord> InFile;
 
-  bool Fresh() const { return Open.Status == SyncOpenStatus::Created || Open.Status == SyncOpenStatus::Missing; }
-  bool Busy() const { return Open.Status == SyncOpenStatus::Busy; }
+  bool Fresh() const { return Open.status == SyncOpenStatus::Created || Open.status == SyncOpenStatus::Missing; }
+  bool Busy() const { return Open.status == SyncOpenStatus::Busy; }
 
-  bool Write(const SyncRecord& record) { return Open.File && Open.File->WriteRecord(EncodeSyncRecord(record)); }
+  bool Write(const SyncRecord& record) { return Open.file && Open.file->WriteRecord(EncodeSyncRecord(record)); }
 };
 
 // Opens the sync file and reads it; a readable file overwrites the sync record.
 OpenSyncFile OpenAndRead(SyncState& state, SyncFileAccess& files) {
-  OpenSyncFile sync{files.OpenExclusive(state.SyncPath), std::nullopt};
-  if (sync.Open.Status == SyncOpenStatus::Opened && sync.Open.File) {
-    if (const std::optional<SyncBytes> bytes = sync.Open.File->ReadRecord()) {
+  OpenSyncFile sync{files.OpenExclusive(state.syncPath), std::nullopt};
+  if (sync.Open.status == SyncOpenStatus::Opened && sync.Open.file) {
+    if (const std::optional<SyncBytes> bytes = sync.Open.file->ReadRecord()) {
       sync.InFile = DecodeSyncRecord(*bytes);
-      if (sync.InFile) state.Record = *sync.InFile;
+      if (sync.InFile) state.record = *sync.InFile;
     }
   }
   return sync;
@@ -33,8 +33,8 @@ OpenSyncFile OpenAndRead(SyncState& state, SyncFileAccess& files) {
 // and the lock free. Returns whether the file must now be given that record.
 bool StartFreshRecord(SyncState& state, const OpenSyncFile& sync) {
   if (!sync.Fresh()) return false;
-  state.Record.ChangeCount = kFirstChangeCount;
-  state.Record.LockState = kLockFree;
+  state.record.ChangeCount = kFirstChangeCount;
+  state.record.LockState = kLockFree;
   return true;
 }
 
@@ -44,7 +44,7 @@ std::int32_t AddToCount(std::int32_t count, std::int32_t delta) {
 }
 
 bool IsOwnLock(const SyncState& state, const SyncRecord& record) {
-  return record.Held() && SameLockTime(record.LockTime, state.OwnLockTime);
+  return record.Held() && SameLockTime(record.LockTime, state.ownLockTime);
 }
 
 LockAttempt Refuse(LockDecision decision, StoreMessage message) { return {decision, std::move(message), false}; }
@@ -53,13 +53,13 @@ LockAttempt Refuse(LockDecision decision, StoreMessage message) { return {decisi
 
 void ReadSyncFile(SyncState& state, SyncFileAccess& files) {
   OpenSyncFile sync = OpenAndRead(state, files);
-  if (StartFreshRecord(state, sync)) sync.Write(state.Record);
+  if (StartFreshRecord(state, sync)) sync.Write(state.record);
 }
 
 void AttachSyncFile(SyncState& state, SyncFileAccess& files, const std::string& dataFilePath) {
-  state.SyncPath = SyncFileNameFor(dataFilePath);
+  state.syncPath = SyncFileNameFor(dataFilePath);
   ReadSyncFile(state, files);
-  state.RememberedChangeCount = state.Record.ChangeCount;
+  state.rememberedChangeCount = state.record.ChangeCount;
 }
 
 LockAttempt FileInUse(SyncState& state, SyncFileAccess& files, const Clock& clock, bool networkMode) {
@@ -73,16 +73,16 @@ LockAttempt FileInUse(SyncState& state, SyncFileAccess& files, const Clock& cloc
   const double now = clock.Now();
 
   bool abandoned = false;
-  if (state.Record.Held()) {
-    if (!state.LockTimeSeen || !SameLockTime(state.Record.LockTime, state.LastSeenLockTime)) {
+  if (state.record.Held()) {
+    if (!state.lockTimeSeen || !SameLockTime(state.record.LockTime, state.lastSeenLockTime)) {
       // A heartbeat not seen before: the holder is alive.
-      state.LockTimeSeen = true;
-      state.LastSeenLockTime = state.Record.LockTime;
-      state.LastSeenAt = now;
+      state.lockTimeSeen = true;
+      state.lastSeenLockTime = state.record.LockTime;
+      state.lastSeenAt = now;
       return Refuse(LockDecision::InUse, FileInUseMessage());
     }
-    if (!HeartbeatSilentForAMinute(now - state.LastSeenAt)) {
-      if (now < state.LastSeenAt) state.LastSeenAt = now;  // the clock went back: count from now
+    if (!HeartbeatSilentForAMinute(now - state.lastSeenAt)) {
+      if (now < state.lastSeenAt) state.lastSeenAt = now;  // the clock went back: count from now
       return Refuse(LockDecision::InUse, FileInUseMessage());
     }
     abandoned = true;
@@ -90,59 +90,59 @@ LockAttempt FileInUse(SyncState& state, SyncFileAccess& files, const Clock& cloc
 
   // Checked after an abandoned lock too: a copy that took the lock over on a tree
   // older than the file could write over another copy's change.
-  if (state.Record.ChangeCount != state.RememberedChangeCount) {
-    state.RememberedChangeCount = state.Record.ChangeCount;
-    if (fresh) sync.Write(state.Record);
+  if (state.record.ChangeCount != state.rememberedChangeCount) {
+    state.rememberedChangeCount = state.record.ChangeCount;
+    if (fresh) sync.Write(state.record);
     return Refuse(LockDecision::Changed, FileChangedMessage());
   }
 
-  state.Record.LockState = kLockHeld;
-  state.Record.LockTime = now;
-  sync.Write(state.Record);
-  state.HoldingLock = true;
-  state.OwnLockTime = now;
-  state.ChangeCountAtLock = state.Record.ChangeCount;
+  state.record.LockState = kLockHeld;
+  state.record.LockTime = now;
+  sync.Write(state.record);
+  state.holdingLock = true;
+  state.ownLockTime = now;
+  state.changeCountAtLock = state.record.ChangeCount;
   return {LockDecision::Granted, std::nullopt, abandoned};
 }
 
 SyncWrite ReleaseSyncFile(SyncState& state, SyncFileAccess& files, bool networkMode, std::int32_t delta) {
   if (!networkMode) return SyncWrite::NotNetworked;
-  const bool wasHolding = state.HoldingLock;
-  state.HoldingLock = false;
+  const bool wasHolding = state.holdingLock;
+  state.holdingLock = false;
 
   OpenSyncFile sync = OpenAndRead(state, files);
-  SyncRecord record = state.Record;  // the file's when it could be read
-  const bool countMoved = wasHolding && record.ChangeCount != state.ChangeCountAtLock;
+  SyncRecord record = state.record;  // the file's when it could be read
+  const bool countMoved = wasHolding && record.ChangeCount != state.changeCountAtLock;
   const bool anotherCopysLock = sync.InFile && record.Held() && !(wasHolding && IsOwnLock(state, record));
 
   record.ChangeCount = AddToCount(record.ChangeCount, delta);
   if (!anotherCopysLock) record.LockState = kLockFree;
-  state.Record = record;
+  state.record = record;
   // When another copy changed the file under this one, this copy's tree lacks that
   // change: remember a count the file does not hold, so the next check reloads.
-  state.RememberedChangeCount = countMoved ? AddToCount(state.ChangeCountAtLock, delta) : record.ChangeCount;
+  state.rememberedChangeCount = countMoved ? AddToCount(state.changeCountAtLock, delta) : record.ChangeCount;
   return sync.Write(record) ? SyncWrite::Written : SyncWrite::Skipped;
 }
 
 Heartbeat NetTimerTick(SyncState& state, SyncFileAccess& files, const Clock& clock) {
-  if (!state.HoldingLock) return Heartbeat::NotHolding;
+  if (!state.holdingLock) return Heartbeat::NotHolding;
 
   OpenSyncFile sync = OpenAndRead(state, files);
   if (sync.InFile && !IsOwnLock(state, *sync.InFile)) return Heartbeat::LockLost;
 
   const double now = clock.Now();
-  state.Record.LockState = kLockHeld;
-  state.Record.LockTime = now;
-  if (!sync.Write(state.Record)) return Heartbeat::Skipped;
-  state.OwnLockTime = now;
+  state.record.LockState = kLockHeld;
+  state.record.LockTime = now;
+  if (!sync.Write(state.record)) return Heartbeat::Skipped;
+  state.ownLockTime = now;
   return Heartbeat::Renewed;
 }
 
 bool DataFileChangedBeforeExpansion(SyncState& state, SyncFileAccess& files, bool networkMode) {
   if (!networkMode) return false;
   ReadSyncFile(state, files);
-  if (state.Record.ChangeCount == state.RememberedChangeCount) return false;
-  state.RememberedChangeCount = state.Record.ChangeCount;
+  if (state.record.ChangeCount == state.rememberedChangeCount) return false;
+  state.rememberedChangeCount = state.record.ChangeCount;
   return true;
 }
 

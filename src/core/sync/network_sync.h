@@ -37,12 +37,12 @@ enum class LockDecision {
 };
 
 struct LockAttempt {
-  LockDecision Decision = LockDecision::NotNetworked;
-  std::optional<StoreMessage> Message;  // show it when set
-  bool TookOverAbandonedLock = false;   // granted over a lock whose holder stopped its heartbeat
+  LockDecision decision = LockDecision::NotNetworked;
+  std::optional<StoreMessage> message;  // show it when set
+  bool tookOverAbandonedLock = false;   // granted over a lock whose holder stopped its heartbeat
 
   // True when the caller must not change the data file now.
-  bool Refused() const { return Decision == LockDecision::InUse || Decision == LockDecision::Changed; }
+  bool Refused() const { return decision == LockDecision::InUse || decision == LockDecision::Changed; }
 };
 
 // The lock attempt before every command that changes Wordsnaps. Reads, decides and

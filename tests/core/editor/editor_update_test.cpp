@@ -40,44 +40,44 @@ TEST(CaseItemFor, ShowsAnyOtherRuleAsNone) {
 
 TEST(CheckUpdate, RefusesAnEmptyOrInvalidNameWithItsMessage) {
   const UpdateCheck empty = CheckUpdate("   ", "text");
-  ASSERT_TRUE(empty.Refusal);
-  EXPECT_EQ(*empty.Refusal, (StoreMessage{kNoNameEntered, "Error"}));
+  ASSERT_TRUE(empty.refusal);
+  EXPECT_EQ(*empty.refusal, (StoreMessage{kNoNameEntered, "Error"}));
 
   const UpdateCheck invalid = CheckUpdate("a b", "text");
-  ASSERT_TRUE(invalid.Refusal);
-  EXPECT_EQ(*invalid.Refusal, (StoreMessage{kInvalidNameCharacters, "Error"}));
+  ASSERT_TRUE(invalid.refusal);
+  EXPECT_EQ(*invalid.refusal, (StoreMessage{kInvalidNameCharacters, "Error"}));
 }
 
 TEST(CheckUpdate, CutsTheTextAt3000WithANoticeAndTheNameAt10) {
   const std::string exact(3000, 'x');
   const UpdateCheck whole = CheckUpdate(" longername1 ", exact);
-  EXPECT_FALSE(whole.Refusal);
-  EXPECT_FALSE(whole.Notice);
-  EXPECT_EQ(whole.Text, exact);
-  EXPECT_EQ(whole.Name, "longername");
+  EXPECT_FALSE(whole.refusal);
+  EXPECT_FALSE(whole.notice);
+  EXPECT_EQ(whole.text, exact);
+  EXPECT_EQ(whole.name, "longername");
 
   const UpdateCheck cut = CheckUpdate("sig", exact + "yz");
-  ASSERT_TRUE(cut.Notice);
-  EXPECT_EQ(cut.Notice->Text,
+  ASSERT_TRUE(cut.notice);
+  EXPECT_EQ(cut.notice->text,
             "The size of the replacement keys exceeds the 3,000 character limit.  "
             "The replacement keys will be truncated to 3,000 characters.");
-  EXPECT_EQ(cut.Text, exact);
+  EXPECT_EQ(cut.text, exact);
 
-  EXPECT_EQ(CheckUpdate("sig", "").Text, "");
+  EXPECT_EQ(CheckUpdate("sig", "").text, "");
 }
 
 TEST(StoreUpdate, NewModeStartsAnActiveRecordAndCountsIt) {
   WordsnapStore store;
-  store.RecordCount = 4;
-  store.Current.Record.Name = "old";
-  store.Current.Record.Active = 0;
-  store.Current.Record.Unused = {7, 7};
+  store.recordCount = 4;
+  store.current.Record.Name = "old";
+  store.current.Record.Active = 0;
+  store.current.Record.Unused = {7, 7};
   WordsnapRecord working = NewWorkingRecord(kClipIndividual, kCaseFirstCharacter);
   working.KeyDelay = 25;
 
   StoreUpdate(CheckUpdate("sig", "Regards"), working, true, store);
-  EXPECT_EQ(store.RecordCount, 5);
-  const WordsnapRecord& r = store.Current.Record;
+  EXPECT_EQ(store.recordCount, 5);
+  const WordsnapRecord& r = store.current.Record;
   EXPECT_EQ(r.Name, "sig");
   EXPECT_EQ(r.ReplacementText, "Regards");
   EXPECT_EQ(r.Active, 1);
@@ -89,18 +89,18 @@ TEST(StoreUpdate, NewModeStartsAnActiveRecordAndCountsIt) {
 
 TEST(StoreUpdate, EditModeKeepsTheRestOfTheRecordAndTheCount) {
   WordsnapStore store;
-  store.RecordCount = 4;
-  store.Current.RecordNo = 2;
-  store.Current.Record.Name = "sig";
-  store.Current.Record.Active = 0;
-  store.Current.Record.Unused = {7, 7};
-  store.Current.Record.CaseRule = 9;  // kept unless the user picks an item
-  WordsnapRecord working = store.Current.Record;
+  store.recordCount = 4;
+  store.current.RecordNo = 2;
+  store.current.Record.Name = "sig";
+  store.current.Record.Active = 0;
+  store.current.Record.Unused = {7, 7};
+  store.current.Record.CaseRule = 9;  // kept unless the user picks an item
+  WordsnapRecord working = store.current.Record;
 
   StoreUpdate(CheckUpdate("sig2", "Kind regards"), working, false, store);
-  EXPECT_EQ(store.RecordCount, 4);
-  EXPECT_EQ(store.Current.RecordNo, 2);
-  const WordsnapRecord& r = store.Current.Record;
+  EXPECT_EQ(store.recordCount, 4);
+  EXPECT_EQ(store.current.RecordNo, 2);
+  const WordsnapRecord& r = store.current.Record;
   EXPECT_EQ(r.Name, "sig2");
   EXPECT_EQ(r.ReplacementText, "Kind regards");
   EXPECT_EQ(r.Active, 0);

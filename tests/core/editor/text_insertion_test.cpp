@@ -25,16 +25,16 @@ TEST(InsertAtCaret, PutsTheTextInFrontOfTheCaretAndMovesTheCaretPastIt) {
   };
   for (const Case& c : cases) {
     const Insertion result = InsertAtCaret(c.memo, c.at, c.inserted);
-    EXPECT_EQ(result.Text, c.text) << c.memo;
-    EXPECT_EQ(result.Caret, c.caret) << c.memo;
+    EXPECT_EQ(result.text, c.text) << c.memo;
+    EXPECT_EQ(result.caret, c.caret) << c.memo;
   }
 }
 
 TEST(InsertAtCaret, KeepsTheSelectedTextAfterTheInsertion) {
   // "world" selected from 6: the code goes in front, the selection stays.
   const Insertion result = InsertAtCaret("hello world", 6, "<T>");
-  EXPECT_EQ(result.Text, "hello <T>world");
-  EXPECT_EQ(result.Text.substr(result.Caret), "world");
+  EXPECT_EQ(result.text, "hello <T>world");
+  EXPECT_EQ(result.text.substr(result.caret), "world");
 }
 
 TEST(InsertionFits, AllowsUpToTheLimitAndNoFurther) {

@@ -45,8 +45,8 @@ TEST(CheckWordsnapName, AcceptsRefusesAndTrimsAsTheEditorDoes) {
   };
   for (const Case& c : cases) {
     const CheckedName checked = CheckWordsnapName(c.typed);
-    EXPECT_EQ(checked.Result, c.result) << c.typed;
-    EXPECT_EQ(checked.Name, c.name) << c.typed;
+    EXPECT_EQ(checked.result, c.result) << c.typed;
+    EXPECT_EQ(checked.name, c.name) << c.typed;
   }
 }
 

@@ -41,7 +41,7 @@ class FakeHost : public EngineHost {
     calls.push_back("load " + std::to_string(recordNo));
     const auto found = records.find(recordNo);
     if (loadFails || found == records.end()) return false;
-    app_.store.Current.Record = found->second;
+    app_.store.current.Record = found->second;
     return true;
   }
 
@@ -72,8 +72,8 @@ class ExpansionEngineTest : public ::testing::Test {
     buffer.Record.ReplacementText = text;
     buffer.Record.Active = active;
     buffer.Record.CaseRule = kCaseNone;
-    buffer.RecordNo = ++app.store.RecordCount;
-    DoAddIt(app.store.Root, buffer);
+    buffer.RecordNo = ++app.store.recordCount;
+    DoAddIt(app.store.root, buffer);
     host.records[buffer.RecordNo] = buffer.Record;
   }
 
@@ -151,7 +151,7 @@ TEST_F(ExpansionEngineTest, PrefixModeWithoutPrefixKeysPlaysTheLongestEndingAsSo
 
 TEST_F(ExpansionEngineTest, PrefixKeysAreErasedWithTheName) {
   app.settings.useSuffix = false;
-  app.store.PrefixKeys = ";;";
+  app.store.prefixKeys = ";;";
   engine.SetPref();
   EXPECT_EQ(engine.ActivePrefix(), ";;");
   Type("sig");

@@ -50,8 +50,8 @@ class SimulatedDesktop {
     buffer.Record.CaseRule = kCaseNone;
     buffer.Record.ViaClipboard = viaClipboard ? 1 : 0;
     buffer.Record.KeyDelay = keyDelay;
-    buffer.RecordNo = ++app.store.RecordCount;
-    DoAddIt(app.store.Root, buffer);
+    buffer.RecordNo = ++app.store.recordCount;
+    DoAddIt(app.store.root, buffer);
     records_[buffer.RecordNo] = buffer.Record;
     engine_.SetPref();
   }
@@ -191,7 +191,7 @@ class SimulatedDesktop {
     void StopClearTimer() override { ++clearTimerGeneration_; }
     bool ReloadIfSharedFileChanged() override { return false; }
     bool LoadAHotKey(std::int32_t recordNo) override {
-      desktop_.app.store.Current.Record = desktop_.records_.at(recordNo);
+      desktop_.app.store.current.Record = desktop_.records_.at(recordNo);
       return true;
     }
 

@@ -6,10 +6,10 @@ namespace wordsnap {
 namespace {
 
 TEST(RowCommandRefusal, EmptyListComesBeforeNoSelection) {
-  EXPECT_EQ(RowCommandRefusal(0, -1)->Text, kNoWordsnapsYet);
-  EXPECT_EQ(RowCommandRefusal(0, 0)->Text, kNoWordsnapsYet);
-  EXPECT_EQ(RowCommandRefusal(3, -1)->Text, kNoWordsnapSelected);
-  EXPECT_EQ(RowCommandRefusal(3, -1)->Caption, "Error");
+  EXPECT_EQ(RowCommandRefusal(0, -1)->text, kNoWordsnapsYet);
+  EXPECT_EQ(RowCommandRefusal(0, 0)->text, kNoWordsnapsYet);
+  EXPECT_EQ(RowCommandRefusal(3, -1)->text, kNoWordsnapSelected);
+  EXPECT_EQ(RowCommandRefusal(3, -1)->caption, "Error");
   EXPECT_FALSE(RowCommandRefusal(3, 2));
 }
 
@@ -21,10 +21,10 @@ TEST(RowAfterDelete, KeepsThePlaceOrTakesTheNewLastRow) {
 
 TEST(ListCaptions, DeleteQuestionAndActivateCaptions) {
   EXPECT_EQ(DeleteQuestion("sig"), "Are you sure you want to remove \"sig\"?");
-  EXPECT_EQ(ActivateCaptionsFor(true).MenuItem, "Deacti&vate Wordsnap");
-  EXPECT_EQ(ActivateCaptionsFor(true).Hint, "Deactivate Wordsnap");
-  EXPECT_EQ(ActivateCaptionsFor(false).MenuItem, "Acti&vate Wordsnap");
-  EXPECT_EQ(ActivateCaptionsFor(false).Hint, "Activate Wordsnap");
+  EXPECT_EQ(ActivateCaptionsFor(true).menuItem, "Deacti&vate Wordsnap");
+  EXPECT_EQ(ActivateCaptionsFor(true).hint, "Deactivate Wordsnap");
+  EXPECT_EQ(ActivateCaptionsFor(false).menuItem, "Acti&vate Wordsnap");
+  EXPECT_EQ(ActivateCaptionsFor(false).hint, "Activate Wordsnap");
 }
 
 }  // namespace

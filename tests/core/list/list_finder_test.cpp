@@ -37,12 +37,12 @@ TEST(ListFinder, FindsEachHitInListOrderThenReportsTheEndAndStartsAgain) {
   finder.SetSearchText("regard");
 
   std::vector<int> hits;
-  for (int i = 0; i < 3; ++i) hits.push_back(finder.Next(rows.Count(), rows.Reader()).Row);
+  for (int i = 0; i < 3; ++i) hits.push_back(finder.Next(rows.Count(), rows.Reader()).row);
   EXPECT_EQ(hits, (std::vector<int>{0, 2, 3}));
 
-  EXPECT_EQ(finder.Next(rows.Count(), rows.Reader()).Outcome, FindOutcome::EndReached);
+  EXPECT_EQ(finder.Next(rows.Count(), rows.Reader()).outcome, FindOutcome::EndReached);
   EXPECT_EQ(finder.LastHit(), -1);
-  EXPECT_EQ(finder.Next(rows.Count(), rows.Reader()).Row, 0);  // from the top again
+  EXPECT_EQ(finder.Next(rows.Count(), rows.Reader()).row, 0);  // from the top again
 }
 
 TEST(ListFinder, SearchesReplacementTextsOnlyAndInsideWords) {
@@ -51,15 +51,15 @@ TEST(ListFinder, SearchesReplacementTextsOnlyAndInsideWords) {
   ListFinder finder(Ascii);
   finder.SetSearchText("abc");
   const FindStep step = finder.Next(rows.Count(), rows.Reader());
-  EXPECT_EQ(step.Outcome, FindOutcome::Found);
-  EXPECT_EQ(step.Row, 1);
+  EXPECT_EQ(step.outcome, FindOutcome::Found);
+  EXPECT_EQ(step.row, 1);
 }
 
 TEST(ListFinder, AnEmptyListEndsAtOnce) {
   Rows rows({});
   ListFinder finder(Ascii);
   finder.SetSearchText("x");
-  EXPECT_EQ(finder.Next(0, rows.Reader()).Outcome, FindOutcome::EndReached);
+  EXPECT_EQ(finder.Next(0, rows.Reader()).outcome, FindOutcome::EndReached);
   EXPECT_TRUE(rows.read.empty());
 }
 
@@ -67,18 +67,18 @@ TEST(ListFinder, ANewSearchTextStartsAtTheTop) {
   Rows rows({"ab", "ab"});
   ListFinder finder(Ascii);
   finder.SetSearchText("a");
-  EXPECT_EQ(finder.Next(rows.Count(), rows.Reader()).Row, 0);
+  EXPECT_EQ(finder.Next(rows.Count(), rows.Reader()).row, 0);
   finder.SetSearchText("b");
-  EXPECT_EQ(finder.Next(rows.Count(), rows.Reader()).Row, 0);
+  EXPECT_EQ(finder.Next(rows.Count(), rows.Reader()).row, 0);
 }
 
 TEST(ListFinder, AnUnreadableRowStopsTheSearchAndKeepsTheLastHit) {
   Rows rows({"hit", "other", "hit"}, 1);
   ListFinder finder(Ascii);
   finder.SetSearchText("hit");
-  EXPECT_EQ(finder.Next(rows.Count(), rows.Reader()).Row, 0);
+  EXPECT_EQ(finder.Next(rows.Count(), rows.Reader()).row, 0);
   const FindStep failed = finder.Next(rows.Count(), rows.Reader());
-  EXPECT_EQ(failed.Outcome, FindOutcome::ReadFailed);
+  EXPECT_EQ(failed.outcome, FindOutcome::ReadFailed);
   EXPECT_EQ(finder.LastHit(), 0);
   EXPECT_EQ(rows.read, (std::vector<int>{0, 1}));
 }
@@ -95,7 +95,7 @@ TEST(ListFinder, FoldsSearchTextAndRowTextsAlike) {
   Rows rows({"Caf\xC9"});
   ListFinder finder(latin);
   finder.SetSearchText("caf\xE9");
-  EXPECT_EQ(finder.Next(rows.Count(), rows.Reader()).Outcome, FindOutcome::Found);
+  EXPECT_EQ(finder.Next(rows.Count(), rows.Reader()).outcome, FindOutcome::Found);
 }
 
 TEST(ListFinder, HintAndAvailabilityFollowTheSearchText) {

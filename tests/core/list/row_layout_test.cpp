@@ -26,21 +26,21 @@ TEST(LayoutRow, NameAndPreviewFollowTheCounterColumnWidthOfTheRecordCount) {
   };
   for (const Case& c : cases) {
     const RowLayout row = LayoutRow(0, c.counterColumn, CounterColumnWidthFor(c.records));
-    EXPECT_EQ(row.NameX, c.nameX) << c.records << " " << c.counterColumn;
-    EXPECT_EQ(row.PreviewX, c.previewX) << c.records << " " << c.counterColumn;
-    EXPECT_EQ(row.ReplacementEdgeX, c.edgeX) << c.records << " " << c.counterColumn;
-    EXPECT_EQ(row.CounterTextX, 2);
+    EXPECT_EQ(row.nameX, c.nameX) << c.records << " " << c.counterColumn;
+    EXPECT_EQ(row.previewX, c.previewX) << c.records << " " << c.counterColumn;
+    EXPECT_EQ(row.replacementEdgeX, c.edgeX) << c.records << " " << c.counterColumn;
+    EXPECT_EQ(row.counterTextX, 2);
   }
 }
 
 TEST(LayoutRow, PositionsFollowTheRowsLeftEdgeButTheCounterFillDoesNot) {
   const RowLayout row = LayoutRow(5, true, 21);
-  EXPECT_EQ(row.CounterRight, 21);
-  EXPECT_EQ(row.CounterEdgeX, 26);
-  EXPECT_EQ(row.CounterTextX, 7);
-  EXPECT_EQ(row.NameX, 28);
-  EXPECT_EQ(row.ReplacementEdgeX, 149);
-  EXPECT_EQ(row.PreviewX, 151);
+  EXPECT_EQ(row.counterRight, 21);
+  EXPECT_EQ(row.counterEdgeX, 26);
+  EXPECT_EQ(row.counterTextX, 7);
+  EXPECT_EQ(row.nameX, 28);
+  EXPECT_EQ(row.replacementEdgeX, 149);
+  EXPECT_EQ(row.previewX, 151);
 }
 
 TEST(RowText, CounterShowsThePlaceInTheListFromOne) {
@@ -49,12 +49,12 @@ TEST(RowText, CounterShowsThePlaceInTheListFromOne) {
 }
 
 TEST(StyleOfRow, InactiveRowsAreSilverItalicsEvenWhenSelected) {
-  EXPECT_EQ(StyleOfRow(true, false).TextColour, kColourBlack);
-  EXPECT_EQ(StyleOfRow(true, true).TextColour, kColourWhite);
-  EXPECT_FALSE(StyleOfRow(true, true).Italic);
+  EXPECT_EQ(StyleOfRow(true, false).textColour, kColourBlack);
+  EXPECT_EQ(StyleOfRow(true, true).textColour, kColourWhite);
+  EXPECT_FALSE(StyleOfRow(true, true).italic);
   for (bool selected : {false, true}) {
-    EXPECT_TRUE(StyleOfRow(false, selected).Italic);
-    EXPECT_EQ(StyleOfRow(false, selected).TextColour, 0xC0C0C0u);
+    EXPECT_TRUE(StyleOfRow(false, selected).italic);
+    EXPECT_EQ(StyleOfRow(false, selected).textColour, 0xC0C0C0u);
   }
 }
 

@@ -57,14 +57,14 @@ TEST(CloseNetworkDialog, TimerFollowsAutoSyncAndOnlyANewNetworkModeReadsTheSyncF
     settings.networkMode = c.networkBefore;
     settings.autoSync = c.autoSyncBefore;
     SyncState sync;
-    sync.MinuteCount = 4;
+    sync.minuteCount = 4;
     RecordingHost host;
     CloseNetworkDialog(settings, sync, c.chosen, host);
     EXPECT_EQ(host.steps, c.steps);
     EXPECT_EQ(settings.networkMode, c.chosen.networkMode);
     EXPECT_EQ(settings.autoSync, c.chosen.autoSync);
     EXPECT_EQ(settings.syncMinutes, c.chosen.syncMinutes);
-    EXPECT_EQ(sync.MinuteCount, c.minuteCount);
+    EXPECT_EQ(sync.minuteCount, c.minuteCount);
   }
 }
 

@@ -20,26 +20,26 @@ TEST_F(StoreTest, FileWithADamagedTailLoadsEveryWholeRecordAndWarns) {
   const Bytes before = files.Content(kDataPath);
 
   const LoadResult result = LoadTheHotKeys(store, files, kDataPath);
-  EXPECT_EQ(result.Outcome, LoadOutcome::Loaded);
-  EXPECT_EQ(result.DamagedTailBytes, 100u);
-  ASSERT_TRUE(result.Message);
-  EXPECT_EQ(result.Message->Caption, "Warning");
-  EXPECT_NE(result.Message->Text.find("C:\\DATA\\KEY.WSN"), std::string::npos);
-  EXPECT_NE(result.Message->Text.find("100 bytes"), std::string::npos);
+  EXPECT_EQ(result.outcome, LoadOutcome::Loaded);
+  EXPECT_EQ(result.damagedTailBytes, 100u);
+  ASSERT_TRUE(result.message);
+  EXPECT_EQ(result.message->caption, "Warning");
+  EXPECT_NE(result.message->text.find("C:\\DATA\\KEY.WSN"), std::string::npos);
+  EXPECT_NE(result.message->text.find("100 bytes"), std::string::npos);
   EXPECT_EQ(NodeNamesByRecordNo(store), (Strings{"a", "b"}));
-  EXPECT_EQ(store.RecordCount, 2);
-  EXPECT_EQ(store.PrefixKeys, "pk") << "prefix keys are still refreshed";
+  EXPECT_EQ(store.recordCount, 2);
+  EXPECT_EQ(store.prefixKeys, "pk") << "prefix keys are still refreshed";
   EXPECT_EQ(files.Content(kDataPath), before) << "the user's file is never cut on load";
 }
 
 TEST_F(StoreTest, FileShorterThanOneRecordLoadsNothingAndKeepsThePrefixKeys) {
   files.Put(kDataPath, Bytes(kRecordSize - 1, 0x01));
-  store.PrefixKeys = "k";
+  store.prefixKeys = "k";
   const LoadResult result = LoadTheHotKeys(store, files, kDataPath);
-  EXPECT_EQ(result.DamagedTailBytes, kRecordSize - 1);
-  EXPECT_EQ(store.Root, nullptr);
-  EXPECT_EQ(store.PrefixKeys, "k");
-  store.PrefixKeys = "z";
+  EXPECT_EQ(result.damagedTailBytes, kRecordSize - 1);
+  EXPECT_EQ(store.root, nullptr);
+  EXPECT_EQ(store.prefixKeys, "k");
+  store.prefixKeys = "z";
   EXPECT_TRUE(ChangePrefixInFile(store, files, kDataPath).Ok());
   EXPECT_EQ(files.Content(kDataPath), Bytes(kRecordSize - 1, 0x01)) << "no record 1 to write into";
 }
@@ -47,24 +47,24 @@ TEST_F(StoreTest, FileShorterThanOneRecordLoadsNothingAndKeepsThePrefixKeys) {
 TEST_F(StoreTest, AppendToADamagedFileLandsRightAfterItsLastWholeRecord) {
   files.Put(kDataPath, WithTail(FileOfNames({"a", "b"}), 1234));
   LoadTheHotKeys(store, files, kDataPath);
-  store.Current.Record = MakeRecord("c");
+  store.current.Record = MakeRecord("c");
   ASSERT_TRUE(AddAHotKey(store, files, kDataPath, kAppendRecord).Ok());
 
   EXPECT_EQ(files.Content(kDataPath), FileOfNames({"a", "b", "c"}));
-  EXPECT_EQ(store.Current.RecordNo, 3);
+  EXPECT_EQ(store.current.RecordNo, 3);
   const LoadResult reloaded = ReloadHotKeys(store, files, kDataPath);
-  EXPECT_FALSE(reloaded.Message);
+  EXPECT_FALSE(reloaded.message);
   EXPECT_EQ(NodeNamesByRecordNo(store), (Strings{"a", "b", "c"}));
 }
 
 TEST_F(StoreTest, RecordInTheDamagedTailIsNotARecord) {
   files.Put(kDataPath, WithTail(FileOfNames({"a", "b"}), kRecordSize - 1));
   const Bytes before = files.Content(kDataPath);
-  store.Current.Record = MakeRecord("c");
-  EXPECT_EQ(LoadAHotKey(store, files, kDataPath, 3).Outcome, StoreOutcome::NoSuchRecord);
-  EXPECT_EQ(AddAHotKey(store, files, kDataPath, 3).Outcome, StoreOutcome::NoSuchRecord);
-  EXPECT_EQ(ChangeActiveInFile(files, kDataPath, 3, 0).Outcome, StoreOutcome::NoSuchRecord);
-  EXPECT_EQ(RemoveAHotKey(store, files, kDataPath, 3).Outcome, StoreOutcome::NoSuchRecord);
+  store.current.Record = MakeRecord("c");
+  EXPECT_EQ(LoadAHotKey(store, files, kDataPath, 3).outcome, StoreOutcome::NoSuchRecord);
+  EXPECT_EQ(AddAHotKey(store, files, kDataPath, 3).outcome, StoreOutcome::NoSuchRecord);
+  EXPECT_EQ(ChangeActiveInFile(files, kDataPath, 3, 0).outcome, StoreOutcome::NoSuchRecord);
+  EXPECT_EQ(RemoveAHotKey(store, files, kDataPath, 3).outcome, StoreOutcome::NoSuchRecord);
   EXPECT_EQ(files.Content(kDataPath), before);
 }
 
@@ -82,12 +82,12 @@ TEST_F(StoreTest, ReadFailureHalfWayKeepsWhatWasReadAndSaysSo) {
   files.FailAtStep(4, MemoryDataFileAccess::FailureKind::ReturnFailure);  // Open, Size, ReadAt, ReadAt
   const LoadResult result = LoadTheHotKeys(store, files, kDataPath);
   ASSERT_EQ(files.FailedCall(), "ReadAt");
-  EXPECT_EQ(result.Outcome, LoadOutcome::Incomplete);
-  ASSERT_TRUE(result.Message);
-  EXPECT_EQ(result.Message->Caption, "Error");
-  EXPECT_EQ(store.RecordCount, 256);
-  EXPECT_EQ(store.CounterColumnWidth, 30);
-  EXPECT_EQ(store.PrefixKeys, "pk");
+  EXPECT_EQ(result.outcome, LoadOutcome::Incomplete);
+  ASSERT_TRUE(result.message);
+  EXPECT_EQ(result.message->caption, "Error");
+  EXPECT_EQ(store.recordCount, 256);
+  EXPECT_EQ(store.counterColumnWidth, 30);
+  EXPECT_EQ(store.prefixKeys, "pk");
 }
 
 // Random files, some wholly random, some records with hostile lengths, fed to the
@@ -112,20 +112,20 @@ TEST_F(StoreTest, RandomBytesNeverBreakTheLoaderOrTheRecordOperations) {
     const std::int64_t whole = static_cast<std::int64_t>(file.size() / kRecordSize);
 
     const LoadResult loaded = LoadTheHotKeys(store, files, kDataPath);
-    EXPECT_EQ(store.RecordCount, whole);
-    EXPECT_EQ(CountNodes(store.Root.get()), static_cast<std::size_t>(whole));
-    ForEachNodeInFillOrder(store.Root.get(), [](WordsnapNode& node) {
+    EXPECT_EQ(store.recordCount, whole);
+    EXPECT_EQ(CountNodes(store.root.get()), static_cast<std::size_t>(whole));
+    ForEachNodeInFillOrder(store.root.get(), [](WordsnapNode& node) {
       EXPECT_LE(node.Name.size(), kMaxNameLength);
       EXPECT_LE(node.Preview.size(), kPreviewLength);
     });
-    EXPECT_EQ(loaded.DamagedTailBytes, file.size() % kRecordSize);
+    EXPECT_EQ(loaded.damagedTailBytes, file.size() % kRecordSize);
 
     for (std::int32_t n = 0; n <= whole + 1; ++n) {
       const bool inFile = n >= 1 && n <= whole;
       EXPECT_EQ(LoadAHotKey(store, files, kDataPath, n).Ok(), inFile);
       if (inFile) {
-        EXPECT_LE(store.Current.Record.ReplacementText.size(), kMaxReplacementText);
-        EXPECT_LE(store.Current.Record.KeyDelay, kMaxKeyDelay);
+        EXPECT_LE(store.current.Record.ReplacementText.size(), kMaxReplacementText);
+        EXPECT_LE(store.current.Record.KeyDelay, kMaxKeyDelay);
       }
       EXPECT_EQ(ChangeActiveInFile(files, kDataPath, n, byte()).Ok(), inFile);
       EXPECT_EQ(AddAHotKey(store, files, kDataPath, n).Ok(), inFile);

@@ -16,17 +16,17 @@ TEST_F(StoreTest, LoadBuildsTheTreeInFileOrderAndTakesRecordOnesPrefixKeys) {
   const Bytes before = files.Content(kDataPath);
 
   const LoadResult result = LoadTheHotKeys(store, files, kDataPath);
-  EXPECT_EQ(result.Outcome, LoadOutcome::Loaded);
-  EXPECT_FALSE(result.Message);
-  EXPECT_TRUE(result.PrefixKeysTaken);
-  EXPECT_EQ(store.PrefixKeys, ";;");
-  EXPECT_EQ(store.RecordCount, 3);
+  EXPECT_EQ(result.outcome, LoadOutcome::Loaded);
+  EXPECT_FALSE(result.message);
+  EXPECT_TRUE(result.prefixKeysTaken);
+  EXPECT_EQ(store.prefixKeys, ";;");
+  EXPECT_EQ(store.recordCount, 3);
   EXPECT_EQ(NodeNamesByRecordNo(store), (Strings{"m", "d", "t"}));
-  EXPECT_EQ(store.Root->LesserOrEqual->Name, "d");
-  EXPECT_EQ(store.Root->Greater->Name, "t");
-  EXPECT_EQ(store.Root->Preview, "text of m");
-  EXPECT_EQ(store.Current.RecordNo, 3) << "the buffer holds the last record read";
-  EXPECT_EQ(store.Current.Record.KeyDelay, 0) << "a delay above 10000 reads as 0";
+  EXPECT_EQ(store.root->LesserOrEqual->Name, "d");
+  EXPECT_EQ(store.root->Greater->Name, "t");
+  EXPECT_EQ(store.root->Preview, "text of m");
+  EXPECT_EQ(store.current.RecordNo, 3) << "the buffer holds the last record read";
+  EXPECT_EQ(store.current.Record.KeyDelay, 0) << "a delay above 10000 reads as 0";
   EXPECT_EQ(files.Content(kDataPath), before) << "loading never writes";
 }
 
@@ -34,27 +34,27 @@ TEST_F(StoreTest, LoadReplacesTheTreeRatherThanAddingToIt) {
   files.Put(kDataPath, FileOfNames({"a", "b"}));
   LoadTheHotKeys(store, files, kDataPath);
   LoadTheHotKeys(store, files, kDataPath);
-  EXPECT_EQ(CountNodes(store.Root.get()), 2u);
-  EXPECT_EQ(store.RecordCount, 2);
+  EXPECT_EQ(CountNodes(store.root.get()), 2u);
+  EXPECT_EQ(store.recordCount, 2);
 }
 
 TEST_F(StoreTest, LoadOfAnEmptyFileKeepsThePrefixKeys) {
   files.Put(kDataPath, {});
-  store.PrefixKeys = "#";
-  store.CounterColumnWidth = 46;
+  store.prefixKeys = "#";
+  store.counterColumnWidth = 46;
   const LoadResult result = LoadTheHotKeys(store, files, kDataPath);
-  EXPECT_EQ(result.Outcome, LoadOutcome::Loaded);
-  EXPECT_FALSE(result.PrefixKeysTaken);
-  EXPECT_EQ(store.PrefixKeys, "#");
-  EXPECT_EQ(store.Root, nullptr);
-  EXPECT_EQ(store.RecordCount, 0);
-  EXPECT_EQ(store.CounterColumnWidth, 12);
+  EXPECT_EQ(result.outcome, LoadOutcome::Loaded);
+  EXPECT_FALSE(result.prefixKeysTaken);
+  EXPECT_EQ(store.prefixKeys, "#");
+  EXPECT_EQ(store.root, nullptr);
+  EXPECT_EQ(store.recordCount, 0);
+  EXPECT_EQ(store.counterColumnWidth, 12);
 }
 
 TEST_F(StoreTest, LoadOfAMissingFileCreatesItEmpty) {
   const LoadResult result = LoadTheHotKeys(store, files, kDataPath);
-  EXPECT_EQ(result.Outcome, LoadOutcome::Created);
-  EXPECT_FALSE(result.Message);
+  EXPECT_EQ(result.outcome, LoadOutcome::Created);
+  EXPECT_FALSE(result.message);
   ASSERT_TRUE(files.Has(kDataPath));
   EXPECT_TRUE(files.Content(kDataPath).empty());
 }
@@ -63,13 +63,13 @@ TEST_F(StoreTest, LoadThatCanNeitherOpenNorCreateSaysSoAndNeverEmptiesAFile) {
   files.Put(kDataPath, FileOfNames({"a"}));
   files.Unopenable.insert(kDataPath);
   LoadResult result = LoadTheHotKeys(store, files, kDataPath);
-  EXPECT_EQ(result.Outcome, LoadOutcome::Unavailable);
-  EXPECT_EQ(result.Message, (StoreMessage{"C:\\DATA\\KEY.WSN could not be opened or created.", "Error"}));
+  EXPECT_EQ(result.outcome, LoadOutcome::Unavailable);
+  EXPECT_EQ(result.message, (StoreMessage{"C:\\DATA\\KEY.WSN could not be opened or created.", "Error"}));
   EXPECT_EQ(files.Content(kDataPath), FileOfNames({"a"}));
 
   files.CreationFails = true;
   result = LoadTheHotKeys(store, files, "C:\\NEW.WSN");
-  EXPECT_EQ(result.Outcome, LoadOutcome::Unavailable);
+  EXPECT_EQ(result.outcome, LoadOutcome::Unavailable);
   EXPECT_FALSE(files.Has("C:\\NEW.WSN"));
 }
 
@@ -78,18 +78,18 @@ TEST_F(StoreTest, LoadAHotKeyReadsOneRecordAndKeepsTheBufferNumber) {
   records[1].KeyDelay = 20000;
   records[1].Unused = {7, 8};
   files.Put(kDataPath, FileOf(records));
-  store.Current.RecordNo = 42;
+  store.current.RecordNo = 42;
   ASSERT_TRUE(LoadAHotKey(store, files, kDataPath, 2).Ok());
-  EXPECT_EQ(store.Current.Record.Name, "b");
-  EXPECT_EQ(store.Current.Record.ReplacementText, "Regards");
-  EXPECT_EQ(store.Current.Record.KeyDelay, 0);
-  EXPECT_EQ(store.Current.RecordNo, 42);
+  EXPECT_EQ(store.current.Record.Name, "b");
+  EXPECT_EQ(store.current.Record.ReplacementText, "Regards");
+  EXPECT_EQ(store.current.Record.KeyDelay, 0);
+  EXPECT_EQ(store.current.RecordNo, 42);
 }
 
 TEST_F(StoreTest, RecordNumbersOutsideTheFileChangeNothing) {
   files.Put(kDataPath, FileOfNames({"a", "b"}));
   const Bytes before = files.Content(kDataPath);
-  store.Current.Record = MakeRecord("keep");
+  store.current.Record = MakeRecord("keep");
   for (const std::int32_t recordNo : {0, 3, -2, 1000000}) {
     SCOPED_TRACE(recordNo);
     const StoreResult results[] = {LoadAHotKey(store, files, kDataPath, recordNo),
@@ -97,22 +97,22 @@ TEST_F(StoreTest, RecordNumbersOutsideTheFileChangeNothing) {
                                    RemoveAHotKey(store, files, kDataPath, recordNo),
                                    ChangeActiveInFile(files, kDataPath, recordNo, 0)};
     for (const auto& result : results) {
-      EXPECT_EQ(result.Outcome, StoreOutcome::NoSuchRecord);
-      EXPECT_EQ(result.Message, WordsnapNotInFileMessage());
+      EXPECT_EQ(result.outcome, StoreOutcome::NoSuchRecord);
+      EXPECT_EQ(result.message, WordsnapNotInFileMessage());
     }
   }
   EXPECT_EQ(files.Content(kDataPath), before);
-  EXPECT_EQ(store.Current.Record.Name, "keep");
+  EXPECT_EQ(store.current.Record.Name, "keep");
   EXPECT_EQ(files.Paths().size(), 1u) << "no side file left behind";
 }
 
 TEST_F(StoreTest, AppendWritesAfterTheLastRecordWithThePrefixKeysInForce) {
   files.Put(kDataPath, FileOfNames({"a", "b", "c"}, ";;"));
   LoadTheHotKeys(store, files, kDataPath);
-  store.PrefixKeys = "#!x";
-  store.Current.Record = MakeRecord("new", "Regards");
-  store.Current.Record.Reserved.fill(0xEE);
-  store.RecordCount++;  // as the editor does before appending
+  store.prefixKeys = "#!x";
+  store.current.Record = MakeRecord("new", "Regards");
+  store.current.Record.Reserved.fill(0xEE);
+  store.recordCount++;  // as the editor does before appending
 
   ASSERT_TRUE(AddAHotKey(store, files, kDataPath, kAppendRecord).Ok());
   const Bytes& file = files.Content(kDataPath);
@@ -121,8 +121,8 @@ TEST_F(StoreTest, AppendWritesAfterTheLastRecordWithThePrefixKeysInForce) {
   EXPECT_EQ(written.Name, "new");
   EXPECT_EQ(written.PrefixKeys, "#!");
   EXPECT_EQ(written.Reserved, (std::array<std::uint8_t, kReservedSize>{}));
-  EXPECT_EQ(store.Current.RecordNo, 4);
-  EXPECT_EQ(store.RecordCount, 4);
+  EXPECT_EQ(store.current.RecordNo, 4);
+  EXPECT_EQ(store.recordCount, 4);
   EXPECT_EQ(NodeNamesByRecordNo(store), (Strings{"a", "b", "c", "new"}));
 }
 
@@ -131,15 +131,15 @@ TEST_F(StoreTest, AppendTakesItsNumberFromTheFileWhenTheCountIsOutOfStep) {
   LoadTheHotKeys(store, files, kDataPath);
   files.Put(kDataPath, FileOfNames({"a", "b", "other1", "other2"}));  // another copy appended
 
-  store.Current.Record = MakeRecord("mine");
+  store.current.Record = MakeRecord("mine");
   ASSERT_TRUE(AddAHotKey(store, files, kDataPath, kAppendRecord).Ok());
   EXPECT_EQ(NamesIn(files.Content(kDataPath)), (Strings{"a", "b", "other1", "other2", "mine"}));
-  EXPECT_EQ(store.Current.RecordNo, 5);
-  EXPECT_EQ(store.RecordCount, 5);
-  const auto found = FindForPrompting(store.Root.get(), "mine");
+  EXPECT_EQ(store.current.RecordNo, 5);
+  EXPECT_EQ(store.recordCount, 5);
+  const auto found = FindForPrompting(store.root.get(), "mine");
   ASSERT_TRUE(found);
   LoadAHotKey(store, files, kDataPath, 5);
-  EXPECT_EQ(store.Current.Record.Name, "mine") << "the node's number reads back its own record";
+  EXPECT_EQ(store.current.Record.Name, "mine") << "the node's number reads back its own record";
 }
 
 TEST_F(StoreTest, RewriteChangesOnlyThatRecordAndItsNode) {
@@ -148,8 +148,8 @@ TEST_F(StoreTest, RewriteChangesOnlyThatRecordAndItsNode) {
   const Bytes before = files.Content(kDataPath);
 
   ASSERT_TRUE(LoadAHotKey(store, files, kDataPath, 2).Ok());
-  store.Current.Record.Name = "z";
-  store.Current.Record.ReplacementText = "changed";
+  store.current.Record.Name = "z";
+  store.current.Record.ReplacementText = "changed";
   ASSERT_TRUE(AddAHotKey(store, files, kDataPath, 2).Ok());
 
   const Bytes& after = files.Content(kDataPath);
@@ -157,7 +157,7 @@ TEST_F(StoreTest, RewriteChangesOnlyThatRecordAndItsNode) {
   EXPECT_EQ(RecordBytesAt(after, 1), RecordBytesAt(before, 1));
   EXPECT_EQ(RecordBytesAt(after, 3), RecordBytesAt(before, 3));
   EXPECT_EQ(RecordAt(after, 2).Name, "z");
-  EXPECT_EQ(store.RecordCount, 3);
+  EXPECT_EQ(store.recordCount, 3);
   EXPECT_EQ(NodeNamesByRecordNo(store), (Strings{"m", "z", "t"}));
 }
 
@@ -165,23 +165,23 @@ TEST_F(StoreTest, WritesToAFileThatCannotBeOpenedReportTheSavingFailure) {
   files.Put(kDataPath, FileOfNames({"a", "b"}, "p"));
   LoadTheHotKeys(store, files, kDataPath);
   files.ReadOnly.insert(kDataPath);
-  store.Current.Record = MakeRecord("c");
-  store.PrefixKeys = "q";
+  store.current.Record = MakeRecord("c");
+  store.prefixKeys = "q";
 
   const StoreResult results[] = {AddAHotKey(store, files, kDataPath, kAppendRecord),
                                  AddAHotKey(store, files, kDataPath, 1),
                                  ChangeActiveInFile(files, kDataPath, 1, 0),
                                  ChangePrefixInFile(store, files, kDataPath)};
   for (const auto& result : results) {
-    EXPECT_EQ(result.Outcome, StoreOutcome::NotOpened);
-    EXPECT_EQ(result.Message, (StoreMessage{"Saving of keystrokes failed.", "Error"}));
+    EXPECT_EQ(result.outcome, StoreOutcome::NotOpened);
+    EXPECT_EQ(result.message, (StoreMessage{"Saving of keystrokes failed.", "Error"}));
   }
   const StoreResult removal = RemoveAHotKey(store, files, kDataPath, 1);
-  EXPECT_EQ(removal.Outcome, StoreOutcome::NotOpened);
-  EXPECT_EQ(removal.Message, DeletingFailedMessage());
+  EXPECT_EQ(removal.outcome, StoreOutcome::NotOpened);
+  EXPECT_EQ(removal.message, DeletingFailedMessage());
   EXPECT_EQ(files.Content(kDataPath), FileOfNames({"a", "b"}, "p"));
-  EXPECT_EQ(CountNodes(store.Root.get()), 2u) << "a failed append adds no node";
-  EXPECT_EQ(store.RecordCount, 2);
+  EXPECT_EQ(CountNodes(store.root.get()), 2u) << "a failed append adds no node";
+  EXPECT_EQ(store.recordCount, 2);
 }
 
 TEST_F(StoreTest, ChangeActiveWritesOnlyTheActiveByte) {
@@ -201,7 +201,7 @@ TEST_F(StoreTest, ChangePrefixRewritesRecordOnesPrefixKeysOnly) {
   expected[0] = 2;
   expected[1] = ';';
   expected[2] = ';';
-  store.PrefixKeys = ";;";
+  store.prefixKeys = ";;";
   ASSERT_TRUE(ChangePrefixInFile(store, files, kDataPath).Ok());
   EXPECT_EQ(files.Content(kDataPath), expected);
 
@@ -220,7 +220,7 @@ TEST_F(StoreTest, RemoveClosesTheGapAndANewRecordOneCarriesThePrefixKeys) {
     SCOPED_TRACE(c.remove);
     files.Put(kDataPath, FileOfNames({"a", "b", "c"}, "old"));
     LoadTheHotKeys(store, files, kDataPath);
-    store.PrefixKeys = "#";
+    store.prefixKeys = "#";
 
     ASSERT_TRUE(RemoveAHotKey(store, files, kDataPath, c.remove).Ok());
     const Bytes& file = files.Content(kDataPath);
@@ -243,7 +243,7 @@ TEST_F(StoreTest, RemovingTheOnlyRecordLeavesAnEmptyFile) {
 TEST_F(StoreTest, RemoveOfAFileThatCannotBeOpenedChangesNothing) {
   files.Put(kDataPath, FileOfNames({"a"}));
   files.Unopenable.insert(kDataPath);
-  EXPECT_EQ(RemoveAHotKey(store, files, kDataPath, 1).Outcome, StoreOutcome::NotOpened);
+  EXPECT_EQ(RemoveAHotKey(store, files, kDataPath, 1).outcome, StoreOutcome::NotOpened);
   EXPECT_EQ(files.Content(kDataPath), FileOfNames({"a"}));
 }
 
@@ -251,7 +251,7 @@ TEST_F(StoreTest, EmptyingADataFile) {
   files.Put(kDataPath, FileOfNames({"a", "b"}));
   ASSERT_TRUE(EmptyDataFile(files, kDataPath).Ok());
   EXPECT_TRUE(files.Content(kDataPath).empty());
-  EXPECT_EQ(EmptyDataFile(files, "C:\\NONE.WSN").Outcome, StoreOutcome::NotOpened);
+  EXPECT_EQ(EmptyDataFile(files, "C:\\NONE.WSN").outcome, StoreOutcome::NotOpened);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ InterruptedRun RunWithFailure(const Bytes& file, int step, Kind kind,
   MemoryDataFileAccess files;
   files.Put(kDataPath, file);
   WordsnapStore store;
-  store.PrefixKeys = "#";
+  store.prefixKeys = "#";
   files.FailAtStep(step, kind);
   InterruptedRun run;
   try {
@@ -86,7 +86,7 @@ TEST(InterruptedChange, DeleteLeavesTheOldContentsOrTheNewAtEveryStep) {
         if (run.Crashed) return;
         EXPECT_EQ(run.Result.Ok(), changed) << "failed in " << run.FailedCall;
         if (!run.Result.Ok()) {
-          EXPECT_EQ(run.Result.Message, DeletingFailedMessage());
+          EXPECT_EQ(run.Result.message, DeletingFailedMessage());
         }
         EXPECT_EQ(run.Paths, std::set<std::string>{kDataPath}) << "side file left after " << run.FailedCall;
       });
@@ -99,7 +99,7 @@ TEST(InterruptedChange, AppendAndRewriteNeverTouchOtherRecords) {
   const Bytes file = FileOfNames({"a", "b", "c"}, "pk");
   for (const std::int32_t target : {kAppendRecord, 2}) {
     auto write = [&](WordsnapStore& store, MemoryDataFileAccess& files) {
-      store.Current.Record = MakeRecord("new", std::string(2000, 'n'));
+      store.current.Record = MakeRecord("new", std::string(2000, 'n'));
       return AddAHotKey(store, files, kDataPath, target);
     };
     for (const Kind kind : {Kind::ReturnFailure, Kind::Crash}) {
@@ -111,7 +111,7 @@ TEST(InterruptedChange, AppendAndRewriteNeverTouchOtherRecords) {
           EXPECT_EQ(RecordBytesAt(run.After, other), RecordBytesAt(file, other)) << "record " << other;
         }
         if (!run.Crashed && !run.Result.Ok()) {
-          EXPECT_EQ(run.Result.Message, SavingFailedMessage());
+          EXPECT_EQ(run.Result.message, SavingFailedMessage());
         }
       });
     }

@@ -29,15 +29,15 @@ TEST(RecentFiles, SwitchingPutsTheOldFileFirstAndTakesTheNewOneOut) {
 
 TEST(RecentFiles, MenuShowsNonEmptySlotsWithTheirNumbers) {
   const RecentFilesMenu empty = RecentFilesMenuFor({});
-  EXPECT_FALSE(empty.SeparatorVisible);
-  for (const auto& entry : empty.Entries) EXPECT_FALSE(entry);
+  EXPECT_FALSE(empty.separatorVisible);
+  for (const auto& entry : empty.entries) EXPECT_FALSE(entry);
 
   const RecentFilesMenu menu = RecentFilesMenuFor({"C:\\A.WSN", "", "C:\\B.WSN", "", ""});
-  EXPECT_TRUE(menu.SeparatorVisible);
-  EXPECT_EQ(menu.Entries[0], "&1   C:\\A.WSN");
-  EXPECT_FALSE(menu.Entries[1]);
-  EXPECT_EQ(menu.Entries[2], "&3   C:\\B.WSN");
-  EXPECT_FALSE(menu.Entries[4]);
+  EXPECT_TRUE(menu.separatorVisible);
+  EXPECT_EQ(menu.entries[0], "&1   C:\\A.WSN");
+  EXPECT_FALSE(menu.entries[1]);
+  EXPECT_EQ(menu.entries[2], "&3   C:\\B.WSN");
+  EXPECT_FALSE(menu.entries[4]);
 }
 
 }  // namespace

@@ -43,22 +43,22 @@ class StdDataFileTest : public ::testing::Test {
 };
 
 TEST_F(StdDataFileTest, EveryOperationWorksOnARealFile) {
-  EXPECT_EQ(LoadTheHotKeys(store_, files_, path_).Outcome, LoadOutcome::Created);
+  EXPECT_EQ(LoadTheHotKeys(store_, files_, path_).outcome, LoadOutcome::Created);
   EXPECT_TRUE(fs::exists(path_));
   EXPECT_EQ(fs::file_size(path_), 0u);
 
-  store_.PrefixKeys = ";;";
+  store_.prefixKeys = ";;";
   for (const char* name : {"sig", "addr", "tel"}) {
-    store_.Current.Record = MakeRecord(name);
+    store_.current.Record = MakeRecord(name);
     ASSERT_TRUE(AddAHotKey(store_, files_, path_, kAppendRecord).Ok());
   }
   EXPECT_EQ(Read(), FileOfNames({"sig", "addr", "tel"}, ";;"));
 
   ASSERT_TRUE(LoadAHotKey(store_, files_, path_, 2).Ok());
-  store_.Current.Record.ReplacementText = "12 High Street";
+  store_.current.Record.ReplacementText = "12 High Street";
   ASSERT_TRUE(AddAHotKey(store_, files_, path_, 2).Ok());
   ASSERT_TRUE(ChangeActiveInFile(files_, path_, 3, 0).Ok());
-  store_.PrefixKeys = "#";
+  store_.prefixKeys = "#";
   ASSERT_TRUE(ChangePrefixInFile(store_, files_, path_).Ok());
 
   ASSERT_TRUE(RemoveAHotKey(store_, files_, path_, 1).Ok());
@@ -70,10 +70,10 @@ TEST_F(StdDataFileTest, EveryOperationWorksOnARealFile) {
   EXPECT_EQ(RecordAt(file, 1).ReplacementText, "12 High Street");
   EXPECT_EQ(RecordAt(file, 2).Active, 0);
 
-  store_.PrefixKeys.clear();
+  store_.prefixKeys.clear();
   const LoadResult loaded = ReloadHotKeys(store_, files_, path_);
-  EXPECT_FALSE(loaded.Message);
-  EXPECT_EQ(store_.PrefixKeys, "#");
+  EXPECT_FALSE(loaded.message);
+  EXPECT_EQ(store_.prefixKeys, "#");
   EXPECT_EQ(NodeNamesByRecordNo(store_), (std::vector<std::string>{"addr", "tel"}));
 }
 

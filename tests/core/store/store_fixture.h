@@ -53,8 +53,8 @@ inline std::vector<std::string> NamesIn(const Bytes& file) {
 }
 
 inline std::vector<std::string> NodeNamesByRecordNo(const WordsnapStore& store) {
-  std::vector<std::string> names(static_cast<std::size_t>(CountNodes(store.Root.get())));
-  ForEachNodeInFillOrder(store.Root.get(), [&](WordsnapNode& node) {
+  std::vector<std::string> names(static_cast<std::size_t>(CountNodes(store.root.get())));
+  ForEachNodeInFillOrder(store.root.get(), [&](WordsnapNode& node) {
     if (node.RecordNo >= 1 && static_cast<std::size_t>(node.RecordNo) <= names.size()) {
       names[static_cast<std::size_t>(node.RecordNo - 1)] = node.Name;
     }

@@ -295,9 +295,9 @@ TEST(CounterColumn, WidthFollowsTheRecordCount) {
                                                 {999, 30}, {1000, 38}, {9999, 38}, {10000, 46}};
   for (const auto& [count, width] : table) {
     WordsnapStore store;
-    store.RecordCount = count;
+    store.recordCount = count;
     SetCalcHalf1(store);
-    EXPECT_EQ(store.CounterColumnWidth, width) << count;
+    EXPECT_EQ(store.counterColumnWidth, width) << count;
   }
 }
 

@@ -86,7 +86,7 @@ TEST(SymbolGrid, TheChosenCharacterGoesInAtTheCaretUnlessTheMemoIsFull) {
   picker.Select({1, 0});
   picker.Choose();
   ASSERT_TRUE(InsertionFits(3, picker.Result().size()));
-  EXPECT_EQ(InsertAtCaret("abc", 1, picker.Result()).Text, "a\x88" "bc");
+  EXPECT_EQ(InsertAtCaret("abc", 1, picker.Result()).text, "a\x88" "bc");
   EXPECT_FALSE(InsertionFits(5000, picker.Result().size()));
 }
 

@@ -14,7 +14,7 @@ TEST(AutoSync, ReloadFallsDueEverySyncMinutesTicks) {
     if (SyncTimerTick(state, 3)) reloads.push_back(tick);
   }
   EXPECT_EQ(reloads, (std::vector<int>{3, 6, 9}));
-  EXPECT_EQ(state.MinuteCount, 0);
+  EXPECT_EQ(state.minuteCount, 0);
   EXPECT_TRUE(SyncTimerTick(state, 1));
 }
 
@@ -25,9 +25,9 @@ TEST(AutoSync, TimerRunsAtStartupOnlyWithNetworkModeAndAutoSync) {
   const Case cases[] = {{true, true, true}, {true, false, false}, {false, true, false}, {false, false, false}};
   for (const Case& c : cases) {
     SyncState state;
-    state.MinuteCount = 4;
+    state.minuteCount = 4;
     EXPECT_EQ(StartSyncTimerAtStartup(state, c.networkMode, c.autoSync), c.runs);
-    EXPECT_EQ(state.MinuteCount, 0);
+    EXPECT_EQ(state.minuteCount, 0);
   }
 }
 
@@ -39,9 +39,9 @@ TEST(AutoSync, NetworkDialogRestartsTheCountOnlyWhenAutoSyncWasOff) {
   const Case cases[] = {{false, true, true, 0}, {true, true, true, 2}, {true, false, false, 2}, {false, false, false, 2}};
   for (const Case& c : cases) {
     SyncState state;
-    state.MinuteCount = 2;
+    state.minuteCount = 2;
     EXPECT_EQ(StartSyncTimerAfterNetworkDialog(state, c.whenOpened, c.now), c.runs);
-    EXPECT_EQ(state.MinuteCount, c.minuteCount);
+    EXPECT_EQ(state.minuteCount, c.minuteCount);
   }
 }
 

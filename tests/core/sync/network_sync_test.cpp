@@ -44,33 +44,33 @@ class NetworkSyncTest : public ::testing::Test {
 TEST_F(NetworkSyncTest, AttachCreatesAMissingSyncFileWithCountOneAndTheLockFree) {
   SyncState state;
   AttachSyncFile(state, files, kDataFile);
-  EXPECT_EQ(state.SyncPath, kSyncFile);
+  EXPECT_EQ(state.syncPath, kSyncFile);
   EXPECT_EQ(files.Files.at(kSyncFile).size(), kSyncRecordSize);
   EXPECT_EQ(InFile().ChangeCount, 1);
   EXPECT_EQ(InFile().LockState, kLockFree);
-  EXPECT_EQ(state.RememberedChangeCount, 1);
+  EXPECT_EQ(state.rememberedChangeCount, 1);
 }
 
 TEST_F(NetworkSyncTest, AttachRemembersTheCountOfAnExistingSyncFileWithoutWriting) {
   files.Put(kSyncFile, {41, kLockHeld, 45000.1});
   SyncState state;
   AttachSyncFile(state, files, kDataFile);
-  EXPECT_EQ(state.RememberedChangeCount, 41);
+  EXPECT_EQ(state.rememberedChangeCount, 41);
   EXPECT_EQ(files.Writes, 0);
 }
 
 TEST_F(NetworkSyncTest, NetworkModeOffNeitherReadsNorWrites) {
   SyncState state;
-  state.SyncPath = kSyncFile;
+  state.syncPath = kSyncFile;
   const LockAttempt attempt = FileInUse(state, files, clock, false);
-  EXPECT_EQ(attempt.Decision, LockDecision::NotNetworked);
+  EXPECT_EQ(attempt.decision, LockDecision::NotNetworked);
   EXPECT_FALSE(attempt.Refused());
-  EXPECT_FALSE(attempt.Message.has_value());
+  EXPECT_FALSE(attempt.message.has_value());
   EXPECT_EQ(ReleaseSyncFile(state, files, false, 1), SyncWrite::NotNetworked);
   EXPECT_FALSE(DataFileChangedBeforeExpansion(state, files, false));
   EXPECT_EQ(files.Opens, 0);
   EXPECT_TRUE(files.Files.empty());
-  EXPECT_FALSE(state.HoldingLock);
+  EXPECT_FALSE(state.holdingLock);
 }
 
 TEST_F(NetworkSyncTest, FreeLockIsTakenWithinOneOpenOfTheSyncFile) {
@@ -80,10 +80,10 @@ TEST_F(NetworkSyncTest, FreeLockIsTakenWithinOneOpenOfTheSyncFile) {
   files.AccessOpens.clear();
 
   const LockAttempt attempt = copy.TryLock();
-  EXPECT_EQ(attempt.Decision, LockDecision::Granted);
+  EXPECT_EQ(attempt.decision, LockDecision::Granted);
   EXPECT_FALSE(attempt.Refused());
-  EXPECT_FALSE(attempt.TookOverAbandonedLock);
-  EXPECT_TRUE(copy.State.HoldingLock);
+  EXPECT_FALSE(attempt.tookOverAbandonedLock);
+  EXPECT_TRUE(copy.State.holdingLock);
   EXPECT_EQ(InFile().ChangeCount, 5);
   EXPECT_EQ(InFile().LockState, kLockHeld);
   EXPECT_TRUE(SameLockTime(InFile().LockTime, clock.Now()));
@@ -95,38 +95,38 @@ TEST_F(NetworkSyncTest, FreeLockIsTakenWithinOneOpenOfTheSyncFile) {
 TEST_F(NetworkSyncTest, LockWithAFreshHeartbeatIsNeverTakenHoweverLongOthersWait) {
   Copy holder(files, clock);
   Copy other(files, clock);
-  ASSERT_EQ(holder.TryLock().Decision, LockDecision::Granted);
+  ASSERT_EQ(holder.TryLock().decision, LockDecision::Granted);
 
   for (int halfMinutes = 0; halfMinutes < 10; ++halfMinutes) {
     const SyncRecord before = InFile();
     const LockAttempt attempt = other.TryLock();
-    EXPECT_EQ(attempt.Decision, LockDecision::InUse) << halfMinutes;
-    EXPECT_EQ(attempt.Message, (StoreMessage{"Wordsnap File in use by another user.  Please try again later.", "Error"}));
+    EXPECT_EQ(attempt.decision, LockDecision::InUse) << halfMinutes;
+    EXPECT_EQ(attempt.message, (StoreMessage{"Wordsnap File in use by another user.  Please try again later.", "Error"}));
     EXPECT_TRUE(SameLockTime(InFile().LockTime, before.LockTime)) << "a refused attempt writes nothing";
     clock.AdvanceSeconds(30);
     EXPECT_EQ(holder.Beat(), Heartbeat::Renewed);
     EXPECT_TRUE(SameLockTime(InFile().LockTime, clock.Now()));
   }
-  EXPECT_FALSE(other.State.HoldingLock);
+  EXPECT_FALSE(other.State.holdingLock);
 }
 
 TEST_F(NetworkSyncTest, LockAbandonedForAMinuteAfterFirstSightIsTakenOver) {
   Copy dead(files, clock);
   Copy other(files, clock);
-  ASSERT_EQ(dead.TryLock().Decision, LockDecision::Granted);
+  ASSERT_EQ(dead.TryLock().decision, LockDecision::Granted);
   const double deadHeartbeat = InFile().LockTime;
 
   clock.AdvanceSeconds(5);
-  EXPECT_EQ(other.TryLock().Decision, LockDecision::InUse);  // first sight
+  EXPECT_EQ(other.TryLock().decision, LockDecision::InUse);  // first sight
   clock.AdvanceSeconds(30);
-  EXPECT_EQ(other.TryLock().Decision, LockDecision::InUse);
+  EXPECT_EQ(other.TryLock().decision, LockDecision::InUse);
   EXPECT_TRUE(SameLockTime(InFile().LockTime, deadHeartbeat));
   clock.AdvanceSeconds(31);  // 61 seconds after the first sight
 
   const LockAttempt attempt = other.TryLock();
-  EXPECT_EQ(attempt.Decision, LockDecision::Granted);
-  EXPECT_TRUE(attempt.TookOverAbandonedLock);
-  EXPECT_TRUE(other.State.HoldingLock);
+  EXPECT_EQ(attempt.decision, LockDecision::Granted);
+  EXPECT_TRUE(attempt.tookOverAbandonedLock);
+  EXPECT_TRUE(other.State.holdingLock);
   EXPECT_EQ(InFile().LockState, kLockHeld);
   EXPECT_TRUE(SameLockTime(InFile().LockTime, clock.Now()));
 }
@@ -152,9 +152,9 @@ TEST_F(NetworkSyncTest, MinuteIsCountedFromFirstSightAcrossMidnightAndWithinADay
     shared.Put(kSyncFile, {3, kLockHeld, 44999.9});
     FakeClock time(c.firstSight);
     Copy copy(shared, time);
-    ASSERT_EQ(copy.TryLock().Decision, LockDecision::InUse) << c.what;
+    ASSERT_EQ(copy.TryLock().decision, LockDecision::InUse) << c.what;
     time.Set(c.secondAttempt);
-    EXPECT_EQ(copy.TryLock().Decision, c.decision) << c.what;
+    EXPECT_EQ(copy.TryLock().decision, c.decision) << c.what;
   }
 }
 
@@ -162,13 +162,13 @@ TEST_F(NetworkSyncTest, AfterTheClockWentBackTheMinuteCountsFromTheNewTime) {
   files.Put(kSyncFile, {3, kLockHeld, 44999.9});
   clock.Set(45000.5);
   Copy copy(files, clock);
-  ASSERT_EQ(copy.TryLock().Decision, LockDecision::InUse);
+  ASSERT_EQ(copy.TryLock().decision, LockDecision::InUse);
   clock.AdvanceSeconds(-600);
-  EXPECT_EQ(copy.TryLock().Decision, LockDecision::InUse);
+  EXPECT_EQ(copy.TryLock().decision, LockDecision::InUse);
   clock.AdvanceSeconds(59);
-  EXPECT_EQ(copy.TryLock().Decision, LockDecision::InUse);
+  EXPECT_EQ(copy.TryLock().decision, LockDecision::InUse);
   clock.AdvanceSeconds(2);
-  EXPECT_EQ(copy.TryLock().Decision, LockDecision::Granted);
+  EXPECT_EQ(copy.TryLock().decision, LockDecision::Granted);
 }
 
 TEST_F(NetworkSyncTest, DamagedHeartbeatIsRecognisedWhenSeenAgain) {
@@ -177,9 +177,9 @@ TEST_F(NetworkSyncTest, DamagedHeartbeatIsRecognisedWhenSeenAgain) {
     shared.Put(kSyncFile, {3, kLockHeld, lockTime});
     FakeClock time;
     Copy copy(shared, time);
-    EXPECT_EQ(copy.TryLock().Decision, LockDecision::InUse) << lockTime << ": first sight";
+    EXPECT_EQ(copy.TryLock().decision, LockDecision::InUse) << lockTime << ": first sight";
     time.AdvanceSeconds(61);
-    EXPECT_EQ(copy.TryLock().Decision, LockDecision::Granted) << lockTime;
+    EXPECT_EQ(copy.TryLock().decision, LockDecision::Granted) << lockTime;
   }
 }
 
@@ -187,35 +187,35 @@ TEST_F(NetworkSyncTest, ChangeByAnotherCopyIsReportedOnceAndTheCommandRepeated) 
   files.Put(kSyncFile, {5, kLockFree, 0});
   Copy a(files, clock);
   Copy b(files, clock);
-  ASSERT_EQ(a.TryLock().Decision, LockDecision::Granted);
+  ASSERT_EQ(a.TryLock().decision, LockDecision::Granted);
   EXPECT_EQ(a.Release(1), SyncWrite::Written);
   EXPECT_EQ(InFile().ChangeCount, 6);
 
   const int writesBefore = files.Writes;
   const LockAttempt attempt = b.TryLock();
-  EXPECT_EQ(attempt.Decision, LockDecision::Changed);
+  EXPECT_EQ(attempt.decision, LockDecision::Changed);
   EXPECT_TRUE(attempt.Refused());
-  EXPECT_EQ(attempt.Message, (StoreMessage{"Wordsnap File has changed by another user.  Changed Wordsnap file "
+  EXPECT_EQ(attempt.message, (StoreMessage{"Wordsnap File has changed by another user.  Changed Wordsnap file "
                                            "will be reloaded after clicking \"ok\".",
                                            "Notice"}));
-  EXPECT_EQ(b.State.RememberedChangeCount, 6);
-  EXPECT_FALSE(b.State.HoldingLock);
+  EXPECT_EQ(b.State.rememberedChangeCount, 6);
+  EXPECT_FALSE(b.State.holdingLock);
   EXPECT_EQ(files.Writes, writesBefore);
 
-  EXPECT_EQ(b.TryLock().Decision, LockDecision::Granted);
+  EXPECT_EQ(b.TryLock().decision, LockDecision::Granted);
 }
 
 TEST_F(NetworkSyncTest, AbandonedLockOverAChangedFileAsksForAReloadFirst) {
   files.Put(kSyncFile, {9, kLockHeld, 44000.0});
   Copy copy(files, clock);
-  copy.State.RememberedChangeCount = 8;  // this copy loaded the file before the change
-  ASSERT_EQ(copy.TryLock().Decision, LockDecision::InUse);
+  copy.State.rememberedChangeCount = 8;  // this copy loaded the file before the change
+  ASSERT_EQ(copy.TryLock().decision, LockDecision::InUse);
   clock.AdvanceSeconds(90);
-  EXPECT_EQ(copy.TryLock().Decision, LockDecision::Changed);
+  EXPECT_EQ(copy.TryLock().decision, LockDecision::Changed);
   EXPECT_EQ(InFile().LockState, kLockHeld);  // still the dead copy's lock
   const LockAttempt attempt = copy.TryLock();
-  EXPECT_EQ(attempt.Decision, LockDecision::Granted);
-  EXPECT_TRUE(attempt.TookOverAbandonedLock);
+  EXPECT_EQ(attempt.decision, LockDecision::Granted);
+  EXPECT_TRUE(attempt.tookOverAbandonedLock);
 }
 
 TEST_F(NetworkSyncTest, ReleaseRaisesTheCountByDeltaAndFreesTheLock) {
@@ -223,21 +223,21 @@ TEST_F(NetworkSyncTest, ReleaseRaisesTheCountByDeltaAndFreesTheLock) {
     FakeSyncFiles shared;
     shared.Put(kSyncFile, {5, kLockFree, 0});
     Copy copy(shared, clock);
-    ASSERT_EQ(copy.TryLock().Decision, LockDecision::Granted);
+    ASSERT_EQ(copy.TryLock().decision, LockDecision::Granted);
     EXPECT_EQ(copy.Release(delta), SyncWrite::Written);
     const SyncRecord record = shared.RecordOf(kSyncFile).value();
     EXPECT_EQ(record.ChangeCount, 5 + delta);
     EXPECT_EQ(record.LockState, kLockFree);
-    EXPECT_EQ(copy.State.RememberedChangeCount, 5 + delta);
-    EXPECT_FALSE(copy.State.HoldingLock);
-    EXPECT_EQ(copy.TryLock().Decision, LockDecision::Granted) << "no reload after its own change";
+    EXPECT_EQ(copy.State.rememberedChangeCount, 5 + delta);
+    EXPECT_FALSE(copy.State.holdingLock);
+    EXPECT_EQ(copy.TryLock().decision, LockDecision::Granted) << "no reload after its own change";
   }
 }
 
 TEST_F(NetworkSyncTest, CountWrapsAroundInsteadOfOverflowing) {
   files.Put(kSyncFile, {std::numeric_limits<std::int32_t>::max(), kLockFree, 0});
   Copy copy(files, clock);
-  ASSERT_EQ(copy.TryLock().Decision, LockDecision::Granted);
+  ASSERT_EQ(copy.TryLock().decision, LockDecision::Granted);
   copy.Release(1);
   EXPECT_EQ(InFile().ChangeCount, std::numeric_limits<std::int32_t>::min());
 }
@@ -246,10 +246,10 @@ TEST_F(NetworkSyncTest, CopyWhoseLockWasTakenOverLeavesTheNewLockAndLosesNoCount
   files.Put(kSyncFile, {5, kLockFree, 0});
   Copy slow(files, clock);  // stops its heartbeat, as if stuck, but is not dead
   Copy other(files, clock);
-  ASSERT_EQ(slow.TryLock().Decision, LockDecision::Granted);
-  ASSERT_EQ(other.TryLock().Decision, LockDecision::InUse);
+  ASSERT_EQ(slow.TryLock().decision, LockDecision::Granted);
+  ASSERT_EQ(other.TryLock().decision, LockDecision::InUse);
   clock.AdvanceSeconds(61);
-  ASSERT_EQ(other.TryLock().Decision, LockDecision::Granted);
+  ASSERT_EQ(other.TryLock().decision, LockDecision::Granted);
   const double otherHeartbeat = InFile().LockTime;
 
   // The slow copy's heartbeat finds the lock gone and writes nothing.
@@ -276,7 +276,7 @@ TEST_F(NetworkSyncTest, HeartbeatRenewsOnlyTheTimeAndOnlyWhileHolding) {
   Copy copy(files, clock);
   EXPECT_EQ(copy.Beat(), Heartbeat::NotHolding);
   EXPECT_EQ(files.Writes, 0);
-  ASSERT_EQ(copy.TryLock().Decision, LockDecision::Granted);
+  ASSERT_EQ(copy.TryLock().decision, LockDecision::Granted);
   clock.AdvanceSeconds(30);
   EXPECT_EQ(copy.Beat(), Heartbeat::Renewed);
   EXPECT_EQ(InFile().ChangeCount, 5);
@@ -291,17 +291,17 @@ TEST_F(NetworkSyncTest, SyncFileBusyBeyondTheWaitRefusesAsInUse) {
   Copy copy(files, clock);
   files.RefuseOpens = SyncOpenStatus::Busy;
   const LockAttempt attempt = copy.TryLock();
-  EXPECT_EQ(attempt.Decision, LockDecision::InUse);
-  EXPECT_EQ(attempt.Message, FileInUseMessage());
-  EXPECT_FALSE(copy.State.HoldingLock);
-  EXPECT_FALSE(copy.State.LockTimeSeen);
+  EXPECT_EQ(attempt.decision, LockDecision::InUse);
+  EXPECT_EQ(attempt.message, FileInUseMessage());
+  EXPECT_FALSE(copy.State.holdingLock);
+  EXPECT_FALSE(copy.State.lockTimeSeen);
 
   files.RefuseOpens.reset();
-  ASSERT_EQ(copy.TryLock().Decision, LockDecision::Granted);
+  ASSERT_EQ(copy.TryLock().decision, LockDecision::Granted);
   files.RefuseOpens = SyncOpenStatus::Busy;
   EXPECT_EQ(copy.Beat(), Heartbeat::Skipped);
   EXPECT_EQ(copy.Release(1), SyncWrite::Skipped);
-  EXPECT_FALSE(copy.State.HoldingLock);
+  EXPECT_FALSE(copy.State.holdingLock);
 }
 
 // A sync file that cannot be read leaves the record as this copy last saw it, and
@@ -323,13 +323,13 @@ TEST_F(NetworkSyncTest, UnreadableSyncFileIsDecidedOnTheRecordLastSeen) {
       FakeSyncFiles shared;
       shared.Put(kSyncFile, {5, kLockFree, 0});
       Copy copy(shared, clock);
-      copy.State.Record = c.lastSeen;
+      copy.State.record = c.lastSeen;
       if (damage) {
         shared.RefuseOpens = damage;
       } else {
         shared.Files[kSyncFile].resize(9);  // cut short
       }
-      EXPECT_EQ(copy.TryLock().Decision, c.decision) << c.what;
+      EXPECT_EQ(copy.TryLock().decision, c.decision) << c.what;
       if (!damage && c.decision == LockDecision::Granted) {
         // The attempt, holding the file, writes the whole record back.
         EXPECT_EQ(shared.RecordOf(kSyncFile).value().LockState, kLockHeld) << c.what;
@@ -343,24 +343,24 @@ TEST_F(NetworkSyncTest, SyncFileThatCannotBeWrittenIsSkippedSilently) {
   Copy copy(files, clock);
   files.WritesFail = true;
   const LockAttempt attempt = copy.TryLock();
-  EXPECT_EQ(attempt.Decision, LockDecision::Granted);
-  EXPECT_FALSE(attempt.Message.has_value());
+  EXPECT_EQ(attempt.decision, LockDecision::Granted);
+  EXPECT_FALSE(attempt.message.has_value());
   EXPECT_NE(copy.Beat(), Heartbeat::Renewed);
   EXPECT_EQ(copy.Release(1), SyncWrite::Skipped);
-  EXPECT_EQ(copy.State.RememberedChangeCount, 6);
+  EXPECT_EQ(copy.State.rememberedChangeCount, 6);
   EXPECT_EQ(InFile().ChangeCount, 5);
   EXPECT_EQ(InFile().LockState, kLockFree);
 }
 
 TEST_F(NetworkSyncTest, MissingSyncFileThatCannotBeCreatedStartsFromCountOne) {
   SyncState state;
-  state.SyncPath = kSyncFile;
-  state.Record = {7, kLockHeld, 44000.0};
+  state.syncPath = kSyncFile;
+  state.record = {7, kLockHeld, 44000.0};
   files.WritesFail = true;
   ReadSyncFile(state, files);
-  EXPECT_EQ(state.Record.ChangeCount, 1);
-  EXPECT_EQ(state.Record.LockState, kLockFree);
-  EXPECT_TRUE(SameLockTime(state.Record.LockTime, 44000.0));
+  EXPECT_EQ(state.record.ChangeCount, 1);
+  EXPECT_EQ(state.record.LockState, kLockFree);
+  EXPECT_TRUE(SameLockTime(state.record.LockTime, 44000.0));
   EXPECT_TRUE(files.Files.empty());
 }
 
@@ -370,7 +370,7 @@ TEST_F(NetworkSyncTest, ChangeCheckBeforeExpansionReloadsOncePerChange) {
   EXPECT_FALSE(DataFileChangedBeforeExpansion(copy.State, files, true));
   files.Put(kSyncFile, {6, kLockHeld, 45000.2});  // another copy's change, and its lock
   EXPECT_TRUE(DataFileChangedBeforeExpansion(copy.State, files, true));
-  EXPECT_EQ(copy.State.RememberedChangeCount, 6);
+  EXPECT_EQ(copy.State.rememberedChangeCount, 6);
   EXPECT_FALSE(DataFileChangedBeforeExpansion(copy.State, files, true));
 
   files.Files.erase(kSyncFile);  // a sync file removed is started again at 1

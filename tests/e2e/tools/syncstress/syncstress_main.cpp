@@ -73,7 +73,7 @@ class SlowSyncFileAccess final : public SyncFileAccess {
  public:
   SyncOpen OpenExclusive(const std::string& path) override {
     SyncOpen open = files_.OpenExclusive(path);
-    if (open.File) open.File = std::make_unique<SlowSyncFile>(std::move(open.File));
+    if (open.file) open.file = std::make_unique<SlowSyncFile>(std::move(open.file));
     return open;
   }
 
@@ -96,17 +96,17 @@ struct Copy {
 
   LockAttempt TryLock() {
     const LockAttempt attempt = FileInUse(sync, syncFiles, clock, true);
-    if (attempt.Decision == LockDecision::Changed) ReloadHotKeys(store, files, dataFile);
+    if (attempt.decision == LockDecision::Changed) ReloadHotKeys(store, files, dataFile);
     return attempt;
   }
 
   // Adds one Wordsnap while holding the lock, and releases it.
   bool AddAndRelease(int worker, int number) {
-    store.Current.Record = stress::StressSnap(worker, number);
-    store.RecordCount += 1;
+    store.current.Record = stress::StressSnap(worker, number);
+    store.recordCount += 1;
     const StoreResult result = AddAHotKey(store, files, dataFile, kAppendRecord);
     ReleaseSyncFile(sync, syncFiles, true, result.Ok() ? 1 : 0);
-    if (!result.Ok()) std::printf("saving failed: %s\n", result.Message ? result.Message->Text.c_str() : "");
+    if (!result.Ok()) std::printf("saving failed: %s\n", result.message ? result.message->text.c_str() : "");
     return result.Ok();
   }
 };
@@ -136,12 +136,12 @@ int Add(const std::string& dataFile, int worker, int count, const std::string& g
   int changed = 0;
   for (int number = 1; number <= count;) {
     const LockAttempt attempt = copy.TryLock();
-    if (attempt.Decision == LockDecision::Granted) {
+    if (attempt.decision == LockDecision::Granted) {
       if (!copy.AddAndRelease(worker, number)) return 2;
       ++number;
       continue;
     }
-    if (attempt.Decision == LockDecision::Changed) {
+    if (attempt.decision == LockDecision::Changed) {
       ++changed;
     } else {
       ++inUse;
@@ -160,7 +160,7 @@ int Add(const std::string& dataFile, int worker, int count, const std::string& g
 int Hold(const std::string& dataFile) {
   Copy copy(dataFile);
   const DWORD start = GetTickCount();
-  while (copy.TryLock().Decision != LockDecision::Granted) {
+  while (copy.TryLock().decision != LockDecision::Granted) {
     if (GetTickCount() - start > kGiveUpMilliseconds) return 2;
     Sleep(1);
   }
@@ -174,19 +174,19 @@ int Hold(const std::string& dataFile) {
 int Block(const std::string& dataFile) {
   Win32SyncFileAccess syncFiles;
   const SyncOpen open = syncFiles.OpenExclusive(SyncFileNameFor(dataFile));
-  if (!open.File) return 2;
+  if (!open.file) return 2;
   Say("blocking");
   for (;;) Sleep(INFINITE);
 }
 
 std::string AttemptOutcome(const LockAttempt& attempt) {
-  switch (attempt.Decision) {
+  switch (attempt.decision) {
     case LockDecision::InUse:
       return "in use";
     case LockDecision::Changed:
       return "changed";
     case LockDecision::Granted:
-      return attempt.TookOverAbandonedLock ? "granted over an abandoned lock" : "granted";
+      return attempt.tookOverAbandonedLock ? "granted over an abandoned lock" : "granted";
     case LockDecision::NotNetworked:
       break;
   }
@@ -201,7 +201,7 @@ int Attempt(const std::string& dataFile, int worker, const std::vector<double>& 
     char label[32];
     std::snprintf(label, sizeof label, "+%g ", offset);
     Say(label + AttemptOutcome(attempt));
-    if (attempt.Decision == LockDecision::Granted) {
+    if (attempt.decision == LockDecision::Granted) {
       if (!copy.AddAndRelease(worker, 1)) return 2;
       Say("added 1");
       return 0;
