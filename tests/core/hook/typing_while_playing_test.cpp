@@ -20,6 +20,16 @@ std::string Repeat(const std::string& text, int times) {
   return all;
 }
 
+// Suffix mode without hints; the clip setting and the retyping of the suffix key as given.
+void SuffixMode(SimulatedDesktop& desktop, std::int32_t clipSetting, bool retypeSuffix) {
+  Settings& settings = desktop.app.settings;
+  settings.useSuffix = true;
+  settings.retypeSuffix = retypeSuffix;
+  settings.usePunctuation = true;
+  settings.doHint = false;
+  settings.clipSetting = clipSetting;
+}
+
 struct Pace {
   std::uint32_t keyIntervalMs;  // between the user's keys
   std::uint32_t mainLatencyMs;  // before the program's thread takes a posted message
@@ -32,14 +42,6 @@ class TypingWhilePlayingTest : public ::testing::TestWithParam<Pace> {
     options.mainLatencyMs = pace.mainLatencyMs;
     return options;
   }
-  static void SuffixModeRetyping(SimulatedDesktop& desktop, std::int32_t clipSetting) {
-    Settings& settings = desktop.app.settings;
-    settings.useSuffix = true;
-    settings.retypeSuffix = true;
-    settings.usePunctuation = true;
-    settings.doHint = false;
-    settings.clipSetting = clipSetting;
-  }
 };
 
 // Keys arrive during the pause before each paste and while the program has not
@@ -47,7 +49,7 @@ class TypingWhilePlayingTest : public ::testing::TestWithParam<Pace> {
 // replay, and the next expansion starts while later keys are still kept.
 TEST_P(TypingWhilePlayingTest, AFastStreamThroughTheClipboardComesOutExact) {
   SimulatedDesktop desktop(OptionsFor(GetParam()));
-  SuffixModeRetyping(desktop, kClipClipboardForAll);
+  SuffixMode(desktop, kClipClipboardForAll, true);
   desktop.AddWordsnap("sig", "Regards");
   desktop.AddWordsnap("adr", "12 High St");
   desktop.AddWordsnap("ty", "thank you");
@@ -61,7 +63,7 @@ TEST_P(TypingWhilePlayingTest, AFastStreamThroughTheClipboardComesOutExact) {
 
 TEST_P(TypingWhilePlayingTest, AMixedStreamOfBothWaysAndProseComesOutExact) {
   SimulatedDesktop desktop(OptionsFor(GetParam()));
-  SuffixModeRetyping(desktop, kClipIndividual);
+  SuffixMode(desktop, kClipIndividual, true);
   desktop.AddWordsnap("sig", "Kind regards, Ann", false);
   desktop.AddWordsnap("adr", "12 High St, Bristol", true);
   desktop.AddWordsnap("asap", "as soon as possible", false);
@@ -87,11 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Paces, TypingWhilePlayingTest,
 
 TEST(TypingWhilePlayingSlowReplayTest, KeysTypedAtTheStartOfALongReplayComeAfterItInOrder) {
   SimulatedDesktop desktop({});
-  Settings& settings = desktop.app.settings;
-  settings.useSuffix = true;
-  settings.retypeSuffix = false;
-  settings.doHint = false;
-  settings.clipSetting = kClipIndividual;
+  SuffixMode(desktop, kClipIndividual, false);
   // About six seconds of playing, twice the hold's old limit.
   const std::string longText = Repeat("The quick brown fox jumps. ", 22);
   desktop.AddWordsnap("fox", longText, false, 10);
@@ -105,11 +103,7 @@ TEST(TypingWhilePlayingSlowReplayTest, KeysTypedAtTheStartOfALongReplayComeAfter
 
 TEST(TypingWhilePlayingSlowReplayTest, AVerySlowKeyDelayStillKeepsTheUsersKeysOut) {
   SimulatedDesktop desktop({});
-  Settings& settings = desktop.app.settings;
-  settings.useSuffix = true;
-  settings.retypeSuffix = false;
-  settings.doHint = false;
-  settings.clipSetting = kClipIndividual;
+  SuffixMode(desktop, kClipIndividual, false);
   // Five seconds between keys: the replay says it is still playing in between.
   desktop.AddWordsnap("rm", "ls", false, 5000);
 
