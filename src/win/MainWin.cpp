@@ -300,12 +300,17 @@ bool TMainWin::WMSysCommand(WPARAM command) {
 }
 
 void TMainWin::AppDeactivate() {
-  if (state_.dialogs.Any() || !state_.settings.useTray) return;
+  if (state_.dialogs.Any() || !state_.settings.useTray || !TrayIconShown()) return;
   if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
   HideToTray();
 }
 
-void TMainWin::HideToTray() { ShowWindow(window_, SW_HIDE); }
+bool TMainWin::TrayIconShown() const { return taskIcon_ != nullptr && taskIcon_->Active(); }
+
+void TMainWin::HideToTray() {
+  // Never hidden with no icon to bring it back: without one it is only minimised.
+  ShowWindow(window_, TrayIconShown() ? SW_HIDE : SW_MINIMIZE);
+}
 
 void TMainWin::ActivateMe() {
   const int selected = list_.SelectedRow();

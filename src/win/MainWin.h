@@ -88,6 +88,8 @@ class TMainWin : private EngineHost, private ListCommandHost {
   void ToggleOption(int id);
 
   // Tray and hiding.
+  // The icon is in the notification area: hiding the window leaves a way back.
+  bool TrayIconShown() const;
   void HideToTray();
   void ActivateMe();
   void TaskIconRightClick(POINT at);

@@ -1,6 +1,8 @@
 #include "TaskIcon.h"
 
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 #include "DialogGuard.h"
 
@@ -8,9 +10,16 @@ namespace wordsnap {
 namespace {
 constexpr const char* kClassName = "TTaskIcon";
 constexpr UINT kNotifyMessage = WM_USER;
+constexpr UINT_PTR kRetryTimer = 1;
+// When the shell refuses the icon, it is tried again after these pauses, in
+// milliseconds (besides at the shell's announcement of a new taskbar).
+constexpr UINT kRetryPausesMs[] = {1000, 2000, 5000, 10000, 30000, 60000};
+
+bool NotifyTheShell(DWORD message, NOTIFYICONDATAA& data) { return Shell_NotifyIconA(message, &data) != FALSE; }
 }  // namespace
 
-TTaskIcon::TTaskIcon() {
+TTaskIcon::TTaskIcon(NotifyShell notifyShell)
+    : notifyShell_(notifyShell ? std::move(notifyShell) : NotifyShell(NotifyTheShell)) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA wc{};
   wc.lpfnWndProc = WindowProc;
@@ -44,22 +53,34 @@ NOTIFYICONDATAA TTaskIcon::Record() const {
 }
 
 void TTaskIcon::SetActive(bool active) {
+  wanted_ = active;
+  retries_ = 0;
+  if (window_ != nullptr) KillTimer(window_, kRetryTimer);
   if (active == active_) return;
   if (active) {
-    NOTIFYICONDATAA data = Record();
-    if (Shell_NotifyIconA(NIM_ADD, &data)) {
-      added_ = data;
-      active_ = true;
-    }
-  } else if (Shell_NotifyIconA(NIM_DELETE, &added_)) {
+    if (!Add()) RetryLater();
+  } else if (notifyShell_(NIM_DELETE, added_)) {
     active_ = false;
   }
+}
+
+bool TTaskIcon::Add() {
+  NOTIFYICONDATAA data = Record();
+  if (!notifyShell_(NIM_ADD, data)) return false;
+  added_ = data;
+  active_ = true;
+  return true;
+}
+
+void TTaskIcon::RetryLater() {
+  if (window_ == nullptr || retries_ >= std::size(kRetryPausesMs)) return;
+  SetTimer(window_, kRetryTimer, kRetryPausesMs[retries_++], nullptr);
 }
 
 void TTaskIcon::Modify() {
   if (!active_) return;
   NOTIFYICONDATAA data = Record();
-  Shell_NotifyIconA(NIM_MODIFY, &data);
+  notifyShell_(NIM_MODIFY, data);
 }
 
 void TTaskIcon::SetIcon(HICON icon) {
@@ -76,10 +97,15 @@ void TTaskIcon::SetToolTip(const std::string& tip) {
 }
 
 void TTaskIcon::AddAgain() {
-  if (!active_) return;
+  if (!wanted_) return;
   // The new shell knows nothing of the icon: add it as it is now.
-  NOTIFYICONDATAA data = Record();
-  if (Shell_NotifyIconA(NIM_ADD, &data)) added_ = data;
+  active_ = false;
+  if (Add()) {
+    KillTimer(window_, kRetryTimer);
+  } else {
+    retries_ = 0;
+    RetryLater();
+  }
 }
 
 LRESULT CALLBACK TTaskIcon::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -94,6 +120,11 @@ LRESULT TTaskIcon::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
   auto* self = reinterpret_cast<TTaskIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (self != nullptr && self->taskbarCreated_ != 0 && message == self->taskbarCreated_) {
     self->AddAgain();
+    return 0;
+  }
+  if (message == WM_TIMER && self != nullptr && wParam == kRetryTimer) {
+    KillTimer(window, kRetryTimer);
+    if (self->wanted_ && !self->active_ && !self->Add()) self->RetryLater();
     return 0;
   }
   if (message == kNotifyMessage && self != nullptr && wParam == self->id_) {
