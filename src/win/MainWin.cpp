@@ -329,6 +329,8 @@ void TMainWin::ActivateMe() {
     }
   }
   if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+  // Whatever dialog was open goes as its close button would take it.
+  CloseOpenDialogs();
   SetForegroundWindow(window_);
   if (selected >= 0) list_.SelectRow(selected);
 }

@@ -96,6 +96,18 @@ void TTaskIcon::SetToolTip(const std::string& tip) {
   Modify();
 }
 
+void TTaskIcon::SetTaskIconID(UINT id) {
+  if (id == id_) return;
+  if (!active_) {
+    id_ = id;
+    return;
+  }
+  if (!notifyShell_(NIM_DELETE, added_)) return;
+  active_ = false;
+  id_ = id;
+  if (!Add()) RetryLater();
+}
+
 void TTaskIcon::AddAgain() {
   if (!wanted_) return;
   // The new shell knows nothing of the icon: add it as it is now.
@@ -130,6 +142,8 @@ LRESULT TTaskIcon::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
   if (message == kNotifyMessage && self != nullptr && wParam == self->id_) {
     if (lParam == WM_LBUTTONUP && self->OnClick) {
       self->OnClick();
+    } else if (lParam == WM_LBUTTONDBLCLK && self->OnDblClick) {
+      self->OnDblClick();
     } else if (lParam == WM_RBUTTONUP && self->OnRightClick) {
       POINT at{};
       GetCursorPos(&at);

@@ -32,8 +32,13 @@ class TTaskIcon {
   HWND Window() const { return window_; }
   void SetIcon(HICON icon);
   void SetToolTip(const std::string& tip);  // at most 64 characters are kept
+  // The icon's identifier towards the shell. The shell knows an icon by it: a new
+  // one while the icon shows replaces the icon (the old one removed, the new added).
+  void SetTaskIconID(UINT id);
+  UINT TaskIconID() const { return id_; }
 
   std::function<void()> OnClick;
+  std::function<void()> OnDblClick;
   std::function<void(POINT)> OnRightClick;  // cursor position in screen coordinates
 
  private:

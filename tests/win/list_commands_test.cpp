@@ -212,6 +212,21 @@ TEST_F(ListCommandsTest, EditRewritesTheRecordInPlaceAndKeepsItsRowSelected) {
   EXPECT_EQ(Selected(), 1);
 }
 
+TEST_F(ListCommandsTest, SummoningTheWindowFromTheTrayClosesAnOpenDialogAndKeepsTheRow) {
+  const std::string path = OpenWith({Snap("addr", "12 High St"), Snap("sig", "Regards")});
+  ClickRow(1);
+  OnDialog("Modify Keys", [this](HWND editor) {
+    SetControlText(editor, IDC_HKMOD_NEWFORMAT, "Changed");
+    Command(IDM_TRAY_OPEN);  // the tray's "Open Wordsnaps", as a click on the icon does
+  });
+  Command(IDM_EDIT_EDIT);
+
+  // Closed as its close button would: nothing stored.
+  EXPECT_EQ(RecordsIn(path)[1].ReplacementText, "Regards");
+  EXPECT_EQ(Selected(), 1);
+  EXPECT_TRUE(IsWindowVisible(Main()));
+}
+
 TEST_F(ListCommandsTest, RenamingMovesTheRowAndTheSelectionWithIt) {
   const std::string path = OpenWith({Snap("b", "bee"), Snap("c", "sea")});
   ClickRow(1);

@@ -91,5 +91,25 @@ TEST_F(TaskIconTest, TheTipShowsAtMost63CharactersAndTheIconGoesWithTheComponent
   EXPECT_EQ(calls.back().message, static_cast<DWORD>(NIM_DELETE));
 }
 
+TEST_F(TaskIconTest, ANewIdentifierWhileShownReplacesTheIconAndClicksFollowIt) {
+  TTaskIcon icon(Shell());
+  int clicks = 0;
+  int doubleClicks = 0;
+  icon.OnClick = [&] { ++clicks; };
+  icon.OnDblClick = [&] { ++doubleClicks; };
+  icon.SetActive(true);
+  icon.SetTaskIconID(7);
+  EXPECT_EQ(Count(NIM_DELETE), 1);
+  EXPECT_EQ(Count(NIM_ADD), 2);
+  EXPECT_TRUE(icon.Active());
+
+  // The shell's notifications name the icon by its identifier.
+  SendMessageA(icon.Window(), WM_USER, 0, WM_LBUTTONUP);
+  SendMessageA(icon.Window(), WM_USER, 7, WM_LBUTTONUP);
+  SendMessageA(icon.Window(), WM_USER, 7, WM_LBUTTONDBLCLK);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(doubleClicks, 1);
+}
+
 }  // namespace
 }  // namespace wordsnap::win_test
