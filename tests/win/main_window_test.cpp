@@ -146,5 +146,48 @@ TEST_F(MainWindowTest, CommandLineOpensAnExistingFileAndIgnoresAMissingOne) {
   EXPECT_EQ(Written("Network", "Sync Minutes"), "5");
 }
 
+// The ways the window goes to the tray, and the ways it does not.
+TEST_F(MainWindowTest, TheWindowHidesToTheTrayOnlyWhereItShouldAndComesBackFromIt) {
+  struct Case {
+    const char* what;
+    bool useTray;
+    bool useClose;
+    bool dialogShowing;
+    UINT message;
+    WPARAM wParam;
+    bool hidden;
+    bool minimised;
+  };
+  const Case cases[] = {
+      {"close button, tray and Use Close", true, true, false, WM_SYSCOMMAND, SC_CLOSE, true, false},
+      {"close button, Use Close without the tray", false, true, false, WM_SYSCOMMAND, SC_CLOSE, false, true},
+      {"minimise button with the tray", true, false, false, WM_SYSCOMMAND, SC_MINIMIZE, true, false},
+      {"Hide", true, false, false, WM_COMMAND, IDM_FILE_HIDE, true, false},
+      {"focus lost with the tray", true, false, false, WM_ACTIVATEAPP, FALSE, true, false},
+      {"focus lost while a dialog shows", true, false, true, WM_ACTIVATEAPP, FALSE, false, false},
+      {"focus lost without the tray", false, false, false, WM_ACTIVATEAPP, FALSE, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    state_.settings.useTray = c.useTray;
+    state_.settings.useClose = c.useClose;
+    state_.dialogs.doFind = c.dialogShowing;
+    Open();
+    ShowWindow(Main(), SW_SHOWNORMAL);
+    SendMessageA(Main(), c.message, c.wParam, 0);
+    ASSERT_TRUE(IsWindow(Main())) << "the program goes on running";
+    EXPECT_EQ(!IsWindowVisible(Main()), c.hidden);
+    EXPECT_EQ(IsIconic(Main()) != FALSE, c.minimised);
+    if (c.hidden) {
+      // The tray's "Open Wordsnaps" brings it back.
+      Command(IDM_TRAY_OPEN);
+      EXPECT_TRUE(IsWindowVisible(Main()));
+      EXPECT_FALSE(IsIconic(Main()));
+    }
+    state_.dialogs.doFind = false;
+    Close();
+  }
+}
+
 }  // namespace
 }  // namespace wordsnap
