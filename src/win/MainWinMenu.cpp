@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <iterator>
 
+#include "About.h"
 #include "MainWin.h"
 #include "MessageBoxes.h"
+#include "UserM.h"
 #include "core/list/list_command_flow.h"
+#include "core/version.h"
 #include "core/settings/settings_file.h"
 #include "resource.h"
 
@@ -20,7 +23,8 @@ constexpr int kAvailableCommands[] = {
     IDM_FILE_HIDE,       IDM_FILE_EXIT,        IDM_OPT_COUNTER,    IDM_OPT_SOLITARY,    IDM_OPT_CASE_FIRST,
     IDM_OPT_CASE_EXACT,  IDM_OPT_CASE_NONE,    IDM_OPT_CLIP_ALL,   IDM_OPT_KEYS_ALL,    IDM_OPT_INDIVIDUAL,
     IDM_OPT_CLOSE_BUTTON, IDM_OPT_TRAY,        IDM_OPT_NETWORK,    IDM_OPT_PREFIX,        IDM_TOOLS_RESTORE_HOOKS, IDM_HELP_CONTENTS,
-    IDM_TRAY_OPEN,       IDM_TRAY_RESTORE_HOOKS, IDM_TRAY_HELP,    IDM_TRAY_TERMINATE,
+    IDM_TRAY_OPEN,       IDM_TRAY_RESTORE_HOOKS, IDM_TRAY_HELP,    IDM_TRAY_TERMINATE,  IDM_TRAY_ABOUT,
+    IDM_HELP_ABOUT,      IDM_HELP_MANUAL,
     IDM_EDIT_ADD,        IDM_EDIT_EDIT,        IDM_EDIT_REMOVE,    IDM_EDIT_ACTIVATE,   IDM_EDIT_FIND,
     IDM_EDIT_FIND_NEXT,  IDM_POP_ADD,          IDM_POP_EDIT,       IDM_POP_DELETE,      IDM_POP_ACTIVATE,
 };
@@ -216,6 +220,13 @@ void TMainWin::OnCommand(int id) {
     case IDM_HELP_CONTENTS:
     case IDM_TRAY_HELP:
       DoHelp();
+      break;
+    case IDM_HELP_ABOUT:
+    case IDM_TRAY_ABOUT:
+      RunAbout(window_, state_.dialogs.about);
+      break;
+    case IDM_HELP_MANUAL:
+      RunUserM(window_, state_.dialogs.userManual, state_.programDir + "\\" + kManualFileName);
       break;
     case IDM_OPT_TRAY:
       MenuSysTrayClick();

@@ -1,0 +1,69 @@
+#include "UserM.h"
+
+#include <shellapi.h>
+
+#include "DialogColors.h"
+#include "DialogGuard.h"
+#include "MessageBoxes.h"
+#include "ModalLoop.h"
+#include "UserM_ids.h"
+
+namespace wordsnap {
+namespace {
+
+constexpr const char* kManualMissing =
+    "The User Manual could not be located.  Please make sure the user manual was installed.";
+
+struct UserManualState {
+  UserManualState(TDialogShowing& s, const std::string& path) : showing(s), manualPath(path) {}
+  TDialogShowing& showing;
+  const std::string& manualPath;
+};
+
+void OkButtonClick(HWND dialog, const UserManualState& state) {
+  if (GetFileAttributesA(state.manualPath.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    ShellExecuteA(dialog, "open", state.manualPath.c_str(), "", "", SW_SHOWNORMAL);
+  } else {
+    ShowMessage(dialog, kManualMissing, "Error", MB_OK);
+  }
+  EndDialog(dialog, IDOK);
+}
+
+INT_PTR UserManualProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    reinterpret_cast<UserManualState*>(lParam)->showing.Attach(dialog);
+    CentreOnScreen(dialog);
+    return TRUE;
+  }
+  auto* state = reinterpret_cast<UserManualState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  if (state == nullptr) return FALSE;
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) {
+        OkButtonClick(dialog, *state);
+      } else if (LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+      }
+      return TRUE;
+    case WM_CTLCOLORSTATIC:
+      return SetColors(message, wParam);
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR CALLBACK UserManualProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return Guarded<INT_PTR>(dialog, FALSE, [&] { return UserManualProcBody(dialog, message, wParam, lParam); });
+}
+
+}  // namespace
+
+void RunUserM(HWND owner, bool& showingFlag, const std::string& manualPath) {
+  TDialogShowing showing(showingFlag);
+  UserManualState state{showing, manualPath};
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_USERM), owner, UserManualProc,
+                  reinterpret_cast<LPARAM>(&state));
+}
+
+}  // namespace wordsnap

@@ -1,0 +1,58 @@
+// The About box and the User Manual Notice, driven through their controls.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "About.h"
+#include "About_ids.h"
+#include "UserM.h"
+#include "dialog_test_base.h"
+
+namespace wordsnap::win_test {
+namespace {
+
+class AboutAndManualTest : public DialogTestBase {};
+
+TEST_F(AboutAndManualTest, TheAboutBoxNamesTheProgramAndItsVersionAndOpensOnceOnly) {
+  bool showing = false;
+  int shown = 0;
+  OnDialog("About", [&](HWND about) {
+    ++shown;
+    EXPECT_TRUE(showing);
+    EXPECT_EQ(ControlText(about, IDC_ABOUT_PRODUCT), "Wordsnaps 2000");
+    EXPECT_EQ(ControlText(about, IDC_ABOUT_VERSION), "Version 1.7");
+    RECT picture{};
+    GetClientRect(GetDlgItem(about, IDC_ABOUT_PICTURE), &picture);
+    EXPECT_EQ(picture.right, 143);
+    EXPECT_EQ(picture.bottom, 102);
+    // Chosen again (from the tray menu) while it shows: nothing more opens.
+    RunAbout(nullptr, showing);
+    PressButton(about, IDOK);
+  });
+  RunAbout(nullptr, showing);
+  EXPECT_EQ(shown, 1);
+  EXPECT_FALSE(showing);
+}
+
+TEST_F(AboutAndManualTest, TheManualNoticeSaysSoWhenTheManualIsMissingAndCancelSaysNothing) {
+  bool showing = false;
+  const std::string missing = "C:\\no-such-folder-for-wordsnap\\WORDSNAP.DOC";
+  OnDialog("User Manual Notice", [&](HWND notice) {
+    EXPECT_TRUE(showing);
+    PressButton(notice, IDCANCEL);
+  });
+  RunUserM(nullptr, showing, missing);
+  EXPECT_TRUE(messages_.empty());
+
+  OnDialog("User Manual Notice", [](HWND notice) { PressButton(notice, IDOK); });
+  RunUserM(nullptr, showing, missing);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0],
+            "Error: The User Manual could not be located.  Please make sure the user manual was installed.");
+  EXPECT_FALSE(showing);
+}
+
+}  // namespace
+}  // namespace wordsnap::win_test
