@@ -98,7 +98,7 @@ TEST_F(EditorToolsTest, SymbolsGoInAtTheCaretWhenTheyFit) {
 
 TEST_F(EditorToolsTest, OptionsWriteTheWorkingRecordAndTheMenuChecksOnOkOnly) {
   app_.settings.clipSetting = kClipIndividual;
-  WordsnapRecord& record = app_.store.Current.Record;
+  WordsnapRecord& record = app_.store.current.Record;
   record.Name = "sig";
   record.ReplacementText = "Regards";
   record.ViaClipboard = 1;
