@@ -127,20 +127,20 @@ void OptionButtonClick(HWND dialog, ModHotKeysState& state) {
 
 // A search's outcome: the match selected in the memo, or the not-found warning.
 void ShowSearchStep(HWND dialog, const SearchStep& step) {
-  if (!step.Found) {
-    ShowMessage(dialog, step.Message, kCaptionWarning);
+  if (!step.found) {
+    ShowMessage(dialog, step.message, kCaptionWarning);
     return;
   }
   HWND memo = GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT);
   SetFocus(memo);
-  SendMessageA(memo, EM_SETSEL, step.SelectionStart, step.SelectionStart + step.SelectionLength);
+  SendMessageA(memo, EM_SETSEL, step.selectionStart, step.selectionStart + step.selectionLength);
   SendMessageA(memo, EM_SCROLLCARET, 0, 0);
 }
 
 void MenuFindClick(HWND dialog, ModHotKeysState& state) {
   const SearchDialogResult asked = RunSearchR(dialog, state.app.dialogs.doSearch, true);
-  if (!asked.Confirmed) return;
-  ShowSearchStep(dialog, state.search.Find(TextOf(GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT)), asked.FindText));
+  if (!asked.confirmed) return;
+  ShowSearchStep(dialog, state.search.Find(TextOf(GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT)), asked.findText));
 }
 
 void MenuFindAgainClick(HWND dialog, ModHotKeysState& state) {
@@ -150,11 +150,11 @@ void MenuFindAgainClick(HWND dialog, ModHotKeysState& state) {
 // The whole memo from its start; a longer text meets the editor's limits at Update.
 void SearchandReplace1Click(HWND dialog, ModHotKeysState& state) {
   const SearchDialogResult asked = RunSearchR(dialog, state.app.dialogs.doSearch, false);
-  if (!asked.Confirmed) return;
+  if (!asked.confirmed) return;
   HWND memo = GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT);
-  const ReplaceOutcome outcome = ReplaceAll(TextOf(memo), asked.FindText, asked.ReplaceText);
-  if (outcome.Count > 0) SetWindowTextA(memo, outcome.Text.c_str());
-  ShowMessage(dialog, outcome.Message, outcome.Caption);
+  const ReplaceOutcome outcome = ReplaceAll(TextOf(memo), asked.findText, asked.replaceText);
+  if (outcome.count > 0) SetWindowTextA(memo, outcome.text.c_str());
+  ShowMessage(dialog, outcome.message, outcome.caption);
 }
 
 // Cut, Copy, Paste and Delete act on the focused one of the two text boxes.

@@ -31,8 +31,8 @@ void FormShow(HWND dialog, DoSearchState& state) {
   for (int id : {IDC_SEARCHR_FIND, IDC_SEARCHR_REPLACE})
     SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, kSearchTextMaxLength, 0);
   const SearchDialogLook look = SearchDialogLookFor(state.findMode);
-  SetWindowTextA(dialog, look.Caption.c_str());
-  for (int id : {IDC_SEARCHR_LABEL2, IDC_SEARCHR_REPLACE}) EnableWindow(GetDlgItem(dialog, id), look.ReplaceEnabled);
+  SetWindowTextA(dialog, look.caption.c_str());
+  for (int id : {IDC_SEARCHR_LABEL2, IDC_SEARCHR_REPLACE}) EnableWindow(GetDlgItem(dialog, id), look.replaceEnabled);
   CentreOnScreen(dialog);
 }
 

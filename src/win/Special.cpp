@@ -65,8 +65,8 @@ void PaintGrid(HWND grid, const DoSpecialState* state) {
       for (int row = 0; row < kSymbolRows; ++row) {
         const SymbolCell cell{column, row};
         const bool selected = cell == state->picker.Selected();
-        const RECT area{column * m.ColumnWidth, row * m.RowHeight, (column + 1) * m.ColumnWidth,
-                        (row + 1) * m.RowHeight};
+        const RECT area{column * m.columnWidth, row * m.rowHeight, (column + 1) * m.columnWidth,
+                        (row + 1) * m.rowHeight};
         FillWith(dc, area, kGridLineColour);
         const RECT inside{area.left, area.top, area.right - 1, area.bottom - 1};
         FillWith(dc, inside, selected ? kSymbolSelectedBackground : kSymbolBackground);
@@ -158,10 +158,10 @@ void ScaleForm(HWND dialog, const DoSpecialState& state) {
   const int buttonHeight = static_cast<int>(kButtonHeight * s);
   const int gap = static_cast<int>(kButtonGap * s);
   const SymbolGridMetrics& m = state.metrics;
-  SetWindowPos(GetDlgItem(dialog, IDC_SPECIAL_GRID), nullptr, margin, margin, m.GridWidth, m.GridHeight,
+  SetWindowPos(GetDlgItem(dialog, IDC_SPECIAL_GRID), nullptr, margin, margin, m.gridWidth, m.gridHeight,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  const int clientWidth = m.GridWidth + 2 * margin;
-  const int buttonsTop = margin + m.GridHeight + margin;
+  const int clientWidth = m.gridWidth + 2 * margin;
+  const int buttonsTop = margin + m.gridHeight + margin;
   const int buttonsLeft = (clientWidth - 2 * buttonWidth - gap) / 2;
   SetWindowPos(GetDlgItem(dialog, IDOK), nullptr, buttonsLeft, buttonsTop, buttonWidth, buttonHeight,
                SWP_NOZORDER | SWP_NOACTIVATE);

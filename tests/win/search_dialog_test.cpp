@@ -47,9 +47,9 @@ TEST_F(SearchDialogTest, EachModeHasItsCaptionAndReplaceBoxAndOkReturnsTheTextsA
       PressButton(dialog, IDOK);
     });
     const SearchDialogResult result = Run(c.findMode);
-    EXPECT_TRUE(result.Confirmed) << c.caption;
-    EXPECT_EQ(result.FindText, " ab ");
-    EXPECT_EQ(result.ReplaceText, c.replaceEnabled ? " cd" : "");
+    EXPECT_TRUE(result.confirmed) << c.caption;
+    EXPECT_EQ(result.findText, " ab ");
+    EXPECT_EQ(result.replaceText, c.replaceEnabled ? " cd" : "");
   }
 }
 
@@ -58,17 +58,17 @@ TEST_F(SearchDialogTest, AnEmptyFindTextCancelAndTheCloseButtonLeaveItUnconfirme
     SetControlText(dialog, IDC_SEARCHR_REPLACE, "cd");
     PressButton(dialog, IDOK);
   });
-  EXPECT_FALSE(Run(false).Confirmed);
+  EXPECT_FALSE(Run(false).confirmed);
   OnDialog("Find", [](HWND dialog) {
     SetControlText(dialog, IDC_SEARCHR_FIND, "ab");
     PressButton(dialog, IDCANCEL);
   });
-  EXPECT_FALSE(Run(true).Confirmed);
+  EXPECT_FALSE(Run(true).confirmed);
   OnDialog("Find", [](HWND dialog) {
     SetControlText(dialog, IDC_SEARCHR_FIND, "ab");
     SendMessageA(dialog, WM_CLOSE, 0, 0);
   });
-  EXPECT_FALSE(Run(true).Confirmed);
+  EXPECT_FALSE(Run(true).confirmed);
   EXPECT_TRUE(messages_.empty());
 }
 

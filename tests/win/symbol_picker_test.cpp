@@ -45,8 +45,8 @@ class SymbolPickerTest : public DialogTestBase {
   // A mouse message at the middle of a cell of the grid at scale 1.
   static void AtCell(HWND dialog, UINT message, int column, int row) {
     const SymbolGridMetrics m = SymbolGridMetricsAt(1.0);
-    const int x = column * m.ColumnWidth + m.ColumnWidth / 2;
-    const int y = row * m.RowHeight + m.RowHeight / 2;
+    const int x = column * m.columnWidth + m.columnWidth / 2;
+    const int y = row * m.rowHeight + m.rowHeight / 2;
     SendMessageA(Grid(dialog), message, message == WM_LBUTTONDBLCLK || message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
                  MAKELPARAM(x, y));
   }
@@ -138,7 +138,7 @@ TEST_F(SymbolPickerTest, TheSelectedCellIsBlueAndTheOthersWhite) {
     // Inside each cell's lower right corner, clear of its character and its line.
     auto corner = [&](int column, int row) {
       HDC dc = GetDC(grid);
-      const COLORREF colour = GetPixel(dc, (column + 1) * m.ColumnWidth - 3, (row + 1) * m.RowHeight - 3);
+      const COLORREF colour = GetPixel(dc, (column + 1) * m.columnWidth - 3, (row + 1) * m.rowHeight - 3);
       ReleaseDC(grid, dc);
       return colour;
     };
@@ -156,8 +156,8 @@ TEST_F(SymbolPickerTest, TheGridTakesItsSizeFromTheDialogScale) {
       const SymbolGridMetrics m = SymbolGridMetricsAt(scale);
       RECT grid{};
       GetWindowRect(Grid(dialog), &grid);
-      EXPECT_EQ(grid.right - grid.left, m.GridWidth) << scale;
-      EXPECT_EQ(grid.bottom - grid.top, m.GridHeight) << scale;
+      EXPECT_EQ(grid.right - grid.left, m.gridWidth) << scale;
+      EXPECT_EQ(grid.bottom - grid.top, m.gridHeight) << scale;
       // The buttons lie inside the form, below the grid.
       RECT client{}, ok{};
       GetClientRect(dialog, &client);
@@ -167,8 +167,8 @@ TEST_F(SymbolPickerTest, TheGridTakesItsSizeFromTheDialogScale) {
       EXPECT_GE(ok.top, grid.bottom) << scale;
       EXPECT_LE(ok.bottom, client.bottom) << scale;
       // A click in the middle of column 2, row 3 at this scale selects code 128 + 16 + 3.
-      const int x = 2 * m.ColumnWidth + m.ColumnWidth / 2;
-      const int y = 3 * m.RowHeight + m.RowHeight / 2;
+      const int x = 2 * m.columnWidth + m.columnWidth / 2;
+      const int y = 3 * m.rowHeight + m.rowHeight / 2;
       SendMessageA(Grid(dialog), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
       SendMessageA(Grid(dialog), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
       PressButton(dialog, IDOK);
