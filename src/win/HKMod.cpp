@@ -6,17 +6,18 @@
 #include "HKMod_ids.h"
 #include "MessageBoxes.h"
 #include "ModalLoop.h"
+#include "SearchR.h"
+#include "SnapOptions.h"
+#include "Special.h"
 #include "core/editor/editor_update.h"
 #include "core/editor/text_insertion.h"
 
 namespace wordsnap {
 namespace {
 
-// Buttons and menu items whose dialogs are not part of the program yet: they
-// stay disabled rather than do nothing.
-constexpr int kLaterButtons[] = {IDC_HKMOD_OPTIONS, IDC_HKMOD_SYMBOLS};
-constexpr int kLaterMenuItems[] = {IDM_HKMOD_FIND, IDM_HKMOD_FIND_AGAIN, IDM_HKMOD_REPLACE, IDM_HKMOD_SYMBOL,
-                                   IDM_HKMOD_SPELL};
+// Menu items whose dialogs are not part of the program yet: they stay disabled
+// rather than do nothing.
+constexpr int kLaterMenuItems[] = {IDM_HKMOD_SPELL};
 
 ModHotKeysState* StateOf(HWND dialog) {
   return reinterpret_cast<ModHotKeysState*>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -60,7 +61,6 @@ void FormCreate(HWND dialog, ModHotKeysState& state) {
   state.labelFont = CreateFontA(-20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
   SendDlgItemMessageA(dialog, IDC_HKMOD_LABEL2, WM_SETFONT, reinterpret_cast<WPARAM>(state.labelFont), FALSE);
-  for (int id : kLaterButtons) EnableWindow(GetDlgItem(dialog, id), FALSE);
   for (int id : kLaterMenuItems) EnableMenuItem(GetMenu(dialog), static_cast<UINT>(id), MF_BYCOMMAND | MF_GRAYED);
 }
 
@@ -117,6 +117,46 @@ void InsertDateOrTime(HWND dialog, ModHotKeysState& state, DateOrTimeMode mode) 
   if (!code.empty() && CheckSize(dialog, code.size())) SetIt(dialog, code);
 }
 
+// OptionButtonClick: the options dialog writes into the working record, and the
+// menu checks follow what it wrote.
+void OptionButtonClick(HWND dialog, ModHotKeysState& state) {
+  if (!RunSnapOptions(dialog, state.app.dialogs.snapOptions, state.working, state.app.settings.clipSetting)) return;
+  ShowCaseRule(dialog, state.working);
+  ShowSendMethod(dialog, state.working);
+}
+
+// A search's outcome: the match selected in the memo, or the not-found warning.
+void ShowSearchStep(HWND dialog, const SearchStep& step) {
+  if (!step.found) {
+    ShowMessage(dialog, step.message, kCaptionWarning);
+    return;
+  }
+  HWND memo = GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT);
+  SetFocus(memo);
+  SendMessageA(memo, EM_SETSEL, step.selectionStart, step.selectionStart + step.selectionLength);
+  SendMessageA(memo, EM_SCROLLCARET, 0, 0);
+}
+
+void MenuFindClick(HWND dialog, ModHotKeysState& state) {
+  const SearchDialogResult asked = RunSearchR(dialog, state.app.dialogs.doSearch, true);
+  if (!asked.confirmed) return;
+  ShowSearchStep(dialog, state.search.Find(TextOf(GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT)), asked.findText));
+}
+
+void MenuFindAgainClick(HWND dialog, ModHotKeysState& state) {
+  ShowSearchStep(dialog, state.search.FindAgain(TextOf(GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT))));
+}
+
+// The whole memo from its start; a longer text meets the editor's limits at Update.
+void SearchandReplace1Click(HWND dialog, ModHotKeysState& state) {
+  const SearchDialogResult asked = RunSearchR(dialog, state.app.dialogs.doSearch, false);
+  if (!asked.confirmed) return;
+  HWND memo = GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT);
+  const ReplaceOutcome outcome = ReplaceAll(TextOf(memo), asked.findText, asked.replaceText);
+  if (outcome.count > 0) SetWindowTextA(memo, outcome.text.c_str());
+  ShowMessage(dialog, outcome.message, outcome.caption);
+}
+
 // Cut, Copy, Paste and Delete act on the focused one of the two text boxes.
 void EditFocusedBox(HWND dialog, UINT message) {
   HWND focused = GetFocus();
@@ -141,6 +181,14 @@ void OnCommand(HWND dialog, ModHotKeysState& state, int id) {
     case IDM_HKMOD_TIME:
       InsertDateOrTime(dialog, state, DateOrTimeMode::Time);
       break;
+    case IDC_HKMOD_OPTIONS: OptionButtonClick(dialog, state); break;
+    case IDC_HKMOD_SYMBOLS:
+    case IDM_HKMOD_SYMBOL:
+      DoSymbols(dialog, state.app);
+      break;
+    case IDM_HKMOD_FIND: MenuFindClick(dialog, state); break;
+    case IDM_HKMOD_FIND_AGAIN: MenuFindAgainClick(dialog, state); break;
+    case IDM_HKMOD_REPLACE: SearchandReplace1Click(dialog, state); break;
     case IDM_HKMOD_CUT: EditFocusedBox(dialog, WM_CUT); break;
     case IDM_HKMOD_COPY: EditFocusedBox(dialog, WM_COPY); break;
     case IDM_HKMOD_PASTE: EditFocusedBox(dialog, WM_PASTE); break;
@@ -200,6 +248,11 @@ bool RunHKMod(HWND owner, bool& showingFlag, AppState& app, bool editMode) {
   HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_HKMOD_ACCEL));
   RunModalDialog(instance, IDD_HKMOD, owner, ModHotKeysProc, reinterpret_cast<LPARAM>(&state), accelerators);
   return state.updated;
+}
+
+void DoSymbols(HWND dialog, AppState& app) {
+  const std::string symbol = RunSpecial(dialog, app.dialogs.doSpecial, app.dialogScale);
+  if (!symbol.empty() && CheckSize(dialog, symbol.size())) SetIt(dialog, symbol);
 }
 
 bool CheckSize(HWND dialog, std::size_t count) {

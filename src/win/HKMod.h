@@ -10,6 +10,7 @@
 
 #include "DialogGuard.h"
 #include "core/app_state.h"
+#include "core/search/editor_search.h"
 #include "core/store/wordsnap_record.h"
 
 namespace wordsnap {
@@ -20,6 +21,7 @@ struct ModHotKeysState {
   bool editMode = false;   // true: change the Wordsnap in the current-record buffer
   bool updated = false;    // set once Update has stored the Wordsnap into the buffer
   WordsnapRecord working;  // send method, case rule and key delay while the editor is open
+  EditorSearch search;     // last search text and search offset, for the editor's life
   HFONT labelFont = nullptr;
   TDialogShowing* showing = nullptr;  // the editor's dialog-showing flag
 };
@@ -28,6 +30,9 @@ struct ModHotKeysState {
 // the current-record buffer (in new mode also raising the record count).
 // showingFlag is set while the editor is shown.
 bool RunHKMod(HWND owner, bool& showingFlag, AppState& app, bool editMode);
+
+// Runs the symbol picker and inserts its character at the caret when it fits.
+void DoSymbols(HWND dialog, AppState& app);
 
 // For the pickers that insert into an open editor's replacement text:
 // whether `count` more characters fit (shows the refusal itself), and the insertion at the caret.

@@ -257,7 +257,7 @@ class PicturesTest(MainWindowCase):
         editor = self.wait_for_editor()
         self.focus_editor(editor, self.editor_box(editor, ids.IDC_HKMOD_NEWFORMAT))
         self.assertEqual([(c.text, c.enabled) for c in editor.children() if c.cls == "Button"],
-                         [("&Update", True), ("&Cancel", True), ("&Options", False), ("&Symbols", False),
+                         [("&Update", True), ("&Cancel", True), ("&Options", True), ("&Symbols", True),
                           ("&Date", True), ("Ti&me", True)])
         screenshot("editor", editor)
         self.keys("Escape")

@@ -49,3 +49,9 @@ def read_sync(path: Path) -> tuple:
 
 def write_sync(path: Path, change_count: int, lock_state: int, lock_time: float = 0.0):
     path.write_bytes(struct.pack("<ihd", change_count, lock_state, lock_time))
+
+
+def send_options(data: bytes) -> list:
+    """(via_clipboard, case_rule, key_delay) of every whole record."""
+    return [(data[at + 3018], *struct.unpack_from("<hH", data, at + 3019))
+            for at in range(0, len(data) - len(data) % RECORD_SIZE, RECORD_SIZE)]

@@ -38,7 +38,7 @@ class EditorTest : public DialogTestBase {
   AppState app_;
 };
 
-TEST_F(EditorTest, NewModeStartsFromTheSettingsWithTheLaterToolsDisabled) {
+TEST_F(EditorTest, NewModeStartsFromTheSettingsWithOnlySpellCheckDisabled) {
   struct Case {
     std::int32_t clipSetting;
     std::int32_t caseSensative;
@@ -64,13 +64,12 @@ TEST_F(EditorTest, NewModeStartsFromTheSettingsWithTheLaterToolsDisabled) {
       }
       for (int item : {IDM_HKMOD_CASE_FIRST, IDM_HKMOD_CASE_EXACT, IDM_HKMOD_CASE_NONE})
         EXPECT_EQ(MenuItemChecked(editor, item), item == c.checkedCase) << c.caseSensative;
-      for (int later : {IDM_HKMOD_FIND, IDM_HKMOD_FIND_AGAIN, IDM_HKMOD_REPLACE, IDM_HKMOD_SYMBOL, IDM_HKMOD_SPELL})
-        EXPECT_FALSE(MenuItemEnabled(editor, later)) << later;
-      for (int later : {IDC_HKMOD_OPTIONS, IDC_HKMOD_SYMBOLS})
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, later))) << later;
-      for (int picker : {IDM_HKMOD_DATE, IDM_HKMOD_TIME}) EXPECT_TRUE(MenuItemEnabled(editor, picker)) << picker;
-      for (int picker : {IDC_HKMOD_DATE, IDC_HKMOD_TIME})
-        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor, picker))) << picker;
+      EXPECT_FALSE(MenuItemEnabled(editor, IDM_HKMOD_SPELL));
+      for (int tool : {IDM_HKMOD_FIND, IDM_HKMOD_FIND_AGAIN, IDM_HKMOD_REPLACE, IDM_HKMOD_SYMBOL, IDM_HKMOD_DATE,
+                       IDM_HKMOD_TIME})
+        EXPECT_TRUE(MenuItemEnabled(editor, tool)) << tool;
+      for (int tool : {IDC_HKMOD_OPTIONS, IDC_HKMOD_SYMBOLS, IDC_HKMOD_DATE, IDC_HKMOD_TIME})
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor, tool))) << tool;
       PressButton(editor, IDCANCEL);
     });
     EXPECT_FALSE(Run(false));

@@ -12,11 +12,11 @@ constexpr const char* kLineEnd = "\r\n";
 }  // namespace
 
 std::string ListOutputBlock(const ListOutputEntry& entry) {
-  std::string block = "Wordsnap: " + entry.Name;
+  std::string block = "Wordsnap: " + entry.name;
   block.resize(std::min(block.size(), kOutputNameLineMaxLength));
   block += kLineEnd;
   block += "Replacement Text: ";
-  block += entry.ReplacementText;
+  block += entry.replacementText;
   block += kLineEnd;
   block += kLineEnd;
   return block;
@@ -27,18 +27,18 @@ ListOutputResult WriteListOutput(std::ostream& out, int rowCount, const ListOutp
   for (int row = 0; row < rowCount; ++row) {
     const std::optional<ListOutputEntry> entry = readRow(row);
     if (!entry) {
-      result.Outcome = ListOutputOutcome::ReadFailed;
-      result.FailedRow = row;
+      result.outcome = ListOutputOutcome::ReadFailed;
+      result.failedRow = row;
       return result;
     }
     const std::string block = ListOutputBlock(*entry);
     out.write(block.data(), static_cast<std::streamsize>(block.size()));
     out.flush();
     if (!out) {
-      result.Outcome = ListOutputOutcome::WriteFailed;
+      result.outcome = ListOutputOutcome::WriteFailed;
       return result;
     }
-    ++result.RowsWritten;
+    ++result.rowsWritten;
   }
   return result;
 }
@@ -52,12 +52,12 @@ ListOutputResult WriteListOutputFile(const std::string& path, int rowCount, cons
   if (!file.is_open()) return {ListOutputOutcome::NotCreated, 0, -1};
   ListOutputResult result = WriteListOutput(file, rowCount, readRow);
   file.close();
-  if (result.Outcome == ListOutputOutcome::Written && file.fail()) result.Outcome = ListOutputOutcome::WriteFailed;
+  if (result.outcome == ListOutputOutcome::Written && file.fail()) result.outcome = ListOutputOutcome::WriteFailed;
   return result;
 }
 
 std::optional<std::string> ListOutputMessage(const ListOutputResult& result) {
-  switch (result.Outcome) {
+  switch (result.outcome) {
     case ListOutputOutcome::NotCreated:
       return std::string(kUnableToCreateTextFile);
     case ListOutputOutcome::WriteFailed:

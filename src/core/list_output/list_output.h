@@ -24,8 +24,8 @@ inline constexpr const char* kUnableToWriteTextFile =
 
 // One row's Wordsnap as it is written.
 struct ListOutputEntry {
-  std::string Name;
-  std::string ReplacementText;
+  std::string name;
+  std::string replacementText;
 };
 
 // The entry of a row, read from the data file; nothing when it cannot be read
@@ -45,9 +45,9 @@ enum class ListOutputOutcome {
 };
 
 struct ListOutputResult {
-  ListOutputOutcome Outcome = ListOutputOutcome::Written;
-  int RowsWritten = 0;
-  int FailedRow = -1;  // the row that could not be read, for ReadFailed
+  ListOutputOutcome outcome = ListOutputOutcome::Written;
+  int rowsWritten = 0;
+  int failedRow = -1;  // the row that could not be read, for ReadFailed
 };
 
 // Writes the blocks of rows 0 .. rowCount-1 to `out`, reading each row just

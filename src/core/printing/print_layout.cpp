@@ -7,13 +7,13 @@ namespace wordsnap {
 
 PrintMetrics ComputePrintMetrics(const PrintablePage& page, const PrintFontMeasures& font) {
   PrintMetrics m;
-  m.Left = page.Width / 17;
-  m.Top = page.Height / 22;
-  m.Bottom = page.Height - m.Top;
+  m.left = page.width / 17;
+  m.top = page.height / 22;
+  m.bottom = page.height - m.top;
   // x 1.1 in whole numbers, so that 10, 20 or 30 give exactly 11, 22 and 33.
-  const std::int64_t height = std::max(font.SampleHeight, 0);
-  m.LineHeight = static_cast<int>(std::max<std::int64_t>(height * 11 / 10, 1));
-  m.ColumnOffset = std::max(font.SampleWidth, 0);
+  const std::int64_t height = std::max(font.sampleHeight, 0);
+  m.lineHeight = static_cast<int>(std::max<std::int64_t>(height * 11 / 10, 1));
+  m.columnOffset = std::max(font.sampleWidth, 0);
   return m;
 }
 
@@ -38,11 +38,11 @@ class PlanBuilder {
   PlanBuilder(PrintPlan& plan, const PrintablePage& page) : plan_(plan), page_(page) {}
 
   void Draw(std::string text, std::int64_t x, std::int64_t y, std::int64_t height, int pageNo, int copy) {
-    plan_.PageCount = std::max(plan_.PageCount, pageNo + 1);
-    const std::int64_t bottom = std::min<std::int64_t>(y + height, page_.Height);
-    if (x >= page_.Width || y >= bottom) return;  // nothing of it lies on the page
-    plan_.Ops.push_back(
-        {std::move(text), static_cast<int>(x), static_cast<int>(y), page_.Width, static_cast<int>(bottom), pageNo, copy});
+    plan_.pageCount = std::max(plan_.pageCount, pageNo + 1);
+    const std::int64_t bottom = std::min<std::int64_t>(y + height, page_.height);
+    if (x >= page_.width || y >= bottom) return;  // nothing of it lies on the page
+    plan_.ops.push_back(
+        {std::move(text), static_cast<int>(x), static_cast<int>(y), page_.width, static_cast<int>(bottom), pageNo, copy});
   }
 
  private:
@@ -55,16 +55,16 @@ class PlanBuilder {
 PrintPlan LayOutPrintout(const PrintablePage& page, const PrintFontMeasures& font, std::string_view header,
                          const std::vector<PrintRow>& rows, int copies) {
   PrintPlan plan;
-  plan.Metrics = ComputePrintMetrics(page, font);
-  if (page.Width <= 0 || page.Height <= 0 || copies < 1) return plan;
+  plan.metrics = ComputePrintMetrics(page, font);
+  if (page.width <= 0 || page.height <= 0 || copies < 1) return plan;
 
-  const PrintMetrics& m = plan.Metrics;
-  const std::int64_t h = m.LineHeight;
+  const PrintMetrics& m = plan.metrics;
+  const std::int64_t h = m.lineHeight;
   PlanBuilder builder(plan, page);
   int pageNo = -1;
   for (int copy = 1; copy <= copies; ++copy) {
     ++pageNo;
-    builder.Draw(std::string(header), m.Left, m.Top, h, pageNo, copy);
+    builder.Draw(std::string(header), m.left, m.top, h, pageNo, copy);
     std::int64_t line = 2;
     bool breakPending = false;
     for (const PrintRow& row : rows) {
@@ -73,16 +73,16 @@ PrintPlan LayOutPrintout(const PrintablePage& page, const PrintFontMeasures& fon
         line = 0;
         breakPending = false;
       }
-      std::int64_t y = m.Top + h * line;
-      if (line > 0 && y + h > page.Height) {
+      std::int64_t y = m.top + h * line;
+      if (line > 0 && y + h > page.height) {
         ++pageNo;
         line = 0;
-        y = m.Top;
+        y = m.top;
       }
-      builder.Draw(row.Name, m.Left, y, h, pageNo, copy);
-      builder.Draw(PrintPreview(row.Preview), static_cast<std::int64_t>(m.Left) + m.ColumnOffset, y, h, pageNo, copy);
+      builder.Draw(row.name, m.left, y, h, pageNo, copy);
+      builder.Draw(PrintPreview(row.preview), static_cast<std::int64_t>(m.left) + m.columnOffset, y, h, pageNo, copy);
       ++line;
-      if (y > m.Bottom) breakPending = true;
+      if (y > m.bottom) breakPending = true;
     }
   }
   return plan;

@@ -25,22 +25,22 @@ inline constexpr std::size_t kPrintPreviewLength = 50;
 
 // The printable area of the page, in the printer's device units.
 struct PrintablePage {
-  int Width = 0;   // P
-  int Height = 0;  // Q
+  int width = 0;   // P
+  int height = 0;  // Q
 };
 
 // The print font measured on the printer, in device units.
 struct PrintFontMeasures {
-  int SampleHeight = 0;  // text height of kLineHeightSample
-  int SampleWidth = 0;   // text width of kColumnOffsetSample
+  int sampleHeight = 0;  // text height of kLineHeightSample
+  int sampleWidth = 0;   // text width of kColumnOffsetSample
 };
 
 struct PrintMetrics {
-  int Left = 0;          // L = P / 17
-  int Top = 0;           // T = Q / 22
-  int Bottom = 0;        // B = Q - T, the lowest line position
-  int LineHeight = 0;    // h = sample height x 1.1, truncated; at least 1
-  int ColumnOffset = 0;  // c = sample width, where the preview column starts after L
+  int left = 0;          // L = P / 17
+  int top = 0;           // T = Q / 22
+  int bottom = 0;        // B = Q - T, the lowest line position
+  int lineHeight = 0;    // h = sample height x 1.1, truncated; at least 1
+  int columnOffset = 0;  // c = sample width, where the preview column starts after L
 };
 
 PrintMetrics ComputePrintMetrics(const PrintablePage& page, const PrintFontMeasures& font);
@@ -53,26 +53,26 @@ std::string PrintPreview(std::string_view preview);
 
 // One list row as printed: the node's name and preview.
 struct PrintRow {
-  std::string Name;
-  std::string Preview;
+  std::string name;
+  std::string preview;
 };
 
 // One text drawn at (X, Y), its top-left corner, clipped to the rectangle from
 // (X, Y) to (ClipRight, ClipBottom), which never passes the page.
 struct PrintTextOp {
-  std::string Text;
-  int X = 0;
-  int Y = 0;
-  int ClipRight = 0;
-  int ClipBottom = 0;
-  int Page = 0;  // page of the job, from 0; operations come in page order
-  int Copy = 1;  // from 1
+  std::string text;
+  int x = 0;
+  int y = 0;
+  int clipRight = 0;
+  int clipBottom = 0;
+  int page = 0;  // page of the job, from 0; operations come in page order
+  int copy = 1;  // from 1
 };
 
 struct PrintPlan {
-  PrintMetrics Metrics;
-  std::vector<PrintTextOp> Ops;
-  int PageCount = 0;  // 0: nothing to print, start no job
+  PrintMetrics metrics;
+  std::vector<PrintTextOp> ops;
+  int pageCount = 0;  // 0: nothing to print, start no job
 };
 
 // Each copy starts a page with the header on line 0 and its rows from line 2;

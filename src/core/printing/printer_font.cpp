@@ -4,21 +4,21 @@ namespace wordsnap {
 
 FontDialogChoice PrinterFontPreset(const PrintListFont& font) {
   FontDialogChoice choice;
-  choice.Name = font.name;
-  choice.Size = font.size;
-  choice.Color = font.color;
-  choice.Bold = font.bold;
-  choice.Italic = font.italic;
+  choice.name = font.name;
+  choice.size = font.size;
+  choice.color = font.color;
+  choice.bold = font.bold;
+  choice.italic = font.italic;
   return choice;
 }
 
 void TakePrinterFont(const FontDialogChoice& choice, Settings& settings) {
   PrintListFont& font = settings.printListFont;
-  font.name = choice.Name.substr(0, kSettingTextMaxLength);
-  font.size = choice.Size;
-  font.color = choice.Color;
-  font.bold = choice.Bold;
-  font.italic = choice.Italic;
+  font.name = choice.name.substr(0, kSettingTextMaxLength);
+  font.size = choice.size;
+  font.color = choice.color;
+  font.bold = choice.bold;
+  font.italic = choice.italic;
 }
 
 }  // namespace wordsnap

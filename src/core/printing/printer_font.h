@@ -11,13 +11,13 @@ namespace wordsnap {
 
 // What the font dialog shows and returns, effects included.
 struct FontDialogChoice {
-  std::string Name;
-  int Size = 0;             // points
-  std::int32_t Color = 0;   // 0x00BBGGRR
-  bool Bold = false;
-  bool Italic = false;
-  bool Underline = false;
-  bool StrikeOut = false;
+  std::string name;
+  int size = 0;             // points
+  std::int32_t color = 0;   // 0x00BBGGRR
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strikeOut = false;
 };
 
 // The dialog's preset: the print font, neither underlined nor struck out.

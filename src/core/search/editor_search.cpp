@@ -28,9 +28,9 @@ SearchDialogLook SearchDialogLookFor(bool findMode) {
 
 SearchDialogResult ConfirmSearchDialog(std::string_view findBox, std::string_view replaceBox) {
   SearchDialogResult result;
-  result.FindText = Cut(findBox);
-  result.ReplaceText = Cut(replaceBox);
-  result.Confirmed = !result.FindText.empty();
+  result.findText = Cut(findBox);
+  result.replaceText = Cut(replaceBox);
+  result.confirmed = !result.findText.empty();
   return result;
 }
 
@@ -51,13 +51,13 @@ SearchStep EditorSearch::DoSearchFor(std::string_view memo, std::string_view tex
   const auto from = static_cast<std::size_t>(searchOffset_ < 0 ? 0 : searchOffset_);
   const std::size_t at = FindIgnoringCase(memo, text, from, FoldAsciiCase);
   if (at == std::string_view::npos) {
-    step.Message = NotFoundMessage(text);
+    step.message = NotFoundMessage(text);
     searchOffset_ = 0;
     return step;
   }
-  step.Found = true;
-  step.SelectionStart = at;
-  step.SelectionLength = text.size();
+  step.found = true;
+  step.selectionStart = at;
+  step.selectionLength = text.size();
   searchOffset_ = static_cast<std::int32_t>(at + text.size());
   return step;
 }
@@ -66,20 +66,20 @@ ReplaceOutcome ReplaceAll(std::string_view memo, std::string_view findText, std:
   ReplaceOutcome outcome;
   const std::vector<std::size_t> hits = FindAllIgnoringCase(memo, findText, FoldAsciiCase);
   if (hits.empty()) {
-    outcome.Message = NotFoundMessage(findText);
-    outcome.Caption = kCaptionWarning;
+    outcome.message = NotFoundMessage(findText);
+    outcome.caption = kCaptionWarning;
     return outcome;
   }
   std::size_t kept = 0;  // memo characters up to here are in the new text
   for (const std::size_t at : hits) {
-    outcome.Text.append(memo.substr(kept, at - kept));
-    outcome.Text.append(replaceText);
+    outcome.text.append(memo.substr(kept, at - kept));
+    outcome.text.append(replaceText);
     kept = at + findText.size();
   }
-  outcome.Text.append(memo.substr(kept));
-  outcome.Count = static_cast<int>(hits.size());
-  outcome.Message = ReplacedMessage(findText, outcome.Count);
-  outcome.Caption = kCaptionReplaced;
+  outcome.text.append(memo.substr(kept));
+  outcome.count = static_cast<int>(hits.size());
+  outcome.message = ReplacedMessage(findText, outcome.count);
+  outcome.caption = kCaptionReplaced;
   return outcome;
 }
 

@@ -24,27 +24,27 @@ std::string ReplacedMessage(std::string_view findText, int count);
 // How the search dialog opens: "Find" with the replace box and its label
 // disabled in find mode, "Search and Replace" with both enabled otherwise.
 struct SearchDialogLook {
-  std::string Caption;
-  bool ReplaceEnabled = true;
+  std::string caption;
+  bool replaceEnabled = true;
 };
 SearchDialogLook SearchDialogLookFor(bool findMode);
 
 // What OK of the search dialog hands back: both boxes as typed (not trimmed),
 // at most 255 characters each; confirmed only when there is something to find.
 struct SearchDialogResult {
-  bool Confirmed = false;
-  std::string FindText;
-  std::string ReplaceText;
+  bool confirmed = false;
+  std::string findText;
+  std::string replaceText;
 };
 SearchDialogResult ConfirmSearchDialog(std::string_view findBox, std::string_view replaceBox);
 
 // One search's outcome: the match to select in the memo, or the not-found
 // message to show.
 struct SearchStep {
-  bool Found = false;
-  std::size_t SelectionStart = 0;   // index in the whole memo text, from 0
-  std::size_t SelectionLength = 0;
-  std::string Message;              // when not found, caption "Warning"
+  bool found = false;
+  std::size_t selectionStart = 0;   // index in the whole memo text, from 0
+  std::size_t selectionLength = 0;
+  std::string message;              // when not found, caption "Warning"
 };
 
 // The editor's search state: the last search text and how many leading
@@ -73,10 +73,10 @@ class EditorSearch {
 // `findText`, left to right, is replaced by `replaceText`, which is never
 // searched again. Changes no search state.
 struct ReplaceOutcome {
-  int Count = 0;
-  std::string Text;     // the memo's new text; put it in the memo only when Count > 0
-  std::string Message;  // to show in every case
-  std::string Caption;  // "Replaced", or "Warning" when nothing was found
+  int count = 0;
+  std::string text;     // the memo's new text; put it in the memo only when count > 0
+  std::string message;  // to show in every case
+  std::string caption;  // "Replaced", or "Warning" when nothing was found
 };
 ReplaceOutcome ReplaceAll(std::string_view memo, std::string_view findText, std::string_view replaceText);
 

@@ -7,13 +7,13 @@ namespace wordsnap {
 namespace {
 
 bool InGrid(SymbolCell cell) {
-  return cell.Column >= 0 && cell.Column < kSymbolColumns && cell.Row >= 0 && cell.Row < kSymbolRows;
+  return cell.column >= 0 && cell.column < kSymbolColumns && cell.row >= 0 && cell.row < kSymbolRows;
 }
 
 }  // namespace
 
 unsigned char SymbolCodeAt(SymbolCell cell) {
-  return static_cast<unsigned char>(kFirstSymbolCode + kSymbolRows * cell.Column + cell.Row);
+  return static_cast<unsigned char>(kFirstSymbolCode + kSymbolRows * cell.column + cell.row);
 }
 
 std::optional<SymbolCell> CellOfSymbol(unsigned char code) {
@@ -24,16 +24,16 @@ std::optional<SymbolCell> CellOfSymbol(unsigned char code) {
 
 SymbolGridMetrics SymbolGridMetricsAt(double scale) {
   SymbolGridMetrics m;
-  m.ColumnWidth = static_cast<int>(26 * scale);
-  m.RowHeight = static_cast<int>(24 * scale);
-  m.GridWidth = kSymbolColumns * m.ColumnWidth + 20;
-  m.GridHeight = kSymbolRows * m.RowHeight + 12;
+  m.columnWidth = static_cast<int>(26 * scale);
+  m.rowHeight = static_cast<int>(24 * scale);
+  m.gridWidth = kSymbolColumns * m.columnWidth + 20;
+  m.gridHeight = kSymbolRows * m.rowHeight + 12;
   return m;
 }
 
 std::optional<SymbolCell> SymbolCellAt(int x, int y, const SymbolGridMetrics& metrics) {
-  if (x < 0 || y < 0 || metrics.ColumnWidth <= 0 || metrics.RowHeight <= 0) return std::nullopt;
-  const SymbolCell cell{x / metrics.ColumnWidth, y / metrics.RowHeight};
+  if (x < 0 || y < 0 || metrics.columnWidth <= 0 || metrics.rowHeight <= 0) return std::nullopt;
+  const SymbolCell cell{x / metrics.columnWidth, y / metrics.rowHeight};
   if (!InGrid(cell)) return std::nullopt;
   return cell;
 }
@@ -45,14 +45,14 @@ void SymbolPicker::Select(SymbolCell cell) {
 void SymbolPicker::Move(GridKey key) {
   SymbolCell& s = selected_;
   switch (key) {
-    case GridKey::Left: s.Column = std::max(s.Column - 1, 0); break;
-    case GridKey::Right: s.Column = std::min(s.Column + 1, kSymbolColumns - 1); break;
-    case GridKey::Up: s.Row = std::max(s.Row - 1, 0); break;
-    case GridKey::Down: s.Row = std::min(s.Row + 1, kSymbolRows - 1); break;
-    case GridKey::Home: s.Column = 0; break;
-    case GridKey::End: s.Column = kSymbolColumns - 1; break;
-    case GridKey::PageUp: s.Row = 0; break;
-    case GridKey::PageDown: s.Row = kSymbolRows - 1; break;
+    case GridKey::Left: s.column = std::max(s.column - 1, 0); break;
+    case GridKey::Right: s.column = std::min(s.column + 1, kSymbolColumns - 1); break;
+    case GridKey::Up: s.row = std::max(s.row - 1, 0); break;
+    case GridKey::Down: s.row = std::min(s.row + 1, kSymbolRows - 1); break;
+    case GridKey::Home: s.column = 0; break;
+    case GridKey::End: s.column = kSymbolColumns - 1; break;
+    case GridKey::PageUp: s.row = 0; break;
+    case GridKey::PageDown: s.row = kSymbolRows - 1; break;
     case GridKey::CtrlHome: s = {0, 0}; break;
     case GridKey::CtrlEnd: s = {kSymbolColumns - 1, kSymbolRows - 1}; break;
   }

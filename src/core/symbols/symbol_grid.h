@@ -25,8 +25,8 @@ inline constexpr int kSymbolTextDx = 4;
 inline constexpr int kSymbolTextDy = 1;
 
 struct SymbolCell {
-  int Column = 0;
-  int Row = 0;
+  int column = 0;
+  int row = 0;
   bool operator==(const SymbolCell&) const = default;
 };
 
@@ -36,10 +36,10 @@ unsigned char SymbolCodeAt(SymbolCell cell);
 std::optional<SymbolCell> CellOfSymbol(unsigned char code);
 
 struct SymbolGridMetrics {
-  int ColumnWidth = 26;
-  int RowHeight = 24;
-  int GridWidth = 16 * 26 + 20;
-  int GridHeight = 8 * 24 + 12;
+  int columnWidth = 26;
+  int rowHeight = 24;
+  int gridWidth = 16 * 26 + 20;
+  int gridHeight = 8 * 24 + 12;
 };
 
 // Column width 26 and row height 24 at the dialog scale, each truncated; the

@@ -16,7 +16,7 @@ TEST_F(StoreTest, ListOutputReadsRowsInListOrderFromTheFile) {
   StoreRowReader reader(store, files, kDataPath, {2, 1});
   std::ostringstream out;
   const ListOutputResult result = WriteListOutput(out, reader.RowCount(), std::ref(reader));
-  EXPECT_EQ(result.Outcome, ListOutputOutcome::Written);
+  EXPECT_EQ(result.outcome, ListOutputOutcome::Written);
   EXPECT_EQ(out.str(),
             "Wordsnap: abc\r\nReplacement Text: Hello\r\nWorld\r\n\r\n"
             "Wordsnap: zeta\r\nReplacement Text: Z\r\n\r\n");
@@ -28,8 +28,8 @@ TEST_F(StoreTest, ListOutputStopsAtARecordNoLongerInTheFileWithTheStoresMessage)
   StoreRowReader reader(store, files, kDataPath, {1, 3, 2});
   std::ostringstream out;
   const ListOutputResult result = WriteListOutput(out, reader.RowCount(), std::ref(reader));
-  EXPECT_EQ(result.Outcome, ListOutputOutcome::ReadFailed);
-  EXPECT_EQ(result.FailedRow, 1);
+  EXPECT_EQ(result.outcome, ListOutputOutcome::ReadFailed);
+  EXPECT_EQ(result.failedRow, 1);
   EXPECT_EQ(out.str(), "Wordsnap: a\r\nReplacement Text: A\r\n\r\n");
   ASSERT_TRUE(reader.Failure());
   EXPECT_EQ(*reader.Failure(), WordsnapNotInFileMessage());

@@ -33,15 +33,15 @@ TEST(ListOutputBlock, WritesNameTextAndEmptyLineWithCrLf) {
       // The name line holds at most 20 characters.
       {{"ABCDEFGHIJKL", "t"}, "Wordsnap: ABCDEFGHIJ\r\nReplacement Text: t\r\n\r\n"},
   };
-  for (const Case& c : cases) EXPECT_EQ(ListOutputBlock(c.entry), c.bytes) << c.entry.Name;
+  for (const Case& c : cases) EXPECT_EQ(ListOutputBlock(c.entry), c.bytes) << c.entry.name;
 }
 
 TEST(ListOutput, WritesBlocksInRowOrderAndEndsWithTheLastEmptyLine) {
   const std::vector<ListOutputEntry> rows = {{"zeta", "last in file"}, {"abc", "Hello\r\nWorld"}};
   std::ostringstream out;
   const ListOutputResult result = WriteListOutput(out, 2, ReaderOf(rows));
-  EXPECT_EQ(result.Outcome, ListOutputOutcome::Written);
-  EXPECT_EQ(result.RowsWritten, 2);
+  EXPECT_EQ(result.outcome, ListOutputOutcome::Written);
+  EXPECT_EQ(result.rowsWritten, 2);
   EXPECT_EQ(out.str(),
             "Wordsnap: zeta\r\nReplacement Text: last in file\r\n\r\n"
             "Wordsnap: abc\r\nReplacement Text: Hello\r\nWorld\r\n\r\n");
@@ -56,8 +56,8 @@ TEST(ListOutput, StopsAtARowThatCannotBeReadKeepingTheBlocksBefore) {
     if (row == 1) return std::nullopt;
     return ListOutputEntry{"n" + std::to_string(row), "t"};
   });
-  EXPECT_EQ(result.Outcome, ListOutputOutcome::ReadFailed);
-  EXPECT_EQ(result.FailedRow, 1);
+  EXPECT_EQ(result.outcome, ListOutputOutcome::ReadFailed);
+  EXPECT_EQ(result.failedRow, 1);
   EXPECT_EQ(asked, (std::vector<int>{0, 1}));
   EXPECT_EQ(out.str(), "Wordsnap: n0\r\nReplacement Text: t\r\n\r\n");
   EXPECT_FALSE(ListOutputMessage(result)) << "the read's own message is shown";
@@ -89,8 +89,8 @@ TEST(ListOutput, AFailedWriteStopsWithAMessageInsteadOfCarryingOn) {
     ++reads;
     return ListOutputEntry{"abc", "Hello"};
   });
-  EXPECT_EQ(result.Outcome, ListOutputOutcome::WriteFailed);
-  EXPECT_EQ(result.RowsWritten, 1);
+  EXPECT_EQ(result.outcome, ListOutputOutcome::WriteFailed);
+  EXPECT_EQ(result.rowsWritten, 1);
   EXPECT_EQ(reads, 2) << "nothing is read after the failure";
   EXPECT_EQ(ListOutputMessage(result), std::string(kUnableToWriteTextFile));
 }
@@ -117,7 +117,7 @@ TEST_F(ListOutputFileTest, OverwritesAnExistingFileWithExactlyTheBlocks) {
   std::ofstream(path, std::ios::binary) << "an older and much longer list that must not survive";
   const std::vector<ListOutputEntry> rows = {{"abc", "Hello\r\nWorld"}};
   const ListOutputResult result = WriteListOutputFile(path.string(), 1, ReaderOf(rows));
-  EXPECT_EQ(result.Outcome, ListOutputOutcome::Written);
+  EXPECT_EQ(result.outcome, ListOutputOutcome::Written);
   EXPECT_EQ(Read(path), "Wordsnap: abc\r\nReplacement Text: Hello\r\nWorld\r\n\r\n");
 }
 
@@ -128,7 +128,7 @@ TEST_F(ListOutputFileTest, AFileInAMissingFolderIsNotCreatedAndNothingIsRead) {
         read = true;
         return ListOutputEntry{};
       });
-  EXPECT_EQ(result.Outcome, ListOutputOutcome::NotCreated);
+  EXPECT_EQ(result.outcome, ListOutputOutcome::NotCreated);
   EXPECT_FALSE(read);
   EXPECT_EQ(ListOutputMessage(result), std::string("Unable to create text file."));
 }

@@ -22,8 +22,8 @@ std::vector<PrintRow> Rows(int count) {
 
 std::vector<PrintTextOp> OpsOn(const PrintPlan& plan, int page) {
   std::vector<PrintTextOp> ops;
-  for (const PrintTextOp& op : plan.Ops)
-    if (op.Page == page) ops.push_back(op);
+  for (const PrintTextOp& op : plan.ops)
+    if (op.page == page) ops.push_back(op);
   return ops;
 }
 
@@ -43,11 +43,11 @@ TEST(PrintMetrics, FollowFromThePageAndTheFont) {
   };
   for (const Case& c : cases) {
     const PrintMetrics m = ComputePrintMetrics(c.page, c.font);
-    EXPECT_EQ(m.Left, c.want.Left);
-    EXPECT_EQ(m.Top, c.want.Top);
-    EXPECT_EQ(m.Bottom, c.want.Bottom);
-    EXPECT_EQ(m.LineHeight, c.want.LineHeight) << c.font.SampleHeight;
-    EXPECT_EQ(m.ColumnOffset, c.want.ColumnOffset);
+    EXPECT_EQ(m.left, c.want.left);
+    EXPECT_EQ(m.top, c.want.top);
+    EXPECT_EQ(m.bottom, c.want.bottom);
+    EXPECT_EQ(m.lineHeight, c.want.lineHeight) << c.font.sampleHeight;
+    EXPECT_EQ(m.columnOffset, c.want.columnOffset);
   }
 }
 
@@ -61,64 +61,64 @@ TEST(PrintTexts, HeaderAndPreviewAsPrinted) {
 
 TEST(PrintLayout, OneCopyOverTwoPagesContinuesAtTheTopMarginWithoutHeader) {
   const PrintPlan plan = LayOutPrintout(kLetter, kTenPoint, "Wordsnap File: C:\\KEY.WSN", Rows(60), 1);
-  EXPECT_EQ(plan.PageCount, 2);
+  EXPECT_EQ(plan.pageCount, 2);
 
   const std::vector<PrintTextOp> first = OpsOn(plan, 0);
   ASSERT_EQ(first.size(), 1u + 2u * kRowsOnFirstPage);
-  EXPECT_EQ(first[0].Text, "Wordsnap File: C:\\KEY.WSN");
-  EXPECT_EQ(first[0].X, 282);
-  EXPECT_EQ(first[0].Y, 300);
+  EXPECT_EQ(first[0].text, "Wordsnap File: C:\\KEY.WSN");
+  EXPECT_EQ(first[0].x, 282);
+  EXPECT_EQ(first[0].y, 300);
   // The first row on line 2, its preview in the second column.
-  EXPECT_EQ(first[1].Text, "n0");
-  EXPECT_EQ(first[1].X, 282);
-  EXPECT_EQ(first[1].Y, 300 + 2 * 105);
-  EXPECT_EQ(first[2].Text, "text 0");
-  EXPECT_EQ(first[2].X, 282 + 600);
-  EXPECT_EQ(first[2].Y, first[1].Y);
+  EXPECT_EQ(first[1].text, "n0");
+  EXPECT_EQ(first[1].x, 282);
+  EXPECT_EQ(first[1].y, 300 + 2 * 105);
+  EXPECT_EQ(first[2].text, "text 0");
+  EXPECT_EQ(first[2].x, 282 + 600);
+  EXPECT_EQ(first[2].y, first[1].y);
   // The last row of the page is the first one below B.
-  EXPECT_EQ(first.back().Y, 6390);
+  EXPECT_EQ(first.back().y, 6390);
 
   const std::vector<PrintTextOp> second = OpsOn(plan, 1);
   ASSERT_EQ(second.size(), 2u * (60 - kRowsOnFirstPage));
-  EXPECT_EQ(second[0].Text, "n" + std::to_string(kRowsOnFirstPage));
-  EXPECT_EQ(second[0].Y, 300);
-  EXPECT_EQ(second[2].Y, 300 + 105);
-  for (const PrintTextOp& op : plan.Ops) EXPECT_EQ(op.Copy, 1);
+  EXPECT_EQ(second[0].text, "n" + std::to_string(kRowsOnFirstPage));
+  EXPECT_EQ(second[0].y, 300);
+  EXPECT_EQ(second[2].y, 300 + 105);
+  for (const PrintTextOp& op : plan.ops) EXPECT_EQ(op.copy, 1);
 }
 
 TEST(PrintLayout, EachCopyStartsANewPageWithTheHeader) {
   const PrintPlan plan = LayOutPrintout(kLetter, kTenPoint, "Wordsnap File: K", Rows(3), 2);
-  ASSERT_EQ(plan.PageCount, 2);
+  ASSERT_EQ(plan.pageCount, 2);
   for (int page = 0; page < 2; ++page) {
     const std::vector<PrintTextOp> ops = OpsOn(plan, page);
     ASSERT_EQ(ops.size(), 7u);
-    EXPECT_EQ(ops[0].Text, "Wordsnap File: K");
-    EXPECT_EQ(ops[0].Y, 300);
-    EXPECT_EQ(ops[1].Y, 510);
-    for (const PrintTextOp& op : ops) EXPECT_EQ(op.Copy, page + 1);
+    EXPECT_EQ(ops[0].text, "Wordsnap File: K");
+    EXPECT_EQ(ops[0].y, 300);
+    EXPECT_EQ(ops[1].y, 510);
+    for (const PrintTextOp& op : ops) EXPECT_EQ(op.copy, page + 1);
   }
 }
 
 TEST(PrintLayout, NoBlankPageWhenTheLastRowEndsAPage) {
   // The last row passes B: the next copy still starts on the very next page.
   const PrintPlan plan = LayOutPrintout(kLetter, kTenPoint, "H", Rows(kRowsOnFirstPage), 2);
-  EXPECT_EQ(plan.PageCount, 2);
-  EXPECT_EQ(OpsOn(plan, 1).front().Text, "H");
-  EXPECT_EQ(OpsOn(plan, 1).front().Copy, 2);
+  EXPECT_EQ(plan.pageCount, 2);
+  EXPECT_EQ(OpsOn(plan, 1).front().text, "H");
+  EXPECT_EQ(OpsOn(plan, 1).front().copy, 2);
 }
 
 TEST(PrintLayout, AnEmptyListPrintsTheHeaderAloneAndNoCopiesPrintNothing) {
   const PrintPlan header = LayOutPrintout(kLetter, kTenPoint, "H", {}, 1);
-  EXPECT_EQ(header.PageCount, 1);
-  ASSERT_EQ(header.Ops.size(), 1u);
-  EXPECT_EQ(header.Ops[0].Text, "H");
+  EXPECT_EQ(header.pageCount, 1);
+  ASSERT_EQ(header.ops.size(), 1u);
+  EXPECT_EQ(header.ops[0].text, "H");
 
   for (int copies : {0, -3}) {
     const PrintPlan none = LayOutPrintout(kLetter, kTenPoint, "H", Rows(5), copies);
-    EXPECT_EQ(none.PageCount, 0);
-    EXPECT_TRUE(none.Ops.empty());
+    EXPECT_EQ(none.pageCount, 0);
+    EXPECT_TRUE(none.ops.empty());
   }
-  EXPECT_EQ(LayOutPrintout({0, 0}, kTenPoint, "H", Rows(5), 1).PageCount, 0);
+  EXPECT_EQ(LayOutPrintout({0, 0}, kTenPoint, "H", Rows(5), 1).pageCount, 0);
 }
 
 TEST(PrintLayout, OversizedFontsAndTinyPagesStayOnThePageAndEnd) {
@@ -135,21 +135,21 @@ TEST(PrintLayout, OversizedFontsAndTinyPagesStayOnThePageAndEnd) {
   };
   for (const Case& c : cases) {
     const PrintPlan plan = LayOutPrintout(c.page, c.font, std::string(255, 'h'), Rows(40), 2);
-    EXPECT_GE(plan.PageCount, 2) << c.what;
-    EXPECT_LE(plan.PageCount, 2 * 41) << c.what;
+    EXPECT_GE(plan.pageCount, 2) << c.what;
+    EXPECT_LE(plan.pageCount, 2 * 41) << c.what;
     int lastPage = 0;
-    for (const PrintTextOp& op : plan.Ops) {
-      EXPECT_GE(op.X, 0) << c.what;
-      EXPECT_LT(op.X, op.ClipRight) << c.what;
-      EXPECT_LE(op.ClipRight, c.page.Width) << c.what;
-      EXPECT_LT(op.Y, op.ClipBottom) << c.what;
-      EXPECT_LE(op.ClipBottom, c.page.Height) << c.what;
-      EXPECT_GE(op.Page, lastPage) << c.what;
-      lastPage = op.Page;
+    for (const PrintTextOp& op : plan.ops) {
+      EXPECT_GE(op.x, 0) << c.what;
+      EXPECT_LT(op.x, op.clipRight) << c.what;
+      EXPECT_LE(op.clipRight, c.page.width) << c.what;
+      EXPECT_LT(op.y, op.clipBottom) << c.what;
+      EXPECT_LE(op.clipBottom, c.page.height) << c.what;
+      EXPECT_GE(op.page, lastPage) << c.what;
+      lastPage = op.page;
     }
     // Every name is drawn, once per copy.
     int names = 0;
-    for (const PrintTextOp& op : plan.Ops) names += op.Text.rfind("n", 0) == 0 ? 1 : 0;
+    for (const PrintTextOp& op : plan.ops) names += op.text.rfind("n", 0) == 0 ? 1 : 0;
     EXPECT_EQ(names, 80) << c.what;
   }
 }

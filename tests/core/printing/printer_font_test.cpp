@@ -9,17 +9,17 @@ namespace {
 TEST(PrinterFont, UnderlineAndStrikeOutAreDroppedBoldAndItalicStay) {
   Settings settings;
   const FontDialogChoice preset = PrinterFontPreset(settings.printListFont);
-  EXPECT_EQ(preset.Name, "Arial");
-  EXPECT_EQ(preset.Size, 10);
-  EXPECT_FALSE(preset.Underline || preset.StrikeOut);
+  EXPECT_EQ(preset.name, "Arial");
+  EXPECT_EQ(preset.size, 10);
+  EXPECT_FALSE(preset.underline || preset.strikeOut);
 
   TakePrinterFont({"Courier New", 14, 0x0000FF, true, true, true, true}, settings);
   const PrintListFont want{"Courier New", 14, 0x0000FF, true, true};
   EXPECT_EQ(settings.printListFont, want);
 
   const FontDialogChoice again = PrinterFontPreset(settings.printListFont);
-  EXPECT_TRUE(again.Bold && again.Italic);
-  EXPECT_FALSE(again.Underline || again.StrikeOut) << "the underline does not come back";
+  EXPECT_TRUE(again.bold && again.italic);
+  EXPECT_FALSE(again.underline || again.strikeOut) << "the underline does not come back";
 }
 
 }  // namespace

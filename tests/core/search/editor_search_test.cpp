@@ -18,13 +18,13 @@ struct Expect {
 };
 
 void ExpectStep(const SearchStep& step, const Expect& want, std::string_view searchText, int index) {
-  EXPECT_EQ(step.Found, want.found) << "step " << index;
+  EXPECT_EQ(step.found, want.found) << "step " << index;
   if (want.found) {
-    EXPECT_EQ(step.SelectionStart, want.start) << "step " << index;
-    EXPECT_EQ(step.SelectionLength, want.length) << "step " << index;
-    EXPECT_TRUE(step.Message.empty());
+    EXPECT_EQ(step.selectionStart, want.start) << "step " << index;
+    EXPECT_EQ(step.selectionLength, want.length) << "step " << index;
+    EXPECT_TRUE(step.message.empty());
   } else {
-    EXPECT_EQ(step.Message, NotFoundMessage(searchText)) << "step " << index;
+    EXPECT_EQ(step.message, NotFoundMessage(searchText)) << "step " << index;
   }
 }
 
@@ -50,30 +50,30 @@ TEST(EditorSearch, FindThenFindAgainWalkTheMemoAndStartOverAfterAMiss) {
 
 TEST(EditorSearch, MessagesQuoteTheTextAsTyped) {
   EditorSearch search;
-  EXPECT_EQ(search.FindAgain("anything").Message, "\"\" was not found.") << "Find Again before any Find";
-  EXPECT_EQ(search.Find("abc", "XyZ").Message, "\"XyZ\" was not found.");
+  EXPECT_EQ(search.FindAgain("anything").message, "\"\" was not found.") << "Find Again before any Find";
+  EXPECT_EQ(search.Find("abc", "XyZ").message, "\"XyZ\" was not found.");
   EXPECT_EQ(search.LastSearchText(), "XyZ");
 }
 
 TEST(EditorSearch, ANewFindStartsAtTheTopAndAShortenedMemoIsSafe) {
   EditorSearch search;
-  EXPECT_TRUE(search.Find("ab ab", "ab").Found);
+  EXPECT_TRUE(search.Find("ab ab", "ab").found);
   EXPECT_EQ(search.SearchOffset(), 2);
-  EXPECT_EQ(search.Find("ab ab", "AB").SelectionStart, 0u);
+  EXPECT_EQ(search.Find("ab ab", "AB").selectionStart, 0u);
 
   // The memo was cut below the offset: nothing is left to search, then the top again.
-  ASSERT_TRUE(search.Find("xxxxab", "ab").Found);
+  ASSERT_TRUE(search.Find("xxxxab", "ab").found);
   EXPECT_EQ(search.SearchOffset(), 6);
-  EXPECT_FALSE(search.FindAgain("ab").Found);
+  EXPECT_FALSE(search.FindAgain("ab").found);
   EXPECT_EQ(search.SearchOffset(), 0);
-  EXPECT_TRUE(search.FindAgain("ab").Found);
+  EXPECT_TRUE(search.FindAgain("ab").found);
 }
 
 TEST(EditorSearch, OnlyAsciiLettersIgnoreCase) {
   EditorSearch search;
-  EXPECT_FALSE(search.Find("caf\xC9", "caf\xE9").Found) << "E acute and e acute differ";
-  EXPECT_TRUE(search.Find("CAF\xE9", "caf\xE9").Found);
-  EXPECT_EQ(ReplaceAll("\xC9t\xE9", "\xE9", "e").Text, "\xC9te");
+  EXPECT_FALSE(search.Find("caf\xC9", "caf\xE9").found) << "E acute and e acute differ";
+  EXPECT_TRUE(search.Find("CAF\xE9", "caf\xE9").found);
+  EXPECT_EQ(ReplaceAll("\xC9t\xE9", "\xE9", "e").text, "\xC9te");
 }
 
 TEST(EditorSearch, ALongFindTextInALongMemo) {
@@ -81,14 +81,14 @@ TEST(EditorSearch, ALongFindTextInALongMemo) {
   const std::string find = std::string(254, 'a') + "b";
   std::string memo(6000, 'A');
   EditorSearch search;
-  EXPECT_FALSE(search.Find(memo, find).Found);
+  EXPECT_FALSE(search.Find(memo, find).found);
   memo.replace(5000, find.size(), std::string(254, 'A') + "B");
   const SearchStep step = search.Find(memo, find);
-  EXPECT_TRUE(step.Found);
-  EXPECT_EQ(step.SelectionStart, 5000u);
-  EXPECT_EQ(step.SelectionLength, 255u);
+  EXPECT_TRUE(step.found);
+  EXPECT_EQ(step.selectionStart, 5000u);
+  EXPECT_EQ(step.selectionLength, 255u);
   EXPECT_EQ(search.LastSearchText().size(), 255u);
-  EXPECT_EQ(search.Find(memo, find + "cut").SelectionLength, 255u) << "the search text is cut to 255";
+  EXPECT_EQ(search.Find(memo, find + "cut").selectionLength, 255u) << "the search text is cut to 255";
 }
 
 TEST(ReplaceAll, ReplacesEveryOccurrenceLeftToRightAndCountsThem) {
@@ -105,33 +105,33 @@ TEST(ReplaceAll, ReplacesEveryOccurrenceLeftToRightAndCountsThem) {
   };
   for (const Case& c : cases) {
     const ReplaceOutcome outcome = ReplaceAll(c.memo, c.find, c.replace);
-    EXPECT_EQ(outcome.Text, c.text) << c.memo;
-    EXPECT_EQ(outcome.Message, c.message);
-    EXPECT_EQ(outcome.Caption, "Replaced");
+    EXPECT_EQ(outcome.text, c.text) << c.memo;
+    EXPECT_EQ(outcome.message, c.message);
+    EXPECT_EQ(outcome.caption, "Replaced");
   }
 }
 
 TEST(ReplaceAll, NothingFoundLeavesTheMemoAndWarns) {
   const ReplaceOutcome outcome = ReplaceAll("cat", "dog", "x");
-  EXPECT_EQ(outcome.Count, 0);
-  EXPECT_EQ(outcome.Message, "\"dog\" was not found.");
-  EXPECT_EQ(outcome.Caption, "Warning");
+  EXPECT_EQ(outcome.count, 0);
+  EXPECT_EQ(outcome.message, "\"dog\" was not found.");
+  EXPECT_EQ(outcome.caption, "Warning");
 }
 
 TEST(SearchDialog, OpensByModeConfirmsOnlyAFindTextAndKeepsBothAsTyped) {
-  EXPECT_EQ(SearchDialogLookFor(true).Caption, "Find");
-  EXPECT_FALSE(SearchDialogLookFor(true).ReplaceEnabled);
-  EXPECT_EQ(SearchDialogLookFor(false).Caption, "Search and Replace");
-  EXPECT_TRUE(SearchDialogLookFor(false).ReplaceEnabled);
+  EXPECT_EQ(SearchDialogLookFor(true).caption, "Find");
+  EXPECT_FALSE(SearchDialogLookFor(true).replaceEnabled);
+  EXPECT_EQ(SearchDialogLookFor(false).caption, "Search and Replace");
+  EXPECT_TRUE(SearchDialogLookFor(false).replaceEnabled);
 
-  EXPECT_FALSE(ConfirmSearchDialog("", "x").Confirmed);
+  EXPECT_FALSE(ConfirmSearchDialog("", "x").confirmed);
   const SearchDialogResult spaced = ConfirmSearchDialog(" ab ", " c ");
-  EXPECT_TRUE(spaced.Confirmed);
-  EXPECT_EQ(spaced.FindText, " ab ");
-  EXPECT_EQ(spaced.ReplaceText, " c ");
+  EXPECT_TRUE(spaced.confirmed);
+  EXPECT_EQ(spaced.findText, " ab ");
+  EXPECT_EQ(spaced.replaceText, " c ");
   const SearchDialogResult cut = ConfirmSearchDialog(std::string(300, 'f'), std::string(300, 'r'));
-  EXPECT_EQ(cut.FindText.size(), 255u);
-  EXPECT_EQ(cut.ReplaceText.size(), 255u);
+  EXPECT_EQ(cut.findText.size(), 255u);
+  EXPECT_EQ(cut.replaceText.size(), 255u);
 }
 
 TEST(CaseInsensitiveFind, SearchesFromAPlaceAndNeverFindsAnEmptyText) {

@@ -14,7 +14,7 @@ TEST(SymbolGrid, CellsHoldEightConsecutiveCodesPerColumn) {
     int code;
   };
   const Case cases[] = {{{0, 0}, 128}, {{0, 7}, 135}, {{1, 0}, 136}, {{15, 0}, 248}, {{15, 7}, 255}, {{3, 5}, 157}};
-  for (const Case& c : cases) EXPECT_EQ(SymbolCodeAt(c.cell), c.code) << c.cell.Column << "," << c.cell.Row;
+  for (const Case& c : cases) EXPECT_EQ(SymbolCodeAt(c.cell), c.code) << c.cell.column << "," << c.cell.row;
 
   for (int code = 128; code <= 255; ++code) {
     const std::optional<SymbolCell> cell = CellOfSymbol(static_cast<unsigned char>(code));
@@ -43,7 +43,7 @@ TEST(SymbolGrid, KeysMoveTheSelectionAndStopAtTheEdges) {
     SymbolPicker picker;
     picker.Select(c.from);
     picker.Move(c.key);
-    EXPECT_EQ(picker.Selected(), c.to) << static_cast<int>(c.key) << " from " << c.from.Column << "," << c.from.Row;
+    EXPECT_EQ(picker.Selected(), c.to) << static_cast<int>(c.key) << " from " << c.from.column << "," << c.from.row;
   }
 }
 
@@ -63,15 +63,15 @@ TEST(SymbolGrid, TheResultIsEmptyUntilChosenThenTheSelectedCharacter) {
 
 TEST(SymbolGrid, SizesFollowTheScaleAndClicksFindTheirCell) {
   const SymbolGridMetrics plain = SymbolGridMetricsAt(1.0);
-  EXPECT_EQ(plain.ColumnWidth, 26);
-  EXPECT_EQ(plain.RowHeight, 24);
-  EXPECT_EQ(plain.GridWidth, 436);
-  EXPECT_EQ(plain.GridHeight, 204);
+  EXPECT_EQ(plain.columnWidth, 26);
+  EXPECT_EQ(plain.rowHeight, 24);
+  EXPECT_EQ(plain.gridWidth, 436);
+  EXPECT_EQ(plain.gridHeight, 204);
   const SymbolGridMetrics larger = SymbolGridMetricsAt(1.25);
-  EXPECT_EQ(larger.ColumnWidth, 32);
-  EXPECT_EQ(larger.RowHeight, 30);
-  EXPECT_EQ(larger.GridWidth, 532);
-  EXPECT_EQ(larger.GridHeight, 252);
+  EXPECT_EQ(larger.columnWidth, 32);
+  EXPECT_EQ(larger.rowHeight, 30);
+  EXPECT_EQ(larger.gridWidth, 532);
+  EXPECT_EQ(larger.gridHeight, 252);
 
   EXPECT_EQ(SymbolCellAt(25, 23, plain), (SymbolCell{0, 0}));
   EXPECT_EQ(SymbolCellAt(26, 24, plain), (SymbolCell{1, 1}));
