@@ -17,6 +17,7 @@ NOTICE = ("The printed Wordsnap list will contain a maximum of 50 characters of 
 ROWS = 100
 LONG_TEXT = "".join(chr(ord("a") + i % 26) for i in range(80))
 COPIES_BOX = 0x482  # the print dialog's number of copies
+PRINTER_NAME_BOX = 0x470  # the printer setup dialog's printer
 # The font dialog's boxes.
 FONT_NAME_BOX = 0x470
 FONT_STYLE_BOX = 0x471
@@ -82,6 +83,17 @@ class PrintingTest(MainWindowCase):
         dialog.press("OK")
         wait_until(lambda: not dialog.exists(), 15, "the font dialog to close")
 
+    def confirm_printer_setup(self):
+        """"Printer Setup" with its OK: the printer it keeps is the one the printout uses."""
+        self.focus_main()
+        self.keys("alt+f")
+        self.keys("s")  # "Printer &Setup"
+        dialog = self.wait_for_dialog("Print Setup")
+        printer = dialog.child(control_id=PRINTER_NAME_BOX)
+        self.assertEqual(printer.text(), "WordsnapPDF")
+        dialog.press("OK")
+        wait_until(lambda: not dialog.exists(), 15, "the printer setup dialog to close")
+
     def print_two_copies(self):
         self.focus_main()
         self.keys("ctrl+l")
@@ -118,6 +130,7 @@ class PrintingTest(MainWindowCase):
             wait_until(lambda: font() == chosen, 10, "the chosen print font in the settings")
         except AssertionError:
             raise AssertionError(f"the settings hold the print font {font()}") from None
+        self.confirm_printer_setup()
         self.print_two_copies()
         pdf = self.wait_for_pdf()
         self.assertNotIn(pdf, before)
