@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "MainWin.h"
@@ -30,14 +32,19 @@ std::string DialogFilter(const char* filter) {
 // Points converted to a font height in the device's pixels (negative: character height).
 int FontHeight(HDC dc, int points) { return -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72); }
 
-HFONT CreatePrintFont(HDC dc, const PrintListFont& font) {
+struct FontDeleter {
+  void operator()(HFONT font) const { DeleteObject(font); }
+};
+using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+
+UniqueFont CreatePrintFont(HDC dc, const PrintListFont& font) {
   LOGFONTA lf{};
   lf.lfHeight = FontHeight(dc, font.size);
   lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = font.italic ? TRUE : FALSE;
   lf.lfCharSet = DEFAULT_CHARSET;
   lstrcpynA(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
-  return CreateFontIndirectA(&lf);
+  return UniqueFont(CreateFontIndirectA(&lf));
 }
 
 // The hourglass while a printout runs; the previous cursor comes back however it ends.
@@ -50,6 +57,31 @@ class HourglassCursor {
 
  private:
   HCURSOR previous_;
+};
+
+// The printer's device context, deleted however the printout ends.
+class PrinterDc {
+ public:
+  explicit PrinterDc(HDC dc) : dc_(dc) {}
+  ~PrinterDc() { DeleteDC(dc_); }
+  PrinterDc(const PrinterDc&) = delete;
+  PrinterDc& operator=(const PrinterDc&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// Marks a printout in progress for as long as it lives.
+class PrintingFlag {
+ public:
+  explicit PrintingFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~PrintingFlag() { flag_ = false; }
+  PrintingFlag(const PrintingFlag&) = delete;
+  PrintingFlag& operator=(const PrintingFlag&) = delete;
+
+ private:
+  bool& flag_;
 };
 
 // Replays the plan on the printer: one document, a page per plan page. Returns
@@ -161,11 +193,10 @@ void TMainWin::MenuPSetupClick() {
   pd.hDevMode = printer_.devMode;
   pd.hDevNames = printer_.devNames;
   pd.Flags = PD_PRINTSETUP;
-  const BOOL chosen = PrintDlgA(&pd);
+  PrintDlgA(&pd);  // cancelled: the printer stays as it was
   // The dialog may have replaced the handles, whether or not it was cancelled.
   printer_.devMode = pd.hDevMode;
   printer_.devNames = pd.hDevNames;
-  (void)chosen;
 }
 
 void TMainWin::MenuPrintClick() {
@@ -192,14 +223,15 @@ void TMainWin::MenuPrintClick() {
     ShowMessage(window_, kPrinterUnavailable, "Error");
     return;
   }
-  printing_ = true;
-  HDC dc = pd.hDC;
+  const PrinterDc printer(pd.hDC);
+  const PrintingFlag inProgress(printing_);
+  HDC dc = printer.Get();
   bool printed = false;
   {
     HourglassCursor hourglass;
     const PrintablePage page{GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
-    HFONT font = CreatePrintFont(dc, state_.settings.printListFont);
-    const HGDIOBJ old = SelectObject(dc, font);
+    const UniqueFont font = CreatePrintFont(dc, state_.settings.printListFont);
+    const HGDIOBJ old = SelectObject(dc, font.get());
     SIZE sample{};
     SIZE columns{};
     GetTextExtentPoint32A(dc, kLineHeightSample, lstrlenA(kLineHeightSample), &sample);
@@ -212,11 +244,8 @@ void TMainWin::MenuPrintClick() {
     const PrintPlan plan = LayOutPrintout(page, {static_cast<int>(sample.cy), static_cast<int>(columns.cx)},
                                           PrintHeader(state_.settings.currentFile), rows, pd.nCopies);
     printed = plan.PageCount == 0 ||
-              ReplayPlan(dc, font, static_cast<COLORREF>(state_.settings.printListFont.color), plan);
-    DeleteObject(font);
+              ReplayPlan(dc, font.get(), static_cast<COLORREF>(state_.settings.printListFont.color), plan);
   }
-  DeleteDC(dc);
-  printing_ = false;
   if (!printed) ShowMessage(window_, kPrintJobFailed, "Error");
 }
 
