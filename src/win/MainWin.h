@@ -164,6 +164,12 @@ class TMainWin : private EngineHost, private ListCommandHost {
   void SetMenuLastFiles();
   void ShowStoreMessage(const std::optional<StoreMessage>& message);
 
+  // List output and printing.
+  void DoOutput();
+  void MenuPrintClick();
+  void MenuPFontClick();
+  void MenuPSetupClick();
+
   AppState& state_;
   ProfileStore& profiles_;
   DataFileAccess& files_;
@@ -198,6 +204,17 @@ class TMainWin : private EngineHost, private ListCommandHost {
   SyncState sync_;
   std::string prefixHint_;  // hint of the prefix button: the keys in force, or "Suffix Keys"
   CommandLineModes modes_;
+  // The printer "Printer Setup" chose, for the next printout; none: the default printer.
+  struct PrinterChoice {
+    HGLOBAL devMode = nullptr;
+    HGLOBAL devNames = nullptr;
+    PrinterChoice() = default;
+    ~PrinterChoice();
+    PrinterChoice(const PrinterChoice&) = delete;
+    PrinterChoice& operator=(const PrinterChoice&) = delete;
+  };
+  PrinterChoice printer_;
+  bool printing_ = false;  // a printout of this program is being sent to the printer
   std::vector<std::string> arguments_;
 };
 

@@ -27,6 +27,7 @@ constexpr int kAvailableCommands[] = {
     IDM_HELP_ABOUT,      IDM_HELP_MANUAL,
     IDM_EDIT_ADD,        IDM_EDIT_EDIT,        IDM_EDIT_REMOVE,    IDM_EDIT_ACTIVATE,   IDM_EDIT_FIND,
     IDM_EDIT_FIND_NEXT,  IDM_POP_ADD,          IDM_POP_EDIT,       IDM_POP_DELETE,      IDM_POP_ACTIVATE,
+    IDM_FILE_OUTPUT_LIST, IDM_FILE_PRINT_LIST, IDM_FILE_PRINTER_FONT, IDM_FILE_PRINTER_SETUP,
 };
 
 // Entries barred by "/B".
@@ -236,6 +237,18 @@ void TMainWin::OnCommand(int id) {
       break;
     case IDM_OPT_PREFIX:
       MenuPrefixClick();
+      break;
+    case IDM_FILE_OUTPUT_LIST:
+      DoOutput();
+      break;
+    case IDM_FILE_PRINT_LIST:
+      MenuPrintClick();
+      break;
+    case IDM_FILE_PRINTER_FONT:
+      MenuPFontClick();
+      break;
+    case IDM_FILE_PRINTER_SETUP:
+      MenuPSetupClick();
       break;
     default:
       if (id >= IDM_FILE_RECENT1 && id <= IDM_FILE_RECENT5) {

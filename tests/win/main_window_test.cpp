@@ -114,9 +114,13 @@ TEST_F(MainWindowTest, RestrictedModesBarTheirEntries) {
     std::vector<UINT> allowed;
   };
   const Case cases[] = {
-      {"/b", {IDM_FILE_NEW, IDM_EDIT_ADD, IDM_OPT_PREFIX, IDM_POP_ADD}, {IDM_FILE_OPEN, IDM_OPT_SOLITARY}},
-      {"/BA", {IDM_FILE_NEW, IDM_FILE_OPEN, IDM_OPT_SOLITARY, IDM_OPT_COUNTER, IDM_TOOLS_RESTORE_HOOKS},
-       {IDM_FILE_EXIT, IDM_HELP_CONTENTS}},
+      // The list output and the printing entries stay for "/B"; "/BA" bars only the output.
+      {"/b", {IDM_FILE_NEW, IDM_EDIT_ADD, IDM_OPT_PREFIX, IDM_POP_ADD},
+       {IDM_FILE_OPEN, IDM_OPT_SOLITARY, IDM_FILE_OUTPUT_LIST, IDM_FILE_PRINT_LIST, IDM_FILE_PRINTER_FONT,
+        IDM_FILE_PRINTER_SETUP}},
+      {"/BA",
+       {IDM_FILE_NEW, IDM_FILE_OPEN, IDM_OPT_SOLITARY, IDM_OPT_COUNTER, IDM_TOOLS_RESTORE_HOOKS, IDM_FILE_OUTPUT_LIST},
+       {IDM_FILE_EXIT, IDM_HELP_CONTENTS, IDM_FILE_PRINT_LIST, IDM_FILE_PRINTER_FONT, IDM_FILE_PRINTER_SETUP}},
   };
   for (const Case& c : cases) {
     state_ = AppState{};

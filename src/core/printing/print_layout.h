@@ -15,6 +15,10 @@ inline constexpr const char* kPrintNotice =
     "Click OK if you wish to continue.";
 inline constexpr const char* kPrintJobInProgress = "Other print job currently in progress.";
 inline constexpr const char* kPrintJobTitle = "Wordsnaps 2000";
+// The printer could not be reached (no printer, or no device context for it).
+inline constexpr const char* kPrinterUnavailable = "Unable to use the printer.  Nothing was printed.";
+// The printer refused the job or one of its pages; the job was cancelled.
+inline constexpr const char* kPrintJobFailed = "The printer did not accept the print job.  It was cancelled.";
 
 // The texts the printer part measures in the print font.
 inline constexpr const char* kLineHeightSample = "ABCXYZabcxyz";

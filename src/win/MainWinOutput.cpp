@@ -1,0 +1,252 @@
+// The main window's list output and printing: the list written to a text file,
+// the printout, the print font and the printer chosen for the next printout.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "MainWin.h"
+#include "MessageBoxes.h"
+#include "core/list/list_commands.h"
+#include "core/list_output/list_output.h"
+#include "core/list_output/list_output_rows.h"
+#include "core/printing/print_layout.h"
+#include "core/printing/printer_font.h"
+#include "core/settings/settings_file.h"
+
+namespace wordsnap {
+namespace {
+
+// A "Name|pattern" filter in the dialog's form: parts separated and ended by NUL.
+std::string DialogFilter(const char* filter) {
+  std::string result(filter);
+  for (char& c : result)
+    if (c == '|') c = '\0';
+  result.push_back('\0');
+  return result;
+}
+
+// Points converted to a font height in the device's pixels (negative: character height).
+int FontHeight(HDC dc, int points) { return -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72); }
+
+struct FontDeleter {
+  void operator()(HFONT font) const { DeleteObject(font); }
+};
+using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+
+UniqueFont CreatePrintFont(HDC dc, const PrintListFont& font) {
+  LOGFONTA lf{};
+  lf.lfHeight = FontHeight(dc, font.size);
+  lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = font.italic ? TRUE : FALSE;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
+  return UniqueFont(CreateFontIndirectA(&lf));
+}
+
+// The hourglass while a printout runs; the previous cursor comes back however it ends.
+class HourglassCursor {
+ public:
+  HourglassCursor() : previous_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+  ~HourglassCursor() { SetCursor(previous_); }
+  HourglassCursor(const HourglassCursor&) = delete;
+  HourglassCursor& operator=(const HourglassCursor&) = delete;
+
+ private:
+  HCURSOR previous_;
+};
+
+// The printer's device context, deleted however the printout ends.
+class PrinterDc {
+ public:
+  explicit PrinterDc(HDC dc) : dc_(dc) {}
+  ~PrinterDc() { DeleteDC(dc_); }
+  PrinterDc(const PrinterDc&) = delete;
+  PrinterDc& operator=(const PrinterDc&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// Marks a printout in progress for as long as it lives.
+class PrintingFlag {
+ public:
+  explicit PrintingFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~PrintingFlag() { flag_ = false; }
+  PrintingFlag(const PrintingFlag&) = delete;
+  PrintingFlag& operator=(const PrintingFlag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+// Replays the plan on the printer: one document, a page per plan page. Returns
+// false when the printer refused a step; the job is then aborted, not left open.
+bool ReplayPlan(HDC dc, HFONT font, COLORREF color, const PrintPlan& plan) {
+  DOCINFOA doc{};
+  doc.cbSize = sizeof(doc);
+  doc.lpszDocName = kPrintJobTitle;
+  if (StartDocA(dc, &doc) <= 0) return false;
+  std::size_t next = 0;
+  for (int page = 0; page < plan.PageCount; ++page) {
+    if (StartPage(dc) <= 0) {
+      AbortDoc(dc);
+      return false;
+    }
+    // Some drivers reset the device context at each page: select the font again.
+    const HGDIOBJ old = SelectObject(dc, font);
+    SetTextColor(dc, color);
+    SetBkMode(dc, TRANSPARENT);
+    for (; next < plan.Ops.size() && plan.Ops[next].Page == page; ++next) {
+      const PrintTextOp& op = plan.Ops[next];
+      RECT clip{op.X, op.Y, op.ClipRight, op.ClipBottom};
+      ExtTextOutA(dc, op.X, op.Y, ETO_CLIPPED, &clip, op.Text.data(), static_cast<UINT>(op.Text.size()), nullptr);
+    }
+    SelectObject(dc, old);
+    if (EndPage(dc) <= 0) {
+      AbortDoc(dc);
+      return false;
+    }
+  }
+  return EndDoc(dc) > 0;
+}
+
+}  // namespace
+
+TMainWin::PrinterChoice::~PrinterChoice() {
+  if (devMode != nullptr) GlobalFree(devMode);
+  if (devNames != nullptr) GlobalFree(devNames);
+}
+
+void TMainWin::DoOutput() {
+  if (list_.RowCount() == 0) {
+    ShowMessage(window_, kNoWordsnapsYet, "Error");
+    return;
+  }
+  const std::string filter = DialogFilter(kOutputDialogFilter);
+  char chosen[MAX_PATH] = {};
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.hwndOwner = window_;
+  ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrFile = chosen;
+  ofn.nMaxFile = MAX_PATH;
+  ofn.lpstrTitle = kOutputDialogTitle;
+  ofn.lpstrDefExt = kOutputDefaultExtension;
+  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+  if (!GetSaveFileNameA(&ofn)) return;
+
+  char full[MAX_PATH * 2] = {};
+  const DWORD length = GetFullPathNameA(chosen, sizeof(full), full, nullptr);
+  const std::string path = ListOutputPath(length > 0 && length < sizeof(full) ? full : chosen);
+
+  std::vector<std::int32_t> recordNos;
+  for (int row = 0; row < list_.RowCount(); ++row)
+    if (const WordsnapNode* node = list_.NodeOfRow(row)) recordNos.push_back(node->RecordNo);
+  StoreRowReader reader(state_.store, files_, state_.settings.currentFile, std::move(recordNos));
+  const ListOutputResult result =
+      WriteListOutputFile(path, reader.RowCount(), [&reader](int row) { return reader(row); });
+  if (const auto message = ListOutputMessage(result)) ShowMessage(window_, *message, "Error");
+  ShowStoreMessage(reader.Failure());
+}
+
+void TMainWin::MenuPFontClick() {
+  const FontDialogChoice preset = PrinterFontPreset(state_.settings.printListFont);
+  LOGFONTA lf{};
+  HDC screen = GetDC(window_);
+  lf.lfHeight = FontHeight(screen, preset.Size);
+  ReleaseDC(window_, screen);
+  lf.lfWeight = preset.Bold ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = preset.Italic ? TRUE : FALSE;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(lf.lfFaceName, preset.Name.c_str(), LF_FACESIZE);
+
+  CHOOSEFONTA cf{};
+  cf.lStructSize = sizeof(cf);
+  cf.hwndOwner = window_;
+  cf.lpLogFont = &lf;
+  cf.iPointSize = preset.Size * 10;
+  cf.rgbColors = static_cast<COLORREF>(preset.Color);
+  cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  if (!ChooseFontA(&cf)) return;
+
+  FontDialogChoice choice;
+  choice.Name = lf.lfFaceName;
+  choice.Size = (cf.iPointSize + 5) / 10;
+  choice.Color = static_cast<std::int32_t>(cf.rgbColors);
+  choice.Bold = lf.lfWeight >= FW_BOLD;
+  choice.Italic = lf.lfItalic != 0;
+  choice.Underline = lf.lfUnderline != 0;
+  choice.StrikeOut = lf.lfStrikeOut != 0;
+  TakePrinterFont(choice, state_.settings);
+  SaveSettings(state_.settings, profiles_);
+}
+
+void TMainWin::MenuPSetupClick() {
+  PRINTDLGA pd{};
+  pd.lStructSize = sizeof(pd);
+  pd.hwndOwner = window_;
+  pd.hDevMode = printer_.devMode;
+  pd.hDevNames = printer_.devNames;
+  pd.Flags = PD_PRINTSETUP;
+  PrintDlgA(&pd);  // cancelled: the printer stays as it was
+  // The dialog may have replaced the handles, whether or not it was cancelled.
+  printer_.devMode = pd.hDevMode;
+  printer_.devNames = pd.hDevNames;
+}
+
+void TMainWin::MenuPrintClick() {
+  if (ShowMessage(window_, kPrintNotice, "Notice", MB_OKCANCEL) != IDOK) return;
+  if (printing_) {
+    ShowMessage(window_, kPrintJobInProgress, "Error");
+    return;
+  }
+  PRINTDLGA pd{};
+  pd.lStructSize = sizeof(pd);
+  pd.hwndOwner = window_;
+  pd.hDevMode = printer_.devMode;
+  pd.hDevNames = printer_.devNames;
+  pd.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS;
+  pd.nCopies = 1;
+  const BOOL chosen = PrintDlgA(&pd);
+  printer_.devMode = pd.hDevMode;
+  printer_.devNames = pd.hDevNames;
+  if (!chosen) {
+    if (CommDlgExtendedError() != 0) ShowMessage(window_, kPrinterUnavailable, "Error");
+    return;
+  }
+  if (pd.hDC == nullptr) {
+    ShowMessage(window_, kPrinterUnavailable, "Error");
+    return;
+  }
+  const PrinterDc printer(pd.hDC);
+  const PrintingFlag inProgress(printing_);
+  HDC dc = printer.Get();
+  bool printed = false;
+  {
+    HourglassCursor hourglass;
+    const PrintablePage page{GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
+    const UniqueFont font = CreatePrintFont(dc, state_.settings.printListFont);
+    const HGDIOBJ old = SelectObject(dc, font.get());
+    SIZE sample{};
+    SIZE columns{};
+    GetTextExtentPoint32A(dc, kLineHeightSample, lstrlenA(kLineHeightSample), &sample);
+    GetTextExtentPoint32A(dc, kColumnOffsetSample, lstrlenA(kColumnOffsetSample), &columns);
+    SelectObject(dc, old);
+
+    std::vector<PrintRow> rows;
+    for (int row = 0; row < list_.RowCount(); ++row)
+      if (const WordsnapNode* node = list_.NodeOfRow(row)) rows.push_back({node->Name, node->Preview});
+    const PrintPlan plan = LayOutPrintout(page, {static_cast<int>(sample.cy), static_cast<int>(columns.cx)},
+                                          PrintHeader(state_.settings.currentFile), rows, pd.nCopies);
+    printed = plan.PageCount == 0 ||
+              ReplayPlan(dc, font.get(), static_cast<COLORREF>(state_.settings.printListFont.color), plan);
+  }
+  if (!printed) ShowMessage(window_, kPrintJobFailed, "Error");
+}
+
+}  // namespace wordsnap
