@@ -15,8 +15,9 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
 // that the leap day falls at the end of it.
 std::int64_t DaysFromCivil(const CivilDate& date) {
   // Fold the month into 1..12 first, carrying whole years.
-  std::int64_t year = date.year + FloorDiv(static_cast<std::int64_t>(date.month) - 1, 12);
-  const std::int64_t month = static_cast<std::int64_t>(date.month) - 1 - FloorDiv(date.month - 1, 12) * 12 + 1;
+  const std::int64_t monthIndex = static_cast<std::int64_t>(date.month) - 1;
+  std::int64_t year = date.year + FloorDiv(monthIndex, 12);
+  const std::int64_t month = monthIndex - FloorDiv(monthIndex, 12) * 12 + 1;
   year -= month <= 2 ? 1 : 0;
   const std::int64_t era = FloorDiv(year, 400);
   const std::int64_t yearOfEra = year - era * 400;                               // 0..399

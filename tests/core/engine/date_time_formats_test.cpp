@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <limits>
 #include <string>
 
 namespace wordsnap {
@@ -111,6 +112,9 @@ TEST(Calendar, DayCountsRoundTripAndStepOneDayAtATime) {
   EXPECT_EQ(DayOfWeek({1970, 1, 1}), 4);
   EXPECT_EQ(DayOfWeek({2001, 3, 5}), 1);
   EXPECT_EQ(AddDays({2001, 13, 1}, 0), (CivilDate{2002, 1, 1})) << "months roll over into years";
+  // Months at the ends of their range fold into years without overflowing.
+  EXPECT_EQ(DaysFromCivil({0, std::numeric_limits<std::int32_t>::min(), 1}), DaysFromCivil({-178956971, 4, 1}));
+  EXPECT_EQ(DaysFromCivil({0, std::numeric_limits<std::int32_t>::max(), 1}), DaysFromCivil({178956970, 7, 1}));
 }
 
 }  // namespace
