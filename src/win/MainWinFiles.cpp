@@ -49,9 +49,16 @@ void TMainWin::SetCaptionFor(const std::string& path) { SetWindowTextA(window_, 
 
 std::string TMainWin::ChooseDataFile(const char* title, bool forNewFile) {
   const std::string path = AskForDataFile(window_, title, forNewFile);
-  if (path.empty() || HasWordsnapExtension(path)) return path;
-  ShowStoreMessage(InvalidFileTypeMessage());
-  return {};
+  if (path.empty()) return path;
+  if (!HasWordsnapExtension(path)) {
+    ShowStoreMessage(InvalidFileTypeMessage());
+    return {};
+  }
+  if (!FitsCurrentFileSetting(path)) {
+    ShowStoreMessage(PathTooLongMessage());
+    return {};
+  }
+  return path;
 }
 
 void TMainWin::SwitchDataFile(const std::string& path, bool rememberOld) {
@@ -80,10 +87,12 @@ void TMainWin::DoOpen() {
 }
 
 void TMainWin::OpenSaveFile(const std::string& path) {
-  if (files_.Exists(path)) {
-    SwitchDataFile(path, true);
-  } else {
+  if (!files_.Exists(path)) {
     ShowStoreMessage(FileDoesNotExistMessage());
+  } else if (!FitsCurrentFileSetting(path)) {
+    ShowStoreMessage(PathTooLongMessage());
+  } else {
+    SwitchDataFile(path, true);
   }
 }
 

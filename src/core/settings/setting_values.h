@@ -16,6 +16,10 @@ inline constexpr std::size_t kRecentFileReadBuffer = 255;   // keeps 254 charact
 inline constexpr std::size_t kValueReadBuffer = 14;         // numbers and booleans: 13
 inline constexpr std::size_t kFontValueReadBuffer = 149;    // font colour, name, size: 148
 
+// The longest data-file path that can be the current file: the settings give back
+// no more at the next start, and a cut path would name another file.
+inline constexpr std::size_t kCurrentFileMaxLength = kCurrentFileReadBuffer - 1;
+
 // What remains of a stored value read through a buffer of bufferSize bytes.
 std::string CutToReadBuffer(std::string_view value, std::size_t bufferSize);
 

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/ascii_case.h"
+#include "core/store/data_file_names.h"
 
 namespace wordsnap {
 
@@ -52,9 +53,9 @@ SwitchEffect PrefixEffect(std::string_view keys) {
 }
 
 SwitchEffect OpenFileEffect(std::string_view path) {
-  // A path the settings record cannot hold whole is never opened: cut, it would
-  // name some other file.
-  if (path.empty() || path.size() > kSettingTextMaxLength) return Effect(SwitchKind::Ignored);
+  // A path the settings cannot give back whole is never opened: cut at the next
+  // start, it would name some other file.
+  if (!FitsCurrentFileSetting(path)) return Effect(SwitchKind::Ignored);
   return SwitchEffect{SwitchKind::OpenFile, std::string(path), 0};
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/paths.h"
+#include "core/settings/setting_values.h"
 #include "core/store/wordsnap_tree.h"
 #include "core/version.h"
 
@@ -11,6 +12,8 @@ namespace wordsnap {
 bool HasWordsnapExtension(std::string_view path) {
   return path.size() >= 4 && UpperAscii(path.substr(path.size() - 4)) == ".WSN";
 }
+
+bool FitsCurrentFileSetting(std::string_view path) { return !path.empty() && path.size() <= kCurrentFileMaxLength; }
 
 std::string_view FileNamePart(std::string_view path) { return SplitPath(path).name; }
 

@@ -10,6 +10,10 @@ namespace wordsnap {
 // True when the last four characters, upper-cased, are ".WSN".
 bool HasWordsnapExtension(std::string_view path);
 
+// True when the path can be kept as the current file and read back whole at the
+// next start.
+bool FitsCurrentFileSetting(std::string_view path);
+
 // The file's name without its folder ("\", "/" or a drive's ":" ends a folder).
 std::string_view FileNamePart(std::string_view path);
 

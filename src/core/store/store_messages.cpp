@@ -12,6 +12,8 @@ StoreMessage InvalidFileTypeMessage() { return {kInvalidFileTypeSelected, kCapti
 
 StoreMessage FileDoesNotExistMessage() { return {kFileDoesNotExist, kCaptionError}; }
 
+StoreMessage PathTooLongMessage() { return {kPathTooLong, kCaptionError}; }
+
 StoreMessage WordsnapNotInFileMessage() { return {kWordsnapNotInFile, kCaptionError}; }
 
 StoreMessage CouldNotBeReadMessage(const std::string& path) { return {path + " could not be read.", kCaptionError}; }

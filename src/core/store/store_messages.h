@@ -21,6 +21,8 @@ inline constexpr const char* kSavingOfKeystrokesFailed = "Saving of keystrokes f
 inline constexpr const char* kInvalidFileTypeSelected = "Invalid file type selected.";
 inline constexpr const char* kFileDoesNotExist = "File does not exist.";
 inline constexpr const char* kCouldNotBeOpenedOrCreated = " could not be opened or created.";
+inline constexpr const char* kPathTooLong =
+    "The path of this Wordsnap file is longer than 249 characters.  Move the file to a shorter path and open it again.";
 
 inline constexpr const char* kWordsnapNotInFile =
     "This Wordsnap is no longer in the Wordsnap file.  "
@@ -35,6 +37,8 @@ StoreMessage SavingFailedMessage();
 StoreMessage InvalidFileTypeMessage();
 // "File does not exist."
 StoreMessage FileDoesNotExistMessage();
+// A data file whose path the settings could not give back whole at the next start.
+StoreMessage PathTooLongMessage();
 // A record number that the file does not hold (shortened by another copy, or damaged).
 StoreMessage WordsnapNotInFileMessage();
 // The file could not be opened or read.

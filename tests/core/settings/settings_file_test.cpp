@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/settings/setting_values.h"
+#include "core/store/data_file_names.h"
 #include "fakes/fake_profile_store.h"
 
 namespace wordsnap {
@@ -145,6 +147,19 @@ TEST_F(SettingsFileTest, LongValuesAreCutAtTheirReadLimits) {
   EXPECT_EQ(loaded.mainWindowTop, 12);
   EXPECT_EQ(loaded.printListFont.name, std::string(148, 'f'));
   EXPECT_EQ(loaded.printListFont.size, 9);
+}
+
+TEST_F(SettingsFileTest, EveryPathAcceptedAsTheCurrentFileComesBackWhole) {
+  // The longest accepted path survives a save and the next start; the next longer
+  // one would come back cut, naming another file, so it is refused.
+  for (std::size_t length : {kCurrentFileMaxLength, kCurrentFileMaxLength + 1}) {
+    Settings saved;
+    saved.currentFile = "C:\\" + std::string(length - 7, 'p') + ".WSN";
+    SaveSettings(saved, profiles);
+    const bool backWhole = Load().currentFile == saved.currentFile;
+    EXPECT_EQ(FitsCurrentFileSetting(saved.currentFile), backWhole) << length;
+    EXPECT_EQ(backWhole, length == kCurrentFileMaxLength) << length;
+  }
 }
 
 TEST_F(SettingsFileTest, LoadReadsKeysInOrderThroughTheirBuffers) {

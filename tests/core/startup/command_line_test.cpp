@@ -86,10 +86,12 @@ TEST(CommandLine, PrefixKeySet) {
   }
 }
 
-TEST(CommandLine, OpenFileKeepsOnlyPathsTheRecordCanHold) {
-  const std::string path = "C:\\" + std::string(252, 'A');  // 255 characters
+TEST(CommandLine, OpenFileKeepsOnlyPathsTheSettingsGiveBackWhole) {
+  const std::string path = "C:\\" + std::string(242, 'A') + ".WSN";  // 249 characters
   EXPECT_EQ(ParseSwitch("/F" + path).kind, SwitchKind::OpenFile);
-  EXPECT_EQ(ParseSwitch("/F" + path + "B").kind, SwitchKind::Ignored);
+  for (std::size_t extra : {1, 6}) {  // 250 and 255 characters: read back cut, they would name another file
+    EXPECT_EQ(ParseSwitch("/F" + std::string(extra, 'B') + path).kind, SwitchKind::Ignored) << extra;
+  }
 }
 
 TEST(CommandLine, SettingsEffects) {
