@@ -49,6 +49,31 @@ bool IsOwnLock(const SyncState& state, const SyncRecord& record) {
 
 LockAttempt Refuse(LockDecision decision, StoreMessage message) { return {decision, std::move(message), false}; }
 
+// A sync file that exists but does not hold a whole record (a torn or emptied
+// write, a read error) says nothing of its holder: another copy may hold the lock.
+// It counts as held by a copy unknown until it has stayed so for the abandoned-lock
+// minute; then it is written whole again, lock free and count raised, and the data
+// file reloaded before any change, since the unknown copy may have changed it.
+LockAttempt DecideOnUnreadableSyncFile(SyncState& state, OpenSyncFile& sync, double now) {
+  if (!state.unreadableSeen) {
+    state.unreadableSeen = true;
+    state.unreadableSeenAt = now;
+    return Refuse(LockDecision::InUse, FileInUseMessage());
+  }
+  if (!HeartbeatSilentForAMinute(now - state.unreadableSeenAt)) {
+    if (now < state.unreadableSeenAt) state.unreadableSeenAt = now;  // the clock went back: count from now
+    return Refuse(LockDecision::InUse, FileInUseMessage());
+  }
+  const SyncRecord whole{AddToCount(state.record.ChangeCount, 1), kLockFree, now};
+  if (!sync.Write(whole)) return Refuse(LockDecision::InUse, FileInUseMessage());
+  state.unreadableSeen = false;
+  state.record = whole;
+  state.rememberedChangeCount = whole.ChangeCount;
+  LockAttempt attempt = Refuse(LockDecision::Changed, FileChangedMessage());
+  attempt.tookOverAbandonedLock = true;
+  return attempt;
+}
+
 }  // namespace
 
 void ReadSyncFile(SyncState& state, SyncFileAccess& files) {
@@ -69,8 +94,10 @@ LockAttempt FileInUse(SyncState& state, SyncFileAccess& files, const Clock& cloc
   // Another process has the sync file open right now: it is in use, and deciding
   // on what this copy last saw could let two copies take the lock.
   if (sync.Busy()) return Refuse(LockDecision::InUse, FileInUseMessage());
-  const bool fresh = StartFreshRecord(state, sync);
   const double now = clock.Now();
+  if (sync.Open.status == SyncOpenStatus::Opened && !sync.InFile) return DecideOnUnreadableSyncFile(state, sync, now);
+  state.unreadableSeen = false;
+  const bool fresh = StartFreshRecord(state, sync);
 
   bool abandoned = false;
   if (state.record.Held()) {

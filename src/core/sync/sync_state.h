@@ -16,6 +16,8 @@ struct SyncState {
   bool lockTimeSeen = false;                 // a held lock's heartbeat has been seen since start-up
   double lastSeenLockTime = 0;               // the last heartbeat seen of another copy's lock
   double lastSeenAt = 0;                     // local time at which that heartbeat was first seen
+  bool unreadableSeen = false;               // the sync file was found torn or unreadable, and has stayed so
+  double unreadableSeenAt = 0;               // local time at which it was first found so
   int minuteCount = 0;                       // minutes counted towards the next automatic reload
 
   bool holdingLock = false;                  // the heartbeat timer runs while this is set

@@ -304,9 +304,9 @@ TEST_F(NetworkSyncTest, SyncFileBusyBeyondTheWaitRefusesAsInUse) {
   EXPECT_FALSE(copy.State.holdingLock);
 }
 
-// A sync file that cannot be read leaves the record as this copy last saw it, and
-// the decision is taken on that; one that cannot be written is skipped.
-TEST_F(NetworkSyncTest, UnreadableSyncFileIsDecidedOnTheRecordLastSeen) {
+// A sync file that cannot be opened leaves the record as this copy last saw it, and
+// the decision is taken on that.
+TEST_F(NetworkSyncTest, SyncFileThatCannotBeOpenedIsDecidedOnTheRecordLastSeen) {
   struct Case {
     const char* what;
     SyncRecord lastSeen;
@@ -318,24 +318,55 @@ TEST_F(NetworkSyncTest, UnreadableSyncFileIsDecidedOnTheRecordLastSeen) {
       {"held", {5, kLockHeld, 44000.0}, LockDecision::InUse},
   };
   for (const Case& c : cases) {
-    for (const std::optional<SyncOpenStatus> damage :
-         {std::optional<SyncOpenStatus>{}, std::optional{SyncOpenStatus::Unavailable}}) {
-      FakeSyncFiles shared;
-      shared.Put(kSyncFile, {5, kLockFree, 0});
-      Copy copy(shared, clock);
-      copy.State.record = c.lastSeen;
-      if (damage) {
-        shared.RefuseOpens = damage;
-      } else {
-        shared.Files[kSyncFile].resize(9);  // cut short
-      }
-      EXPECT_EQ(copy.TryLock().decision, c.decision) << c.what;
-      if (!damage && c.decision == LockDecision::Granted) {
-        // The attempt, holding the file, writes the whole record back.
-        EXPECT_EQ(shared.RecordOf(kSyncFile).value().LockState, kLockHeld) << c.what;
-      }
-    }
+    FakeSyncFiles shared;
+    shared.Put(kSyncFile, {5, kLockFree, 0});
+    Copy copy(shared, clock);
+    copy.State.record = c.lastSeen;
+    shared.RefuseOpens = SyncOpenStatus::Unavailable;
+    EXPECT_EQ(copy.TryLock().decision, c.decision) << c.what;
   }
+}
+
+// A torn sync file (cut short, emptied) while one copy holds the lock must not let
+// a second copy take it: it counts as held until a minute has passed without a
+// whole record, and the holder's next heartbeat writes it whole again.
+TEST_F(NetworkSyncTest, TornSyncFileIsHeldByAnUnknownCopyForTheAbandonedLockMinute) {
+  for (const std::size_t tornLength : {std::size_t{0}, std::size_t{9}, std::size_t{13}}) {
+    FakeSyncFiles shared;
+    Copy holder(shared, clock);
+    Copy other(shared, clock);
+    ASSERT_EQ(holder.TryLock().decision, LockDecision::Granted);
+    shared.Files[kSyncFile].resize(tornLength);
+
+    EXPECT_EQ(other.TryLock().decision, LockDecision::InUse) << tornLength;
+    clock.AdvanceSeconds(5);
+    EXPECT_EQ(holder.Beat(), Heartbeat::Renewed) << tornLength;  // written whole again
+    EXPECT_EQ(other.TryLock().decision, LockDecision::InUse) << tornLength;
+    ASSERT_EQ(holder.Release(1), SyncWrite::Written);
+    EXPECT_EQ(other.TryLock().decision, LockDecision::Changed) << tornLength;
+    EXPECT_EQ(other.TryLock().decision, LockDecision::Granted) << tornLength;
+    ASSERT_EQ(other.Release(0), SyncWrite::Written);
+  }
+}
+
+TEST_F(NetworkSyncTest, TornSyncFileNoCopyRewritesIsTakenOverAfterAMinuteWithAReload) {
+  files.Put(kSyncFile, {5, kLockFree, 0});
+  Copy copy(files, clock);
+  files.Files[kSyncFile].resize(3);
+
+  EXPECT_EQ(copy.TryLock().decision, LockDecision::InUse);  // first sight
+  clock.AdvanceSeconds(59);
+  EXPECT_EQ(copy.TryLock().decision, LockDecision::InUse);
+  EXPECT_EQ(files.Files[kSyncFile].size(), 3u) << "nothing is written while it counts as held";
+  clock.AdvanceSeconds(2);
+
+  const LockAttempt takeover = copy.TryLock();
+  EXPECT_EQ(takeover.decision, LockDecision::Changed) << "the unknown copy may have changed the data file";
+  EXPECT_TRUE(takeover.tookOverAbandonedLock);
+  EXPECT_EQ(InFile().ChangeCount, 6);
+  EXPECT_EQ(InFile().LockState, kLockFree);
+  EXPECT_EQ(copy.TryLock().decision, LockDecision::Granted);
+  EXPECT_EQ(InFile().LockState, kLockHeld);
 }
 
 TEST_F(NetworkSyncTest, SyncFileThatCannotBeWrittenIsSkippedSilently) {
