@@ -47,7 +47,8 @@ struct LockAttempt {
 
 // The lock attempt before every command that changes Wordsnaps. Reads, decides and
 // writes within one exclusive open of the sync file. With network mode off it
-// neither reads nor writes anything.
+// neither reads nor writes anything. A sync file that holds no whole record counts
+// as held by another copy until it has stayed so for a minute.
 LockAttempt FileInUse(SyncState& state, SyncFileAccess& files, const Clock& clock, bool networkMode);
 
 enum class SyncWrite {
