@@ -219,7 +219,9 @@ void TypingDeepestName(benchmark::State& state) {
   }
 }
 
-void BuildingThePlan(benchmark::State& state, std::size_t length, bool viaClipboard) {
+// A replacement text of `length` characters made of `fill` repeated: prose, or
+// nothing but short time codes (the most codes a text can hold).
+void BuildingThePlan(benchmark::State& state, std::size_t length, bool viaClipboard, const char* fill) {
   SilentSeam seam;
   Settings settings = SettingsFor(Mode::Suffix);
   settings.clipSetting = kClipIndividual;
@@ -228,8 +230,8 @@ void BuildingThePlan(benchmark::State& state, std::size_t length, bool viaClipbo
   record.Active = 1;
   record.CaseRule = kCaseNone;
   record.ViaClipboard = viaClipboard ? 1 : 0;
-  const std::string prose = kProse;
-  while (record.ReplacementText.size() < length) record.ReplacementText += prose;
+  const std::string pattern = fill;
+  while (record.ReplacementText.size() < length) record.ReplacementText += pattern;
   record.ReplacementText.resize(length);
   const std::string typed = "zq7";
   const OutputContext context{typed, 3, ' ', false, "", seam.Now()};
@@ -250,10 +252,12 @@ BENCHMARK_CAPTURE(TypingNames, sorted_chain_suffix, Shape::SortedOrder, Mode::Su
 BENCHMARK_CAPTURE(TypingNames, random_order_prefix, Shape::RandomOrder, Mode::Prefix);
 BENCHMARK_CAPTURE(TypingNames, sorted_chain_prefix, Shape::SortedOrder, Mode::Prefix);
 BENCHMARK(TypingDeepestName);
-BENCHMARK_CAPTURE(BuildingThePlan, keyboard_7, 7, false);
-BENCHMARK_CAPTURE(BuildingThePlan, keyboard_1000, 1000, false);
-BENCHMARK_CAPTURE(BuildingThePlan, clipboard_7, 7, true);
-BENCHMARK_CAPTURE(BuildingThePlan, clipboard_1000, 1000, true);
+BENCHMARK_CAPTURE(BuildingThePlan, keyboard_7, 7, false, kProse);
+BENCHMARK_CAPTURE(BuildingThePlan, keyboard_1000, 1000, false, kProse);
+BENCHMARK_CAPTURE(BuildingThePlan, clipboard_7, 7, true, kProse);
+BENCHMARK_CAPTURE(BuildingThePlan, clipboard_1000, 1000, true, kProse);
+BENCHMARK_CAPTURE(BuildingThePlan, keyboard_3000_time_codes, 2996, false, "<hh{N}>")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BuildingThePlan, clipboard_3000_time_codes, 2996, true, "<hh{N}>")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace wordsnap

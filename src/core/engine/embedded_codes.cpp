@@ -41,13 +41,6 @@ bool FitsAt(std::string_view text, std::size_t at, std::string_view name, std::s
          text.substr(at + 1 + name.size(), ending.size()) == ending;
 }
 
-std::string Opening(std::string_view name, std::string_view ending) {
-  std::string code = "<";
-  code += name;
-  code += ending;
-  return code;
-}
-
 }  // namespace
 
 std::optional<ExpandedCode> ReadCodeAt(std::string_view text, std::size_t at, const LocalDateTime& now) {
@@ -70,32 +63,28 @@ std::optional<ExpandedCode> ReadCodeAt(std::string_view text, std::size_t at, co
 }
 
 std::string ExpandCodesForClipboard(std::string text, const LocalDateTime& now) {
-  // Every replacement removes one "<" and no expanded text holds one, so the
-  // passes come to an end.
-  bool changed = true;
-  while (changed) {
-    changed = false;
-    for (std::size_t f = 0; f < kDateFormats.size(); ++f) {
-      const std::string_view name = kDateFormats[f];
-      const std::size_t at = text.find(Opening(name, "{"));
-      if (at == std::string::npos) continue;
-      const std::string date = DateForCode(text, at, static_cast<int>(f + 1), name.size(), now);
-      text.replace(at, std::min(name.size() + kDateCodeTail, text.size() - at), date);
-      changed = true;
+  // One pass from left to right, as the keyboard way reads the codes: each code is
+  // replaced where it starts and reading goes on after it. No expanded text holds a
+  // "<", so nothing it puts in can start a code.
+  std::string expanded;
+  expanded.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t next = text.find('<', i);
+    if (next == std::string::npos) {
+      expanded.append(text, i, std::string::npos);
+      break;
     }
-    for (std::size_t f = 0; f < kTimeFormats.size(); ++f) {
-      const std::string_view name = kTimeFormats[f];
-      for (const auto& [ending, zeros] :
-           {std::pair{kTimeEndingNoZeros, false}, std::pair{kTimeEndingZeros, true}}) {
-        const std::string code = Opening(name, ending);
-        const std::size_t at = text.find(code);
-        if (at == std::string::npos) continue;
-        text.replace(at, code.size(), FormatTime(static_cast<int>(f + 1), zeros, now));
-        changed = true;
-      }
+    expanded.append(text, i, next - i);
+    if (const std::optional<ExpandedCode> code = ReadCodeAt(text, next, now)) {
+      expanded += code->text;
+      i = next + std::min(code->length, text.size() - next);
+    } else {
+      expanded += '<';
+      i = next + 1;
     }
   }
-  return text;
+  return expanded;
 }
 
 }  // namespace wordsnap

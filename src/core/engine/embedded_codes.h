@@ -26,9 +26,8 @@ struct ExpandedCode {
 // Nothing when no known code starts there.
 std::optional<ExpandedCode> ReadCodeAt(std::string_view text, std::size_t at, const LocalDateTime& now);
 
-// Replaces every code in the text, as the clipboard way does: whole passes over
-// the text, each format in table order replacing its first occurrence, until a
-// pass changes nothing.
+// Replaces every code in the text, as the clipboard way does, reading the codes
+// from left to right as the keyboard way does; time linear in the text's length.
 std::string ExpandCodesForClipboard(std::string text, const LocalDateTime& now);
 
 }  // namespace wordsnap

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <vector>
+
+#include "core/engine/date_time_formats.h"
 
 namespace wordsnap {
 namespace {
@@ -61,6 +66,48 @@ TEST(EmbeddedCodes, ClipboardExpansionReplacesEveryCodeOverRepeatedPasses) {
 
 TEST(EmbeddedCodes, ClipboardExpansionOfACodeCutShortAtTheEnd) {
   EXPECT_EQ(ExpandCodesForClipboard("on <DD{Y", kMarchFifth), "on 05");
+}
+
+// The clipboard text as it was once built, over repeated passes, each format in
+// table order replacing its first occurrence: kept to check that reading once from
+// left to right gives the same text wherever codes do not overlap.
+std::string ExpandOverPasses(std::string text, const LocalDateTime& now) {
+  const auto replaceFirst = [&](const std::string& opening) {
+    const std::size_t at = text.find(opening);
+    if (at == std::string::npos) return false;
+    const auto code = ReadCodeAt(text, at, now);
+    text.replace(at, std::min(code->length, text.size() - at), code->text);
+    return true;
+  };
+  for (bool changed = true; changed;) {
+    changed = false;
+    for (std::string_view name : kDateFormats) changed |= replaceFirst("<" + std::string(name) + "{");
+    for (std::string_view name : kTimeFormats) {
+      for (const char* ending : {"{N}>", "{Y}>"}) changed |= replaceFirst("<" + std::string(name) + ending);
+    }
+  }
+  return text;
+}
+
+TEST(EmbeddedCodes, ClipboardExpansionInOnePassMatchesRepeatedPasses) {
+  std::mt19937 random(20261210);
+  std::vector<std::string> pieces = {"a", " ", "<", "<>", "{N}>", "x<y", "\r\n", "<hh:mm{X}>"};
+  for (std::string_view name : kDateFormats) pieces.push_back("<" + std::string(name) + "{NP012}>");
+  for (std::string_view name : kDateFormats) pieces.push_back("<" + std::string(name) + "{YF000}>");
+  for (std::string_view name : kTimeFormats) pieces.push_back("<" + std::string(name) + "{N}>");
+  for (std::string_view name : kTimeFormats) pieces.push_back("<" + std::string(name) + "{Y}>");
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    const int count = static_cast<int>(random() % 12);
+    for (int i = 0; i < count; ++i) text += pieces[random() % pieces.size()];
+    if (random() % 4 == 0) text += "<DD{Y";  // a code cut short at the end
+    ASSERT_EQ(ExpandCodesForClipboard(text, kMarchFifth), ExpandOverPasses(text, kMarchFifth)) << text;
+  }
+}
+
+TEST(EmbeddedCodes, ClipboardExpansionLetsTheFirstOfOverlappingCodesTakeWhatItCovers) {
+  // The second code starts inside the first one's day count: the first takes it.
+  EXPECT_EQ(ExpandCodesForClipboard("<DD{NP<hh{N}>", kMarchFifth), "5}>");
 }
 
 }  // namespace
