@@ -139,6 +139,7 @@ struct LoadedEngine {
       buffer.RecordNo = ++recordNo;
       loader.Add(buffer);
     }
+    app.store.names.Rebuild(app.store.root.get());
     app.store.recordCount = recordNo;
     engine.SetPref();
   }

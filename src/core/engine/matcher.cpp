@@ -26,6 +26,37 @@ std::optional<std::string> NextAfterPrefix(std::string_view prefix, std::string_
   return rest.substr(at + prefix.size());
 }
 
+template <typename Search>
+std::optional<Match> FindMatchBy(const Search& search, std::string_view typedBuffer, std::string_view activePrefix,
+                                 const Settings& settings) {
+  std::string candidate(typedBuffer);
+  const std::size_t p = activePrefix.size();
+  if (p > 0) {
+    if (typedBuffer.find(activePrefix) == std::string_view::npos) return std::nullopt;
+    candidate.erase(0, p);
+  }
+
+  if (settings.solitaryUsage || settings.useSuffix) return MatchOf(search(candidate));
+
+  const std::size_t passes = candidate.size();
+  if (p > 0) {
+    for (std::size_t pass = 0; pass < passes; ++pass) {
+      if (auto found = MatchOf(search(candidate))) return found;
+      auto next = NextAfterPrefix(activePrefix, candidate);
+      if (!next) return std::nullopt;  // no new candidate: later passes would repeat this one
+      candidate = std::move(*next);
+      if (auto found = MatchOf(search(candidate))) return found;
+    }
+    return std::nullopt;
+  }
+
+  for (std::size_t pass = 0; pass < passes; ++pass) {
+    if (auto found = MatchOf(search(candidate))) return found;
+    candidate.erase(0, 1);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string ActivePrefixFor(const Settings& settings, std::string_view prefixKeys) {
@@ -42,38 +73,28 @@ const WordsnapNode* SearchTree(const WordsnapNode* root, std::string_view candid
   return nullptr;
 }
 
+const WordsnapNode* SearchIndex(const WordsnapNameIndex& names, std::string_view candidate) {
+  return names.FirstWithKey(candidate, [&](const WordsnapNode& node) { return node.Active != 0 && Fits(node, candidate); });
+}
+
 std::optional<Match> FindMatch(const WordsnapNode* root, std::string_view typedBuffer, std::string_view activePrefix,
                                const Settings& settings) {
-  std::string candidate(typedBuffer);
-  const std::size_t p = activePrefix.size();
-  if (p > 0) {
-    if (typedBuffer.find(activePrefix) == std::string_view::npos) return std::nullopt;
-    candidate.erase(0, p);
-  }
+  return FindMatchBy([&](std::string_view candidate) { return SearchTree(root, candidate); }, typedBuffer,
+                     activePrefix, settings);
+}
 
-  if (settings.solitaryUsage || settings.useSuffix) return MatchOf(SearchTree(root, candidate));
-
-  const std::size_t passes = candidate.size();
-  if (p > 0) {
-    for (std::size_t pass = 0; pass < passes; ++pass) {
-      if (auto found = MatchOf(SearchTree(root, candidate))) return found;
-      auto next = NextAfterPrefix(activePrefix, candidate);
-      if (!next) return std::nullopt;  // no new candidate: later passes would repeat this one
-      candidate = std::move(*next);
-      if (auto found = MatchOf(SearchTree(root, candidate))) return found;
-    }
-    return std::nullopt;
-  }
-
-  for (std::size_t pass = 0; pass < passes; ++pass) {
-    if (auto found = MatchOf(SearchTree(root, candidate))) return found;
-    candidate.erase(0, 1);
-  }
-  return std::nullopt;
+std::optional<Match> FindMatch(const WordsnapNameIndex& names, std::string_view typedBuffer,
+                               std::string_view activePrefix, const Settings& settings) {
+  return FindMatchBy([&](std::string_view candidate) { return SearchIndex(names, candidate); }, typedBuffer,
+                     activePrefix, settings);
 }
 
 const WordsnapNode* FindHintNode(const WordsnapNode* root, std::string_view typedBuffer) {
   return SearchTree(root, typedBuffer);
+}
+
+const WordsnapNode* FindHintNode(const WordsnapNameIndex& names, std::string_view typedBuffer) {
+  return SearchIndex(names, typedBuffer);
 }
 
 }  // namespace wordsnap

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/settings/settings.h"
+#include "core/store/wordsnap_name_index.h"
 #include "core/store/wordsnap_tree.h"
 
 namespace wordsnap {
@@ -29,15 +30,22 @@ struct Match {
 // name fits under its case rule: exactly for exact case, else ignoring the case
 // of a-z. An empty candidate never matches.
 const WordsnapNode* SearchTree(const WordsnapNode* root, std::string_view candidate);
+// The same node, found through the index beside the tree: the keystroke path's
+// search, in time independent of the tree's shape.
+const WordsnapNode* SearchIndex(const WordsnapNameIndex& names, std::string_view candidate);
 
 // The matcher's decision for the typed buffer. With an active prefix, the prefix
 // must occur in the buffer; in suffix mode or with solitary usage the whole
 // buffer (less the prefix's length) must be the name; otherwise endings of the
 // buffer are tried in turn, the longest first.
+// The tree is searched as stored, the index through SearchIndex: both decide alike.
 std::optional<Match> FindMatch(const WordsnapNode* root, std::string_view typedBuffer, std::string_view activePrefix,
                                const Settings& settings);
+std::optional<Match> FindMatch(const WordsnapNameIndex& names, std::string_view typedBuffer,
+                               std::string_view activePrefix, const Settings& settings);
 
 // The hint lookup: the node whose name is the whole typed buffer, or null.
 const WordsnapNode* FindHintNode(const WordsnapNode* root, std::string_view typedBuffer);
+const WordsnapNode* FindHintNode(const WordsnapNameIndex& names, std::string_view typedBuffer);
 
 }  // namespace wordsnap

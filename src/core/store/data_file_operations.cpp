@@ -38,6 +38,7 @@ bool LoadRecords(WordsnapStore& store, DataFile& file, std::uint64_t wholeRecord
 }  // namespace
 
 LoadResult LoadTheHotKeys(WordsnapStore& store, DataFileAccess& files, const std::string& path) {
+  store.names.Clear();
   FreeTheHotKeys(store.root);
   store.recordCount = 0;
   LoadResult result;
@@ -60,6 +61,7 @@ LoadResult LoadTheHotKeys(WordsnapStore& store, DataFileAccess& files, const std
   const std::optional<std::uint64_t> size = file->Size();
   const bool complete = size && LoadRecords(store, *file, *size / kRecordSize, result);
   file->Close();
+  store.names.Rebuild(store.root.get());
   SetCalcHalf1(store);
 
   if (!complete) {
@@ -73,7 +75,6 @@ LoadResult LoadTheHotKeys(WordsnapStore& store, DataFileAccess& files, const std
 }
 
 LoadResult ReloadHotKeys(WordsnapStore& store, DataFileAccess& files, const std::string& currentFile) {
-  FreeTheHotKeys(store.root);
   return LoadTheHotKeys(store, files, currentFile);
 }
 
@@ -120,11 +121,12 @@ StoreResult AddAHotKey(WordsnapStore& store, DataFileAccess& files, const std::s
   if (!written || !closed) return Outcome(StoreOutcome::Failed, SavingFailedMessage());
 
   if (append) {
-    DoAddIt(store.root, current);
+    AddWordsnapNode(store, current);
     store.recordCount = number;
     SetCalcHalf1(store);
   } else {
     UpdateNodeByRecordNo(store.root, number, current);
+    store.names.Rebuild(store.root.get());  // a new name may have reshaped the tree
   }
   return {};
 }

@@ -2,6 +2,10 @@
 
 namespace wordsnap {
 
+void AddWordsnapNode(WordsnapStore& store, const CurrentRecordBuffer& buffer) {
+  store.names.Add(DoAddIt(store.root, buffer));
+}
+
 int CounterColumnWidthFor(std::int32_t recordCount) {
   if (recordCount > 9999) return 46;
   if (recordCount > 999) return 38;

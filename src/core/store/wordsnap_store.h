@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/store/wordsnap_name_index.h"
 #include "core/store/wordsnap_record.h"
 #include "core/store/wordsnap_tree.h"
 
@@ -14,11 +15,15 @@ namespace wordsnap {
 
 struct WordsnapStore {
   WordsnapRoot root;                // null while no Wordsnap is loaded
+  WordsnapNameIndex names;          // the tree's nodes by key, for the keystroke path; kept in step with it
   std::int32_t recordCount = 0;     // records read at the last load plus those appended since
   CurrentRecordBuffer current;
   std::string prefixKeys;           // at most 2 characters; record 1 of the file holds them
   int counterColumnWidth = 12;      // pixels
 };
+
+// Links a node built from the buffer into the tree and indexes it.
+void AddWordsnapNode(WordsnapStore& store, const CurrentRecordBuffer& buffer);
 
 // Width in pixels of the counter column for this many records.
 int CounterColumnWidthFor(std::int32_t recordCount);

@@ -26,13 +26,14 @@ std::unique_ptr<WordsnapNode> NodeFromBuffer(const CurrentRecordBuffer& buffer) 
   return node;
 }
 
-void LinkNode(WordsnapRoot& root, std::unique_ptr<WordsnapNode> node) {
+const WordsnapNode& LinkNode(WordsnapRoot& root, std::unique_ptr<WordsnapNode> node) {
   WordsnapRoot* link = &root;
   while (*link) {
     WordsnapNode& at = **link;
     link = CompareOrderingKeys(node->Name, at.Name) > 0 ? &at.Greater : &at.LesserOrEqual;
   }
   *link = std::move(node);
+  return **link;
 }
 
 // Pre-order walk (node, LesserOrEqual, Greater). `visit` returns true to descend
@@ -95,7 +96,9 @@ int CompareOrderingKeys(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
-void DoAddIt(WordsnapRoot& root, const CurrentRecordBuffer& buffer) { LinkNode(root, NodeFromBuffer(buffer)); }
+const WordsnapNode& DoAddIt(WordsnapRoot& root, const CurrentRecordBuffer& buffer) {
+  return LinkNode(root, NodeFromBuffer(buffer));
+}
 
 void WordsnapTreeLoader::Add(const CurrentRecordBuffer& buffer) { Link(NodeFromBuffer(buffer)); }
 

@@ -41,7 +41,8 @@ int CompareOrderingKeys(std::string_view a, std::string_view b);
 
 // Inserts a node built from the buffer: name cut to 10, preview to 50 characters,
 // the buffer's record number and flags. Equal keys go to the LesserOrEqual side.
-void DoAddIt(WordsnapRoot& root, const CurrentRecordBuffer& buffer);
+// Returns the node, now a leaf.
+const WordsnapNode& DoAddIt(WordsnapRoot& root, const CurrentRecordBuffer& buffer);
 
 // Inserts nodes one after another exactly as DoAddIt would, for loading a whole
 // file. Each descent starts at the node inserted last when the new key belongs

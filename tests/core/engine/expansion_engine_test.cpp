@@ -73,7 +73,7 @@ class ExpansionEngineTest : public ::testing::Test {
     buffer.Record.Active = active;
     buffer.Record.CaseRule = kCaseNone;
     buffer.RecordNo = ++app.store.recordCount;
-    DoAddIt(app.store.root, buffer);
+    AddWordsnapNode(app.store, buffer);
     host.records[buffer.RecordNo] = buffer.Record;
   }
 

@@ -4,9 +4,12 @@
 
 #include <cctype>
 #include <optional>
+#include <random>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "core/store/wordsnap_store.h"
 
 namespace wordsnap {
 namespace {
@@ -57,6 +60,9 @@ TEST_P(MatcherCases, FindsTheExpectedWordsnap) {
 
   const auto match = FindMatch(root.get(), c.buffer, ActivePrefixFor(settings, c.prefixKeys), settings);
 
+  WordsnapNameIndex names;
+  names.Rebuild(root.get());
+  EXPECT_EQ(FindMatch(names, c.buffer, ActivePrefixFor(settings, c.prefixKeys), settings), match) << c.what;
   ASSERT_EQ(match.has_value(), c.recordNo.has_value()) << c.what;
   if (match) {
     EXPECT_EQ(match->recordNo, *c.recordNo) << c.what;
@@ -131,6 +137,54 @@ TEST(HintLookup, TheWholeBufferMustBeAnActiveNameUnderItsCaseRule) {
   EXPECT_EQ(FindHintNode(root.get(), "reg"), nullptr);
   EXPECT_EQ(FindHintNode(root.get(), "off"), nullptr);
   EXPECT_EQ(FindHintNode(root.get(), ""), nullptr);
+}
+
+// The index beside the tree must find exactly the Wordsnap the tree's own search
+// finds: random trees of equal, case-differing, inactive and exact-case names, kept
+// in step through adds, name changes and flag changes, against random typing in
+// every mode.
+TEST(MatcherIndex, FindsExactlyWhatTheTreeSearchFinds) {
+  std::mt19937 random(19);
+  const std::vector<std::string> names = {"a", "A", "ab", "aB", "AB", "b", "ba", "abc", "ABC", "zz",
+                                          ";a", "a;", "1", "abcdefghij", "ABCDEFGHIJ"};
+  const std::string letters = "aAbBcCz;1 ";
+  const auto pick = [&](const auto& from) { return from[random() % from.size()]; };
+  const auto snapBuffer = [&](std::int32_t recordNo) {
+    CurrentRecordBuffer buffer;
+    buffer.Record.Name = pick(names);
+    buffer.Record.CaseRule = static_cast<std::int16_t>(random() % 4);
+    buffer.Record.Active = random() % 4 == 0 ? 0 : 1;
+    buffer.RecordNo = recordNo;
+    return buffer;
+  };
+  for (int round = 0; round < 300; ++round) {
+    WordsnapStore store;
+    const int count = static_cast<int>(random() % 40);
+    for (std::int32_t recordNo = 1; recordNo <= count; ++recordNo) AddWordsnapNode(store, snapBuffer(recordNo));
+    if (count > 0 && random() % 2 == 0) {  // an edit, the name maybe sorting elsewhere
+      const auto recordNo = static_cast<std::int32_t>(random() % count + 1);
+      UpdateNodeByRecordNo(store.root, recordNo, snapBuffer(recordNo));
+      store.names.Rebuild(store.root.get());
+    }
+    ForEachNodeInFillOrder(store.root.get(), [&](WordsnapNode& node) {
+      if (random() % 5 == 0) node.Active = node.Active ? 0 : 1;  // activate and deactivate
+    });
+
+    for (int typing = 0; typing < 60; ++typing) {
+      std::string buffer;
+      for (int i = static_cast<int>(random() % 14); i > 0; --i) buffer += pick(letters);
+      if (random() % 2 == 0) buffer += pick(names);
+      ASSERT_EQ(FindHintNode(store.names, buffer), FindHintNode(store.root.get(), buffer)) << buffer;
+      for (int mode = 0; mode < 4; ++mode) {
+        Settings settings;
+        settings.useSuffix = mode == 0;
+        settings.solitaryUsage = mode == 1;
+        const std::string prefix = ActivePrefixFor(settings, mode == 3 ? "" : ";");
+        ASSERT_EQ(FindMatch(store.names, buffer, prefix, settings), FindMatch(store.root.get(), buffer, prefix, settings))
+            << "mode " << mode << ", typed \"" << buffer << "\"";
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ class SimulatedDesktop {
     buffer.Record.ViaClipboard = viaClipboard ? 1 : 0;
     buffer.Record.KeyDelay = keyDelay;
     buffer.RecordNo = ++app.store.recordCount;
-    DoAddIt(app.store.root, buffer);
+    AddWordsnapNode(app.store, buffer);
     records_[buffer.RecordNo] = buffer.Record;
     engine_.SetPref();
   }
