@@ -20,6 +20,13 @@ using store_test::kDataPath;
 using store_test::MakeRecord;
 using store_test::MemoryDataFileAccess;
 
+// A Wordsnap as the editor makes it, with exactly this text (empty included).
+inline WordsnapRecord Snap(std::string name, std::string text) {
+  WordsnapRecord record = MakeRecord(std::move(name));
+  record.ReplacementText = std::move(text);
+  return record;
+}
+
 class RecordingImportHost : public ImportHost {
  public:
   void ShowMessage(const StoreMessage& message) override { messages.push_back(message); }
