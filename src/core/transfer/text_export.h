@@ -24,6 +24,8 @@ class ExportOutput {
   virtual ~ExportOutput() = default;
   // Writes all of the bytes after those written before, or returns false.
   virtual bool Write(std::string_view bytes) = 0;
+  // Ends the writing; false when what was written may not all have reached the file.
+  virtual bool Close() { return true; }
 };
 
 class StringExportOutput final : public ExportOutput {

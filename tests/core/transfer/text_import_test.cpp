@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/settings/settings.h"
 #include "core/transfer/text_export.h"
 #include "transfer/transfer_fixture.h"
