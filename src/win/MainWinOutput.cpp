@@ -92,7 +92,7 @@ bool ReplayPlan(HDC dc, HFONT font, COLORREF color, const PrintPlan& plan) {
   doc.lpszDocName = kPrintJobTitle;
   if (StartDocA(dc, &doc) <= 0) return false;
   std::size_t next = 0;
-  for (int page = 0; page < plan.PageCount; ++page) {
+  for (int page = 0; page < plan.pageCount; ++page) {
     if (StartPage(dc) <= 0) {
       AbortDoc(dc);
       return false;
@@ -101,10 +101,10 @@ bool ReplayPlan(HDC dc, HFONT font, COLORREF color, const PrintPlan& plan) {
     const HGDIOBJ old = SelectObject(dc, font);
     SetTextColor(dc, color);
     SetBkMode(dc, TRANSPARENT);
-    for (; next < plan.Ops.size() && plan.Ops[next].Page == page; ++next) {
-      const PrintTextOp& op = plan.Ops[next];
-      RECT clip{op.X, op.Y, op.ClipRight, op.ClipBottom};
-      ExtTextOutA(dc, op.X, op.Y, ETO_CLIPPED, &clip, op.Text.data(), static_cast<UINT>(op.Text.size()), nullptr);
+    for (; next < plan.ops.size() && plan.ops[next].page == page; ++next) {
+      const PrintTextOp& op = plan.ops[next];
+      RECT clip{op.x, op.y, op.clipRight, op.clipBottom};
+      ExtTextOutA(dc, op.x, op.y, ETO_CLIPPED, &clip, op.text.data(), static_cast<UINT>(op.text.size()), nullptr);
     }
     SelectObject(dc, old);
     if (EndPage(dc) <= 0) {
@@ -158,30 +158,30 @@ void TMainWin::MenuPFontClick() {
   const FontDialogChoice preset = PrinterFontPreset(state_.settings.printListFont);
   LOGFONTA lf{};
   HDC screen = GetDC(window_);
-  lf.lfHeight = FontHeight(screen, preset.Size);
+  lf.lfHeight = FontHeight(screen, preset.size);
   ReleaseDC(window_, screen);
-  lf.lfWeight = preset.Bold ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = preset.Italic ? TRUE : FALSE;
+  lf.lfWeight = preset.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = preset.italic ? TRUE : FALSE;
   lf.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(lf.lfFaceName, preset.Name.c_str(), LF_FACESIZE);
+  lstrcpynA(lf.lfFaceName, preset.name.c_str(), LF_FACESIZE);
 
   CHOOSEFONTA cf{};
   cf.lStructSize = sizeof(cf);
   cf.hwndOwner = window_;
   cf.lpLogFont = &lf;
-  cf.iPointSize = preset.Size * 10;
-  cf.rgbColors = static_cast<COLORREF>(preset.Color);
+  cf.iPointSize = preset.size * 10;
+  cf.rgbColors = static_cast<COLORREF>(preset.color);
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   if (!ChooseFontA(&cf)) return;
 
   FontDialogChoice choice;
-  choice.Name = lf.lfFaceName;
-  choice.Size = (cf.iPointSize + 5) / 10;
-  choice.Color = static_cast<std::int32_t>(cf.rgbColors);
-  choice.Bold = lf.lfWeight >= FW_BOLD;
-  choice.Italic = lf.lfItalic != 0;
-  choice.Underline = lf.lfUnderline != 0;
-  choice.StrikeOut = lf.lfStrikeOut != 0;
+  choice.name = lf.lfFaceName;
+  choice.size = (cf.iPointSize + 5) / 10;
+  choice.color = static_cast<std::int32_t>(cf.rgbColors);
+  choice.bold = lf.lfWeight >= FW_BOLD;
+  choice.italic = lf.lfItalic != 0;
+  choice.underline = lf.lfUnderline != 0;
+  choice.strikeOut = lf.lfStrikeOut != 0;
   TakePrinterFont(choice, state_.settings);
   SaveSettings(state_.settings, profiles_);
 }
@@ -243,7 +243,7 @@ void TMainWin::MenuPrintClick() {
       if (const WordsnapNode* node = list_.NodeOfRow(row)) rows.push_back({node->Name, node->Preview});
     const PrintPlan plan = LayOutPrintout(page, {static_cast<int>(sample.cy), static_cast<int>(columns.cx)},
                                           PrintHeader(state_.settings.currentFile), rows, pd.nCopies);
-    printed = plan.PageCount == 0 ||
+    printed = plan.pageCount == 0 ||
               ReplayPlan(dc, font.get(), static_cast<COLORREF>(state_.settings.printListFont.color), plan);
   }
   if (!printed) ShowMessage(window_, kPrintJobFailed, "Error");
