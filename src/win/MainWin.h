@@ -164,6 +164,12 @@ class TMainWin : private EngineHost, private ListCommandHost {
   void SetMenuLastFiles();
   void ShowStoreMessage(const std::optional<StoreMessage>& message);
 
+  // Imports and export.
+  class TransferSteps;
+  void MenuImportAsciiClick();
+  void MenuImportTextClick();
+  void MenuExportClick();
+
   // List output and printing.
   void DoOutput();
   void MenuPrintClick();

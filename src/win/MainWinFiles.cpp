@@ -1,8 +1,8 @@
 // The main window's data-file commands: loading at start-up and on a switch, new
 // file, open file, the recent files and the caption that names the open file.
 #include <windows.h>
-#include <commdlg.h>
 
+#include "FileDialogs.h"
 #include "MainWin.h"
 #include "MessageBoxes.h"
 #include "core/store/data_file_names.h"
@@ -13,22 +13,9 @@
 namespace wordsnap {
 namespace {
 
-constexpr char kWordsnapFilter[] = "Wordsnap (*.WSN)\0*.WSN\0";
-
 // Asks for a data file; empty when cancelled.
 std::string AskForDataFile(HWND owner, const char* title, bool forNewFile) {
-  char path[MAX_PATH] = {};
-  OPENFILENAMEA ofn{};
-  ofn.lStructSize = sizeof(ofn);
-  ofn.hwndOwner = owner;
-  ofn.lpstrFilter = kWordsnapFilter;
-  ofn.lpstrFile = path;
-  ofn.nMaxFile = MAX_PATH;
-  ofn.lpstrTitle = title;
-  ofn.lpstrDefExt = "WSN";
-  ofn.Flags = OFN_HIDEREADONLY | (forNewFile ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
-  const BOOL chosen = forNewFile ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
-  return chosen ? std::string(path) : std::string();
+  return AskForFile(owner, {title, "Wordsnap (*.WSN)|*.WSN", "WSN", forNewFile}).value_or(std::string());
 }
 
 }  // namespace

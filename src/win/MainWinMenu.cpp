@@ -28,6 +28,7 @@ constexpr int kAvailableCommands[] = {
     IDM_EDIT_ADD,        IDM_EDIT_EDIT,        IDM_EDIT_REMOVE,    IDM_EDIT_ACTIVATE,   IDM_EDIT_FIND,
     IDM_EDIT_FIND_NEXT,  IDM_POP_ADD,          IDM_POP_EDIT,       IDM_POP_DELETE,      IDM_POP_ACTIVATE,
     IDM_FILE_OUTPUT_LIST, IDM_FILE_PRINT_LIST, IDM_FILE_PRINTER_FONT, IDM_FILE_PRINTER_SETUP,
+    IDM_FILE_IMPORT_DELIMITED, IDM_FILE_IMPORT_TEXT, IDM_FILE_EXPORT_TEXT,
 };
 
 // Entries barred by "/B".
@@ -240,6 +241,15 @@ void TMainWin::OnCommand(int id) {
       break;
     case IDM_FILE_OUTPUT_LIST:
       DoOutput();
+      break;
+    case IDM_FILE_IMPORT_DELIMITED:
+      MenuImportAsciiClick();
+      break;
+    case IDM_FILE_IMPORT_TEXT:
+      MenuImportTextClick();
+      break;
+    case IDM_FILE_EXPORT_TEXT:
+      MenuExportClick();
       break;
     case IDM_FILE_PRINT_LIST:
       MenuPrintClick();

@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "FileDialogs.h"
 #include "MainWin.h"
 #include "MessageBoxes.h"
 #include "core/list/list_commands.h"
@@ -19,15 +20,6 @@
 
 namespace wordsnap {
 namespace {
-
-// A "Name|pattern" filter in the dialog's form: parts separated and ended by NUL.
-std::string DialogFilter(const char* filter) {
-  std::string result(filter);
-  for (char& c : result)
-    if (c == '|') c = '\0';
-  result.push_back('\0');
-  return result;
-}
 
 // Points converted to a font height in the device's pixels (negative: character height).
 int FontHeight(HDC dc, int points) { return -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72); }
@@ -127,22 +119,13 @@ void TMainWin::DoOutput() {
     ShowMessage(window_, kNoWordsnapsYet, "Error");
     return;
   }
-  const std::string filter = DialogFilter(kOutputDialogFilter);
-  char chosen[MAX_PATH] = {};
-  OPENFILENAMEA ofn{};
-  ofn.lStructSize = sizeof(ofn);
-  ofn.hwndOwner = window_;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.lpstrFile = chosen;
-  ofn.nMaxFile = MAX_PATH;
-  ofn.lpstrTitle = kOutputDialogTitle;
-  ofn.lpstrDefExt = kOutputDefaultExtension;
-  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-  if (!GetSaveFileNameA(&ofn)) return;
+  const std::optional<std::string> chosen =
+      AskForFile(window_, {kOutputDialogTitle, kOutputDialogFilter, kOutputDefaultExtension, true});
+  if (!chosen) return;
 
   char full[MAX_PATH * 2] = {};
-  const DWORD length = GetFullPathNameA(chosen, sizeof(full), full, nullptr);
-  const std::string path = ListOutputPath(length > 0 && length < sizeof(full) ? full : chosen);
+  const DWORD length = GetFullPathNameA(chosen->c_str(), sizeof(full), full, nullptr);
+  const std::string path = ListOutputPath(length > 0 && length < sizeof(full) ? full : *chosen);
 
   std::vector<std::int32_t> recordNos;
   for (int row = 0; row < list_.RowCount(); ++row)
