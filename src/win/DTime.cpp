@@ -3,6 +3,7 @@
 
 #include "DTime_ids.h"
 #include "DialogColors.h"
+#include "HelpWindow.h"
 #include "MessageBoxes.h"
 #include "ModalLoop.h"
 
@@ -11,7 +12,6 @@ namespace {
 
 constexpr int kRowHeight = 16;
 constexpr int kFormatLeft = 2;
-constexpr char kHelpFileName[] = "WORDSNAP.HLP";
 
 struct DateOrTimeState {
   DateOrTimeState(DateOrTimeMode m, Settings& s, TDialogShowing& f, const std::string& dir)
@@ -83,9 +83,7 @@ void OkButtonClick(HWND dialog, DateOrTimeState& state) {
 }
 
 void HelpButtonClick(HWND dialog, const DateOrTimeState& state) {
-  const std::string helpFile = state.programDir + "\\" + kHelpFileName;
-  const char* keyword = state.mode == DateOrTimeMode::Date ? "Date Format" : "Time Format";
-  WinHelpA(dialog, helpFile.c_str(), HELP_KEY, reinterpret_cast<ULONG_PTR>(keyword));
+  ShowHelp(dialog, state.programDir, state.mode == DateOrTimeMode::Date ? HelpTopic::DateFormat : HelpTopic::TimeFormat);
 }
 
 void TheFormatDrawItem(const DateOrTimeState& state, const DRAWITEMSTRUCT& item) {

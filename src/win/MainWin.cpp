@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "DialogGuard.h"
+#include "HelpWindow.h"
 #include "MessageBoxes.h"
 #include "core/hint/hint_mapping.h"
 #include "core/hook/hook_contract.h"
@@ -410,6 +411,6 @@ void TMainWin::AppendTraceLine(WPARAM wParam, LPARAM lParam) {
   trace << FormatTraceLine(static_cast<std::int32_t>(wParam), static_cast<std::int32_t>(lParam));
 }
 
-void TMainWin::DoHelp() { WinHelpA(window_, "WORDSNAP.HLP", HELP_CONTENTS, 0); }
+void TMainWin::DoHelp() { ShowHelp(window_, state_.programDir, HelpTopic::Contents); }
 
 }  // namespace wordsnap

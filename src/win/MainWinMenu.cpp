@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "About.h"
+#include "HelpWindow.h"
 #include "MainWin.h"
 #include "MessageBoxes.h"
 #include "UserM.h"
@@ -24,7 +25,7 @@ constexpr int kAvailableCommands[] = {
     IDM_OPT_CASE_EXACT,  IDM_OPT_CASE_NONE,    IDM_OPT_CLIP_ALL,   IDM_OPT_KEYS_ALL,    IDM_OPT_INDIVIDUAL,
     IDM_OPT_CLOSE_BUTTON, IDM_OPT_TRAY,        IDM_OPT_NETWORK,    IDM_OPT_PREFIX,        IDM_TOOLS_RESTORE_HOOKS, IDM_HELP_CONTENTS,
     IDM_TRAY_OPEN,       IDM_TRAY_RESTORE_HOOKS, IDM_TRAY_HELP,    IDM_TRAY_TERMINATE,  IDM_TRAY_ABOUT,
-    IDM_HELP_ABOUT,      IDM_HELP_MANUAL,
+    IDM_HELP_ABOUT,      IDM_HELP_MANUAL,      IDM_TRAY_HOME_PAGE,
     IDM_EDIT_ADD,        IDM_EDIT_EDIT,        IDM_EDIT_REMOVE,    IDM_EDIT_ACTIVATE,   IDM_EDIT_FIND,
     IDM_EDIT_FIND_NEXT,  IDM_POP_ADD,          IDM_POP_EDIT,       IDM_POP_DELETE,      IDM_POP_ACTIVATE,
     IDM_FILE_OUTPUT_LIST, IDM_FILE_PRINT_LIST, IDM_FILE_PRINTER_FONT, IDM_FILE_PRINTER_SETUP,
@@ -222,6 +223,9 @@ void TMainWin::OnCommand(int id) {
     case IDM_HELP_CONTENTS:
     case IDM_TRAY_HELP:
       DoHelp();
+      break;
+    case IDM_TRAY_HOME_PAGE:
+      ShowHomePage(window_, state_.programDir);
       break;
     case IDM_HELP_ABOUT:
     case IDM_TRAY_ABOUT:

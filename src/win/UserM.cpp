@@ -7,12 +7,10 @@
 #include "MessageBoxes.h"
 #include "ModalLoop.h"
 #include "UserM_ids.h"
+#include "core/help/help_topics.h"
 
 namespace wordsnap {
 namespace {
-
-constexpr const char* kManualMissing =
-    "The User Manual could not be located.  Please make sure the user manual was installed.";
 
 struct UserManualState {
   UserManualState(TDialogShowing& s, const std::string& path) : showing(s), manualPath(path) {}
@@ -24,7 +22,7 @@ void OkButtonClick(HWND dialog, const UserManualState& state) {
   if (GetFileAttributesA(state.manualPath.c_str()) != INVALID_FILE_ATTRIBUTES) {
     ShellExecuteA(dialog, "open", state.manualPath.c_str(), "", "", SW_SHOWNORMAL);
   } else {
-    ShowMessage(dialog, kManualMissing, "Error", MB_OK);
+    ShowMessage(dialog, kManualMissingMessage, "Error", MB_OK);
   }
   EndDialog(dialog, IDOK);
 }

@@ -11,7 +11,7 @@ from pathlib import Path, PureWindowsPath
 # The Windows ANSI code page of the test prefix; every text the program handles is bytes in it.
 ANSI = "cp1252"
 
-PROGRAM_FILES = ("Wordsnap.exe", "WDSN95HK.DLL", "cueview.exe")
+PROGRAM_FILES = ("Wordsnap.exe", "WDSN95HK.DLL", "cueview.exe", "WORDSNAP.DOC", "WORDSNAP.HTM")
 TOOL_FILES = ("wintool.exe", "snaptarget.exe")
 
 
