@@ -11,14 +11,25 @@ namespace {
 
 using wordsnap::spell::SpellEngine;
 
+// The one engine of the process and its lock (not inside the template below,
+// which has an instance per export).
+struct Shared {
+  wordsnap::spell::StdSpellFiles files;
+  SpellEngine engine{files};
+  std::mutex lock;
+};
+
+Shared& TheShared() {
+  static Shared shared;
+  return shared;
+}
+
 template <typename Call>
 auto Locked(Call call) noexcept -> decltype(call(std::declval<SpellEngine&>())) {
-  static wordsnap::spell::StdSpellFiles files;
-  static SpellEngine engine(files);
-  static std::mutex lock;
   try {
-    const std::lock_guard guard(lock);
-    return call(engine);
+    Shared& shared = TheShared();
+    const std::lock_guard guard(shared.lock);
+    return call(shared.engine);
   } catch (...) {
     return wordsnap::spell::kErrorArgument;
   }

@@ -131,7 +131,8 @@ std::vector<Suggestion> Suggest(std::string_view word, const std::vector<const S
 
   const auto offer = [&](std::string candidate, Distance d, int frequencyClass) {
     if (candidate.size() > maxLength || check.IsExcluded(candidate)) return;
-    found.push_back({std::move(candidate), d.edits, frequencyClass, d.nearness});
+    const bool caseKept = CaseOf(candidate) == pattern;
+    found.push_back({std::move(candidate), d.edits, frequencyClass, d.nearness, caseKept});
   };
 
   for (const SuggestIndex* index : indexes) {
@@ -153,18 +154,33 @@ std::vector<Suggestion> Suggest(std::string_view word, const std::vector<const S
     }
   }
 
-  // Two words run together ("alot"): both halves known, the second in lower case.
+  // Two words run together ("alot"): both halves common words (of the small
+  // list or the user's), which keeps out the rare short words of the large list.
+  const auto commonClass = [&](std::string_view part) {
+    int best = 0;
+    for (const SuggestIndex* index : indexes) {
+      const auto i = index->Source().Find(part);
+      if (i && (best == 0 || index->Source().FrequencyClass(*i) < best)) best = std::max(1, int{index->Source().FrequencyClass(*i)});
+    }
+    return best;
+  };
   for (std::size_t cut = 1; cut < plain.size(); ++cut) {
-    const std::string left = plain.substr(0, cut);
+    const std::string left = typed.substr(0, cut);
     const std::string right = typed.substr(cut);
-    if ((left.size() == 1 || right.size() == 1) && !(typed.substr(0, cut) == "a" || right == "a")) continue;
-    if (check.IsKnown(left) && check.IsKnown(right)) offer(left + " " + right, {1, 0}, 1);  // a missed space: the nearest of edits
+    if ((left.size() == 1 && left != "a") || (right.size() == 1 && right != "a")) continue;
+    const int leftClass = commonClass(left);
+    const int rightClass = commonClass(right);
+    if (leftClass == 1 && rightClass == 1 && !check.IsExcluded(left) && !check.IsExcluded(right)) {
+      offer(InCaseOf(left, pattern) + " " + right, {1, 8}, 1);
+    }
   }
 
   std::stable_sort(found.begin(), found.end(), [](const Suggestion& x, const Suggestion& y) {
     if (x.edits != y.edits) return x.edits < y.edits;
     if (x.frequencyClass != y.frequencyClass) return x.frequencyClass < y.frequencyClass;
     if (x.nearness != y.nearness) return x.nearness < y.nearness;
+    // Among the same letters in two cases ("Boolean", "boolean"), the one written as typed.
+    if (x.caseKept != y.caseKept) return x.caseKept;
     return x.word < y.word;
   });
   std::vector<Suggestion> best;

@@ -44,6 +44,7 @@ struct Suggestion {
   int edits = 0;
   int frequencyClass = 0;
   int nearness = 0;  // lower is nearer
+  bool caseKept = true;  // in the typed word's case pattern
 };
 
 // Up to `maxCount` suggestions, best first, in the case pattern of the word.
