@@ -81,6 +81,32 @@ TEST_F(SpellEngineTest, ReplacementBeyondTheCapacityIsRefusedAndTheTextKept) {
   EXPECT_EQ(engine.ReplaceBlockWord(session, block, "x"), kErrorNoWord);
 }
 
+TEST_F(SpellEngineTest, NothingIsWrittenPastTheCallersBuffers) {
+  // A word that does not fit the word buffer is passed over, not cut.
+  const std::int16_t block = Open("zorpzorp zorp", 0);
+  char small[6] = {'#', '#', '#', '#', '#', '#'};
+  ASSERT_EQ(engine.CheckBlock(session, block, 128, small, 5, replacement, 50), kCheckUnknownWord);
+  EXPECT_STREQ(small, "zorp");
+  EXPECT_EQ(small[5], '#');
+
+  // A change whose correction does not fit is offered as an unknown word instead.
+  const std::int16_t changes = Open("recieve", 0);
+  char tiny[4] = {'#', '#', '#', '#'};
+  ASSERT_EQ(engine.CheckBlock(session, changes, 128, word, 50, tiny, 3), kCheckUnknownWord);
+  EXPECT_EQ(tiny[0], '#');
+
+  // A block copied into the engine leaves the caller's text alone.
+  std::string text = "zorp";
+  const std::int16_t copied = engine.OpenBlock(session, text.data(), 5, 50, 1);
+  ASSERT_EQ(engine.CheckBlock(session, copied, 128, word, 50, replacement, 50), kCheckUnknownWord);
+  ASSERT_EQ(engine.ReplaceBlockWord(session, copied, "a much longer word"), 0);
+  EXPECT_EQ(text, "zorp");
+
+  EXPECT_EQ(engine.OpenBlock(session, nullptr, 1, 1, 0), kErrorArgument);
+  EXPECT_EQ(engine.OpenBlock(session, text.data(), 5, 4, 0), kErrorArgument);  // capacity below the length
+  EXPECT_EQ(engine.Suggest(session, nullptr, -1, word, 50, nullptr, 0), kErrorArgument);
+}
+
 TEST_F(SpellEngineTest, SuggestionsFillTheBufferAsNulSeparatedListClosedByAnEmptyText) {
   char list[500];
   std::int16_t scores[30] = {};
