@@ -16,8 +16,8 @@ wordsnap_build_targets() {
   cmake --build --preset "$preset" --target "$@"
 }
 
-# The program directory: Wordsnap.exe, the hook library and the hint program.
-WORDSNAP_PRODUCT_TARGETS=(Wordsnap wordsnap_hook cueview)
+# The program directory: Wordsnap.exe, the hook library, the hint program, the spelling library and its word lists.
+WORDSNAP_PRODUCT_TARGETS=(Wordsnap wordsnap_hook cueview wordsnap_spell spell_dictionaries)
 
 # Every preset: what scripts/test needs. The 32-bit build is compiled and linked to
 # prove the product builds there; its tests and test tools are not run, so they are
