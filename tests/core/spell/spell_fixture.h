@@ -1,6 +1,7 @@
 #pragma once
 // Small word lists and an in-memory file store for the spelling tests.
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
