@@ -6,16 +6,13 @@
 #include <utility>
 #include <vector>
 
+#include "transfer/import_entries.h"
+
 namespace wordsnap {
 namespace {
 
-using Pairs = std::vector<std::pair<std::string, std::string>>;
-
-Pairs Entries(const ImportList& list) {
-  Pairs pairs;
-  for (const auto& item : list) pairs.emplace_back(item.Name(), item.Text());
-  return pairs;
-}
+using transfer_test::Entries;
+using transfer_test::Pairs;
 
 FirstLineStatus FirstLineOf(const std::string& bytes) {
   ImportFileReader file(bytes);

@@ -6,18 +6,11 @@
 
 #include "core/settings/settings.h"
 #include "core/transfer/text_export.h"
+#include "transfer/import_entries.h"
 #include "transfer/transfer_fixture.h"
 
 namespace wordsnap::transfer_test {
 namespace {
-
-using Pairs = std::vector<std::pair<std::string, std::string>>;
-
-Pairs Entries(const ImportList& list) {
-  Pairs pairs;
-  for (const auto& item : list) pairs.emplace_back(item.Name(), item.Text());
-  return pairs;
-}
 
 Pairs Read(const std::string& bytes) {
   const TextImportRead read = ReadTextImportFile(bytes);
