@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "MainWin.h"
+#include "SettingsSave.h"
 #include "MessageBoxes.h"
 #include "core/list/list_commands.h"
 #include "core/list_output/list_output.h"
@@ -183,7 +184,7 @@ void TMainWin::MenuPFontClick() {
   choice.underline = lf.lfUnderline != 0;
   choice.strikeOut = lf.lfStrikeOut != 0;
   TakePrinterFont(choice, state_.settings);
-  SaveSettings(state_.settings, profiles_);
+  SaveSettingsTelling(window_, state_, profiles_);
 }
 
 void TMainWin::MenuPSetupClick() {
