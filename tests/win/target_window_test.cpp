@@ -18,7 +18,9 @@ TEST(TargetWindowTest, AnOrdinaryForegroundWindowTakesOurKeys) {
 
   const TargetWindow target = ForegroundTargetWindow();
   EXPECT_FALSE(target.elevated && !target.selfElevated);
-  if (GetForegroundWindow() == window) EXPECT_EQ(target.id, reinterpret_cast<std::uintptr_t>(window));
+  if (GetForegroundWindow() == window) {
+    EXPECT_EQ(target.id, reinterpret_cast<std::uintptr_t>(window));
+  }
   DestroyWindow(window);
 }
 
