@@ -53,7 +53,8 @@ class InstallerTest(EndToEndTest):
         program.wait_for_caption("Wordsnaps 2000 (KEY)")
         program.close()
 
-        WineProcess(target / "Uninstall.exe", ["/S", "/CurrentUser"], prefix=self.tool.prefix)
+        uninstaller = WineProcess(target / "Uninstall.exe", ["/S", "/CurrentUser"], prefix=self.tool.prefix)
+        uninstaller.wait_ended(120, "the uninstaller to hand over to its copy")
         # The uninstaller runs from a copy of itself, so its files going is what tells it ended.
         wait_until(lambda: not any((target / name).exists() for name in INSTALLED), 120,
                    "the uninstaller to remove the installed files")
