@@ -9,6 +9,7 @@ from pathlib import Path
 
 from tests.e2e.kit import (UNCHANGED, EndToEndTest, copy_program_dir, ids, message_boxes, parse_ini, settings_path,
                            wait_until, write_settings)
+from tests.e2e.wordsnap_records import data_file, record
 
 WM_COMMAND = 0x0111
 
@@ -74,7 +75,7 @@ class FilePlacesTest(EndToEndTest):
         program.main_window.send(WM_COMMAND, ids.IDM_OPT_SOLITARY)
         self.assertEqual(message_boxes(self.tool, pid=pid), [])
 
-    def test_first_run_from_an_unwritable_program_directory_keeps_its_data_file_per_user(self):
+    def test_first_run_from_an_unwritable_program_directory_keeps_its_data_file_per_user_and_it_expands(self):
         program_dir = copy_program_dir()
         self.addCleanup(shutil.rmtree, program_dir, True)
         self.make_immutable(program_dir)
@@ -86,3 +87,11 @@ class FilePlacesTest(EndToEndTest):
         program.close()
         self.assertEqual(program.read_settings()["Misc"]["Current File"],
                          "C:\\users\\" + getpass.getuser() + "\\AppData\\Roaming\\Wordsnaps\\KEY.WSN")
+
+        # A Wordsnap added to that file expands on the next run.
+        (self.per_user / "KEY.WSN").write_bytes(data_file(record(b"sig", b"Regards")))
+        write_settings({"Misc": {"Use Suffix": "Yes", "Retype Suffix": "No", "Do Hint": "No"}}, self.tool.prefix)
+        self.start_program(settings=UNCHANGED, data=UNCHANGED, program_dir=program_dir)
+        target = self.start_target()
+        target.type("sig ")
+        target.wait_for_text("Regards", 10)
