@@ -16,7 +16,9 @@ class FuzzedProfiles final : public wordsnap::ProfileStore {
     if (input_.Byte() % 8 == 0) return fallback.substr(0, bufferSize ? bufferSize - 1 : 0);
     return input_.Text(bufferSize ? bufferSize - 1 : 0);
   }
-  void WriteProfileValue(const std::string&, const std::string&, const std::string&, const std::string&) override {}
+  bool WriteProfileValue(const std::string&, const std::string&, const std::string&, const std::string&) override {
+    return true;
+  }
 
  private:
   wordsnap::fuzz::FuzzInput& input_;

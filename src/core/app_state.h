@@ -37,6 +37,12 @@ struct DialogFlags {
 struct AppState {
   Settings settings;
   std::string programDir;   // directory of the program file, no trailing backslash
+  // Where the program keeps the files it creates itself (the first-run data file,
+  // user lists): programDir when it can be written, else the per-user folder. No
+  // trailing backslash.
+  std::string userFilesDir;
+  std::string settingsFile;            // full path of the settings file in use
+  bool settingsNotSavedTold = false;   // the user has been told a save failed
   WordsnapStore store;      // the open data file's tree, record count, prefix keys, current record
   DialogFlags dialogs;
   double dialogScale = 1.0;   // the factor by which dialogs that scale themselves do so

@@ -38,11 +38,13 @@ void THintLink::Post(HintCommand command, LPARAM value) {
   PostMessageA(hintWindow_, kHintCommandMessage, static_cast<WPARAM>(command), value);
 }
 
-void THintLink::Show(const WordsnapNode& node) {
-  if (mapping_.view == nullptr) return;
-  WriteHintMapping(HintMappingView(static_cast<unsigned char*>(mapping_.view), kHintMappingSize), node.Name,
-                   node.Preview);
+void THintLink::Show(const WordsnapNode& node) { ShowText(node.Name, node.Preview); }
+
+bool THintLink::ShowText(std::string_view name, std::string_view text) {
+  if (mapping_.view == nullptr) return false;
+  WriteHintMapping(HintMappingView(static_cast<unsigned char*>(mapping_.view), kHintMappingSize), name, text);
   Post(HintCommand::Show);
+  return hintWindow_ != nullptr && IsWindow(hintWindow_);
 }
 
 void THintLink::Launch(HWND owner, const std::string& programDir, int position) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "KernelObjects.h"
 #include "core/hint/hint_protocol.h"
@@ -31,6 +32,8 @@ class THintLink {
   void Post(HintCommand command, LPARAM value = 0);
   // Writes the node's name and preview into the mapping, then tells the program to show it.
   void Show(const WordsnapNode& node);
+  // The same for a line of our own. False when no hint program is there to show it.
+  bool ShowText(std::string_view name, std::string_view text);
   // Finds a running hint program and moves it to `position`, or starts one for `owner`.
   void Launch(HWND owner, const std::string& programDir, int position);
 

@@ -10,9 +10,11 @@
 #include "MessageBoxes.h"
 #include "core/app_state.h"
 #include "core/paths.h"
+#include "core/settings/file_locations.h"
 #include "core/settings/settings_file.h"
 #include "core/version.h"
 #include "platform/win32/win32_data_file.h"
+#include "platform/win32/win32_file_location_probe.h"
 #include "platform/win32/win32_profile_store.h"
 #include "platform/win32/win32_sync_file.h"
 
@@ -29,11 +31,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   GetModuleFileNameA(nullptr, programPath, MAX_PATH);
   state.programDir = DirectoryOf(programPath).substr(0, 255);
 
-  Win32ProfileStore profiles;
+  Win32FileLocationProbe disk;
+  const FileLocations locations = ResolveFileLocations(disk, state.programDir);
+  state.userFilesDir = locations.userFilesDir;
+  state.settingsFile = locations.settingsFile;
+
+  Win32ProfileStore profileFiles;
+  RelocatedProfileStore profiles(profileFiles, locations.settingsFile);
   Win32DataFileAccess files;
   Win32SyncFileAccess syncFiles;
   Win32LocalClock clock;
-  LoadSettings(state.settings, profiles, state.programDir);
+  LoadSettings(state.settings, profiles, state.userFilesDir);
 
   int exitCode = 0;
   {

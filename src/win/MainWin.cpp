@@ -1,4 +1,6 @@
 #include "MainWin.h"
+#include "ScreenAreas.h"
+#include "SettingsSave.h"
 
 #include <windowsx.h>
 
@@ -211,7 +213,11 @@ void TMainWin::FormCreate() {
   SetTimer(window_, kHookTimer, kHookTimerInterval, nullptr);
 
   const Settings& s = state_.settings;
-  SetWindowPos(window_, nullptr, s.mainWindowLeft, s.mainWindowTop, s.mainWindowWidth, s.mainWindowHeight,
+  // A saved position off every screen now is brought into sight; the settings keep
+  // it until the window's own bounds are saved at close.
+  const ScreenRect placed =
+      KeepOnScreen({s.mainWindowLeft, s.mainWindowTop, s.mainWindowWidth, s.mainWindowHeight}, MonitorWorkAreas());
+  SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 
   taskIcon_ = std::make_unique<TTaskIcon>();
@@ -366,7 +372,7 @@ void TMainWin::FormClose() {
   s.mainWindowTop = bounds.top;
   s.mainWindowWidth = bounds.right - bounds.left;
   s.mainWindowHeight = bounds.bottom - bounds.top;
-  SaveSettings(s, profiles_);
+  SaveSettingsTelling(window_, state_, profiles_);
 
   const bool closeHints = s.useSuffix && s.doHint;
   KillTimer(window_, kHookTimer);

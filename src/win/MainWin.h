@@ -103,6 +103,8 @@ class TMainWin : private EngineHost, private ListCommandHost {
   void StopClearTimer() override;
   bool ReloadIfSharedFileChanged() override;
   bool LoadAHotKey(std::int32_t recordNo) override;
+  TargetWindow ForegroundTarget() override;
+  void TellTargetRefusesKeys() override;
 
   // The list commands' steps (ListCommandHost); their order is RunAddCommand's and its kin.
   bool TakeLock() override;  // after a change by another copy, the list is reloaded first

@@ -7,6 +7,7 @@
 #include "MainWin.h"
 #include "core/hint/hint_protocol.h"
 #include "core/store/data_file_operations.h"
+#include "platform/win32/win32_target_window.h"
 #include "wordsnap_hook.h"
 
 namespace wordsnap {
@@ -23,6 +24,14 @@ void TMainWin::StopClearTimer() { KillTimer(window_, kClearTimer); }
 
 bool TMainWin::LoadAHotKey(std::int32_t recordNo) {
   return wordsnap::LoadAHotKey(state_.store, files_, state_.settings.currentFile, recordNo).Ok();
+}
+
+TargetWindow TMainWin::ForegroundTarget() { return ForegroundTargetWindow(); }
+
+void TMainWin::TellTargetRefusesKeys() {
+  // The hint window shows it without taking the focus; without one, a beep is all
+  // that can be said without stealing it.
+  if (!hint_.ShowText(kElevatedHintName, kElevatedHintText)) MessageBeep(MB_ICONWARNING);
 }
 
 }  // namespace wordsnap

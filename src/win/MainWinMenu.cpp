@@ -6,6 +6,7 @@
 #include "About.h"
 #include "HelpWindow.h"
 #include "MainWin.h"
+#include "SettingsSave.h"
 #include "MessageBoxes.h"
 #include "UserM.h"
 #include "core/list/list_command_flow.h"
@@ -294,7 +295,7 @@ void TMainWin::ToggleOption(int id) {
     default: return;
   }
   SetMenuChecks();
-  SaveSettings(s, profiles_);
+  SaveSettingsTelling(window_, state_, profiles_);
 }
 
 void TMainWin::MenuSysTrayClick() {
@@ -302,13 +303,13 @@ void TMainWin::MenuSysTrayClick() {
   if (!s.useTray && !newShell_) {
     ShowMessage(window_, "System Tray Icons are only available for Windows 95 or later or Windows NT 4.0 or later.",
                 "Error");
-    SaveSettings(s, profiles_);
+    SaveSettingsTelling(window_, state_, profiles_);
     return;
   }
   s.useTray = !s.useTray;
   SetMenuChecks();
   ApplyMenuAvailability();
-  SaveSettings(s, profiles_);
+  SaveSettingsTelling(window_, state_, profiles_);
 }
 
 }  // namespace wordsnap

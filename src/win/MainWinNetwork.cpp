@@ -2,6 +2,7 @@
 // change, its heartbeat, the change check before an expansion, the automatic
 // reload and the "Network Considerations" dialog.
 #include "MainWin.h"
+#include "SettingsSave.h"
 #include "MessageBoxes.h"
 #include "Network.h"
 #include "core/settings/settings_file.h"
@@ -53,19 +54,19 @@ namespace {
 // The main window's part in closing the network dialog.
 class NetworkDialogClose final : public NetworkOptionsHost {
  public:
-  NetworkDialogClose(HWND window, SyncState& sync, SyncFileAccess& syncFiles, Settings& settings,
+  NetworkDialogClose(HWND window, SyncState& sync, SyncFileAccess& syncFiles, AppState& state,
                      ProfileStore& profiles)
-      : window_(window), sync_(sync), syncFiles_(syncFiles), settings_(settings), profiles_(profiles) {}
+      : window_(window), sync_(sync), syncFiles_(syncFiles), state_(state), profiles_(profiles) {}
   void StartSyncTimer() override { SetTimer(window_, kSyncTimer, kSyncTimerInterval, nullptr); }
   void StopSyncTimer() override { KillTimer(window_, kSyncTimer); }
-  void AttachNetwork() override { AttachSyncFile(sync_, syncFiles_, settings_.currentFile); }
-  void SaveSettings() override { wordsnap::SaveSettings(settings_, profiles_); }
+  void AttachNetwork() override { AttachSyncFile(sync_, syncFiles_, state_.settings.currentFile); }
+  void SaveSettings() override { SaveSettingsTelling(window_, state_, profiles_); }
 
  private:
   HWND window_;
   SyncState& sync_;
   SyncFileAccess& syncFiles_;
-  Settings& settings_;
+  AppState& state_;
   ProfileStore& profiles_;
 };
 
@@ -75,7 +76,7 @@ void TMainWin::MenuNetworkClick() {
   Settings& s = state_.settings;
   const NetworkDialogValues chosen =
       RunNetwork(window_, state_.dialogs.networkConsiderations, {s.networkMode, s.autoSync, s.syncMinutes});
-  NetworkDialogClose host(window_, sync_, syncFiles_, s, profiles_);
+  NetworkDialogClose host(window_, sync_, syncFiles_, state_, profiles_);
   CloseNetworkDialog(s, sync_, chosen, host);
 }
 

@@ -1,6 +1,7 @@
 // The "Prefix and Suffix Keys" command: the dialog, then the data file, the
 // settings, the hint program and the matcher brought in line with its choices.
 #include "MainWin.h"
+#include "SettingsSave.h"
 #include "core/hint/hint_protocol.h"
 #include "core/settings/settings_file.h"
 #include "core/store/data_file_operations.h"
@@ -14,7 +15,7 @@ void TMainWin::MenuPrefixClick() {
   if (result) {
     if (result->prefixKeysChanged)
       ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).message);
-    SaveSettings(state_.settings, profiles_);
+    SaveSettingsTelling(window_, state_, profiles_);
     switch (result->hint) {
       case HintFollowUp::MoveTo:
         hint_.Post(HintCommand::Position, state_.settings.hintPosition);

@@ -10,6 +10,7 @@
 
 #include "FileDialogs.h"
 #include "MainWin.h"
+#include "SettingsSave.h"
 #include "MessageBoxes.h"
 #include "core/list/list_commands.h"
 #include "core/list_output/list_output.h"
@@ -166,7 +167,7 @@ void TMainWin::MenuPFontClick() {
   choice.underline = lf.lfUnderline != 0;
   choice.strikeOut = lf.lfStrikeOut != 0;
   TakePrinterFont(choice, state_.settings);
-  SaveSettings(state_.settings, profiles_);
+  SaveSettingsTelling(window_, state_, profiles_);
 }
 
 void TMainWin::MenuPSetupClick() {

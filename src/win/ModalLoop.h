@@ -15,7 +15,7 @@ INT_PTR RunModalDialog(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
 // Ends a dialog that RunModalDialog runs, once the current message is handled.
 void EndModalDialog(HWND dialog, INT_PTR result);
 
-// Places a window in the middle of the screen.
+// Places a window in the middle of the screen that holds its owner (the main window).
 void CentreOnScreen(HWND window);
 
 }  // namespace wordsnap

@@ -166,6 +166,15 @@ class PlacementTest(EndToEndTest):
         self.assertEqual([misc["Main Window Left"], misc["Main Window Top"], misc["Main Window Width"],
                           misc["Main Window Height"], misc["Maximized"]], ["120", "70", "520", "380", "No"])
 
+    def test_a_saved_position_off_the_screen_opens_fully_visible(self):
+        # The display is 1280 x 1024: the saved place lies beyond its bottom right.
+        program = self.start_program(settings=self.settings(**{"Main Window Left": "3000",
+                                                                "Main Window Top": "2500"}), data=None)
+        left, top, width, height = program.main_window.bounds()
+        self.assertEqual((width, height), (500, 400))
+        self.assertTrue(0 <= left and left + width <= 1280 and 0 <= top and top + height <= 1024,
+                        (left, top, width, height))
+
     def test_closing_while_minimised_saves_the_normal_bounds(self):
         program = self.start_program(settings=self.settings(), data=None)
         program.main_window.post(WM_SYSCOMMAND, SC_MINIMIZE)

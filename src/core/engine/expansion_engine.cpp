@@ -47,6 +47,13 @@ void ExpansionEngine::IntoProgram(const Match& match) {
     return;
   }
 
+  // Keys sent to a window that runs as administrator would be dropped silently.
+  switch (elevatedRule_.Decide(host_.ForegroundTarget())) {
+    case TargetAction::Play: break;
+    case TargetAction::SkipAndTell: host_.TellTargetRefusesKeys(); [[fallthrough]];
+    case TargetAction::Skip: monitor_.ClearTypedBuffer(); return;
+  }
+
   // The last expansion's ClearTimer must not end this one's busy state halfway through.
   host_.StopClearTimer();
   monitor_.SetBusy(true);

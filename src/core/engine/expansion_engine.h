@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/app_state.h"
+#include "core/engine/elevated_target.h"
 #include "core/engine/keystroke_monitor.h"
 #include "core/engine/matcher.h"
 #include "core/seam/engine_host.h"
@@ -53,6 +54,7 @@ class ExpansionEngine : private MonitorCallbacks {
   KeystrokeMonitor monitor_;
   std::string activePrefix_;
   Match lastMatch_;
+  ElevatedTargetRule elevatedRule_;
   bool hintMappingMissing_ = false;
 };
 

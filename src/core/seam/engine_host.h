@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "core/engine/elevated_target.h"
 #include "core/store/wordsnap_tree.h"
 
 namespace wordsnap {
@@ -26,6 +27,11 @@ class EngineHost {
   virtual bool ReloadIfSharedFileChanged() = 0;
   // Reads record n into the current-record buffer of the store; false when it could not.
   virtual bool LoadAHotKey(std::int32_t recordNo) = 0;
+  // The window an expansion would play into now. By default one that takes our keys.
+  virtual TargetWindow ForegroundTarget() { return {}; }
+  // Tells the user, without taking the focus, that an expansion was not played
+  // because its window refuses our keys.
+  virtual void TellTargetRefusesKeys() {}
 };
 
 }  // namespace wordsnap

@@ -17,7 +17,8 @@ class ProfileStore {
   virtual std::string ReadProfileValue(const std::string& file, const std::string& section,
                                         const std::string& key, const std::string& fallback,
                                         std::size_t bufferSize) = 0;
-  virtual void WriteProfileValue(const std::string& file, const std::string& section,
+  // False when the value could not be written.
+  virtual bool WriteProfileValue(const std::string& file, const std::string& section,
                                   const std::string& key, const std::string& value) = 0;
 };
 

@@ -53,20 +53,24 @@ class SettingsWriter {
   explicit SettingsWriter(ProfileStore& profiles) : profiles_(profiles) {}
 
   void Text(const char* section, const std::string& key, const std::string& value) {
-    profiles_.WriteProfileValue(kSettingsFileName, section, key, value.substr(0, kSettingTextMaxLength));
+    if (!profiles_.WriteProfileValue(kSettingsFileName, section, key, value.substr(0, kSettingTextMaxLength))) {
+      failed_ = true;
+    }
   }
   void Bool(const char* section, const char* key, bool value) { Text(section, key, WriteBoolValue(value)); }
   void Integer(const char* section, const char* key, std::int64_t value) {
     Text(section, key, WriteIntegerValue(value));
   }
+  bool AllWritten() const { return !failed_; }
 
  private:
   ProfileStore& profiles_;
+  bool failed_ = false;
 };
 
 }  // namespace
 
-void LoadSettings(Settings& settings, ProfileStore& profiles, const std::string& programDir) {
+void LoadSettings(Settings& settings, ProfileStore& profiles, const std::string& dataDir) {
   SettingsReader read(profiles);
   const char* misc = kMiscSection;
   // The defaults are the Settings' own initial values.
@@ -78,7 +82,7 @@ void LoadSettings(Settings& settings, ProfileStore& profiles, const std::string&
   settings.mainWindowWidth = read.Integer(misc, "Main Window Width", d.mainWindowWidth);
   settings.mainWindowHeight = read.Integer(misc, "Main Window Height", d.mainWindowHeight);
   settings.currentFile = read.Text(misc, "Current File", "", kCurrentFileReadBuffer);
-  if (settings.currentFile.empty()) settings.currentFile = programDir + kDefaultDataFileName;
+  if (settings.currentFile.empty()) settings.currentFile = dataDir + kDefaultDataFileName;
   settings.maximized = read.Bool(misc, "Maximized", d.maximized);
   settings.solitaryUsage = read.Bool(misc, "Solitary Usage", d.solitaryUsage);
   settings.caseSensative = ReadCaseSensativeValue(read.Value(misc, "Case Sensative", std::to_string(d.caseSensative)));
@@ -119,7 +123,7 @@ void LoadSettings(Settings& settings, ProfileStore& profiles, const std::string&
   font.italic = settings.italic;
 }
 
-void SaveSettings(Settings& settings, ProfileStore& profiles) {
+bool SaveSettings(Settings& settings, ProfileStore& profiles) {
   SettingsWriter write(profiles);
   const char* misc = kMiscSection;
 
@@ -166,6 +170,7 @@ void SaveSettings(Settings& settings, ProfileStore& profiles) {
   settings.italic = font.italic;
   write.Bool(kFontSection, "Bold", settings.bold);
   write.Bool(kFontSection, "Italic", settings.italic);
+  return write.AllWritten();
 }
 
 }  // namespace wordsnap

@@ -17,9 +17,9 @@ std::string Win32ProfileStore::ReadProfileValue(const std::string& file, const s
   return std::string(buffer.data(), got);
 }
 
-void Win32ProfileStore::WriteProfileValue(const std::string& file, const std::string& section,
+bool Win32ProfileStore::WriteProfileValue(const std::string& file, const std::string& section,
                                        const std::string& key, const std::string& value) {
-  WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
 }
 
 }  // namespace wordsnap

@@ -10,7 +10,7 @@ class Win32ProfileStore final : public ProfileStore {
   std::string ReadProfileValue(const std::string& file, const std::string& section,
                                 const std::string& key, const std::string& fallback,
                                 std::size_t bufferSize) override;
-  void WriteProfileValue(const std::string& file, const std::string& section,
+  bool WriteProfileValue(const std::string& file, const std::string& section,
                           const std::string& key, const std::string& value) override;
 };
 

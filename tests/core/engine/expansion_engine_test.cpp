@@ -45,7 +45,11 @@ class FakeHost : public EngineHost {
     return true;
   }
 
+  TargetWindow ForegroundTarget() override { return target; }
+  void TellTargetRefusesKeys() override { calls.push_back("tell refused"); }
+
   std::map<std::int32_t, WordsnapRecord> records;
+  TargetWindow target;
   bool changeWaiting = false;
   bool loadFails = false;
   bool clearTimerRunning = false;
@@ -114,6 +118,32 @@ TEST_F(ExpansionEngineTest, TypedNameAndSpaceAreReplacedAndTheEngineStaysDeafUnt
   EXPECT_FALSE(engine.Monitor().Busy());
   Type("sig ");
   EXPECT_EQ(output.document, "Regardssig Regards");
+}
+
+TEST_F(ExpansionEngineTest, AWindowRunningAsAdministratorGetsNothingAndIsToldOfOncePerWindow) {
+  host.target = {7, true, false};
+  Type("sig ");
+  EXPECT_EQ(output.document, "sig ") << "nothing erased, nothing played";
+  EXPECT_EQ(host.calls, (Calls{"tell refused"}));
+  EXPECT_FALSE(engine.Monitor().Busy());
+  EXPECT_EQ(engine.Monitor().TypedBuffer(), "");
+
+  Type("sig ");
+  EXPECT_EQ(host.calls, (Calls{"tell refused"})) << "told once for this window";
+
+  host.target = {8, true, false};
+  Type("sig ");
+  EXPECT_EQ(host.calls, (Calls{"tell refused", "tell refused"})) << "and once for another";
+
+  // Running as administrator ourselves, or into a normal window, the keys arrive.
+  for (const TargetWindow& target : {TargetWindow{7, true, true}, TargetWindow{9, false, false}}) {
+    host.calls.clear();
+    output.document.clear();
+    host.target = target;
+    Type("sig ");
+    EXPECT_EQ(output.document, "Regards");
+    engine.OnBusyEnd();
+  }
 }
 
 TEST_F(ExpansionEngineTest, ClearTimerEndsTheBusyStateWhenBusyEndNeverCame) {

@@ -38,10 +38,12 @@ class FakeProfileStore : public ProfileStore {
     return value.substr(0, bufferSize - 1);
   }
 
-  void WriteProfileValue(const std::string& file, const std::string& section, const std::string& key,
+  bool WriteProfileValue(const std::string& file, const std::string& section, const std::string& key,
                          const std::string& value) override {
     writes.push_back(ProfileCall{file, section, key, value, 0});
+    if (failWrites) return false;
     values[ProfileKey{file, section, key}] = value;
+    return true;
   }
 
   void SetProfileValue(const std::string& file, const std::string& section, const std::string& key,
@@ -52,6 +54,7 @@ class FakeProfileStore : public ProfileStore {
   std::map<ProfileKey, std::string> values;
   std::vector<ProfileCall> reads;
   std::vector<ProfileCall> writes;
+  bool failWrites = false;  // every write fails and changes nothing, as on a read-only file
 };
 
 }  // namespace wordsnap::fakes
