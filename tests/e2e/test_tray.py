@@ -20,9 +20,16 @@ class TrayTest(MainWindowCase):
         # With the tray in use the program starts in the tray: its icon shows the window.
         self.program = self.start_program(settings=TRAY_SETTINGS, data=data, shown=False)
         self.main = self.program.main_window
-        self.list = self.main.child("ListBox")
+        self.list = wait_until(self.list_box, 15, "the main window's list")
         self.click_tray_icon()
         wait_until(lambda: self.main.visible(), 15, "the icon's click to show the window at start")
+
+    def list_box(self):
+        """The main window's list once the window has made it (it may not have yet)."""
+        try:
+            return self.main.child("ListBox")
+        except AssertionError:
+            return None
 
     def click_tray_icon(self):
         icon = wait_until(lambda: next(iter(top_windows(self.tool, cls="TTaskIcon", pid=self.main.pid)), None), 10,
