@@ -1,7 +1,10 @@
 #pragma once
-// SetColors: the dialogs' labels and boxes in the system window-text colour.
+// How the dialogs' labels look: in the system window-text colour (SetColors), and
+// titles in bold (BoldenLabels).
 
 #include <windows.h>
+
+#include <initializer_list>
 
 namespace wordsnap {
 
@@ -15,6 +18,18 @@ inline INT_PTR SetColors(UINT message, WPARAM dc) {
   SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(hdc, GetSysColor(background));
   return reinterpret_cast<INT_PTR>(GetSysColorBrush(background));
+}
+
+// Sets a bold copy of the dialog's font on the labels; returns it for the dialog to
+// delete when it closes (after giving the labels their font back), or null.
+inline HFONT BoldenLabels(HWND dialog, std::initializer_list<int> labelIds) {
+  HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+  LOGFONTA bold = {};
+  if (dialogFont == nullptr || GetObjectA(dialogFont, sizeof(bold), &bold) != sizeof(bold)) return nullptr;
+  bold.lfWeight = FW_BOLD;
+  HFONT font = CreateFontIndirectA(&bold);
+  for (int id : labelIds) SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return font;
 }
 
 }  // namespace wordsnap

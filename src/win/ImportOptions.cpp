@@ -17,18 +17,9 @@ struct ImportOptionsState {
 
 constexpr int kModeRadios[] = {IDC_IMPORTOPTIONS_DUPLICATE, IDC_IMPORTOPTIONS_REPLACE, IDC_IMPORTOPTIONS_PROMPT};
 
-void BoldenLabel(HWND dialog, ImportOptionsState& state) {
-  HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
-  LOGFONTA bold = {};
-  if (dialogFont == nullptr || GetObjectA(dialogFont, sizeof(bold), &bold) != sizeof(bold)) return;
-  bold.lfWeight = FW_BOLD;
-  state.boldFont = CreateFontIndirectA(&bold);
-  SendDlgItemMessageA(dialog, IDC_IMPORTOPTIONS_LABEL, WM_SETFONT, reinterpret_cast<WPARAM>(state.boldFont), FALSE);
-}
-
 void FormShow(HWND dialog, ImportOptionsState& state) {
   state.showing.Attach(dialog);
-  BoldenLabel(dialog, state);
+  state.boldFont = BoldenLabels(dialog, {IDC_IMPORTOPTIONS_LABEL});
   CentreOnScreen(dialog);
   if (state.mode >= 1 && state.mode <= 3) CheckDlgButton(dialog, kModeRadios[state.mode - 1], BST_CHECKED);
 }

@@ -40,19 +40,9 @@ void EnableDelay(HWND dialog) {
   for (int id : {IDC_SNAPOPTIONS_SECONDS, IDC_SNAPOPTIONS_SECONDSLABEL}) EnableWindow(GetDlgItem(dialog, id), keyboard);
 }
 
-void BoldenPanelTitles(HWND dialog, SnapOptionsState& state) {
-  HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
-  LOGFONTA bold = {};
-  if (dialogFont == nullptr || GetObjectA(dialogFont, sizeof(bold), &bold) != sizeof(bold)) return;
-  bold.lfWeight = FW_BOLD;
-  state.boldFont = CreateFontIndirectA(&bold);
-  for (int id : {IDC_SNAPOPTIONS_LABEL4, IDC_SNAPOPTIONS_LABEL3})
-    SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(state.boldFont), FALSE);
-}
-
 void FormShow(HWND dialog, SnapOptionsState& state) {
   state.showing.Attach(dialog);
-  BoldenPanelTitles(dialog, state);
+  state.boldFont = BoldenLabels(dialog, {IDC_SNAPOPTIONS_LABEL4, IDC_SNAPOPTIONS_LABEL3});
   CentreOnScreen(dialog);
   const SnapOptionsControls controls = SnapOptionsAtShow(state.working);
   CheckRadioButton(dialog, IDC_SNAPOPTIONS_CASEMATCH, IDC_SNAPOPTIONS_CASENONE, CaseRadioId(controls.caseRadio));

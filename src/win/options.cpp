@@ -43,13 +43,7 @@ void EnableDisable(HWND dialog) {
 void FormShow(HWND dialog, WordsnapOptionsState& state) {
   state.showing.Attach(dialog);
   CentreOnScreen(dialog);
-  HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
-  LOGFONTA bold = {};
-  if (dialogFont != nullptr && GetObjectA(dialogFont, sizeof(bold), &bold) == sizeof(bold)) {
-    bold.lfWeight = FW_BOLD;
-    state.boldFont = CreateFontIndirectA(&bold);
-    SendDlgItemMessageA(dialog, IDC_OPTIONS_LABEL6, WM_SETFONT, reinterpret_cast<WPARAM>(state.boldFont), FALSE);
-  }
+  state.boldFont = BoldenLabels(dialog, {IDC_OPTIONS_LABEL6});
 
   const PrefixSuffixChoices choices = ChoicesFromSettings(state.settings, state.prefixKeys);
   Check(dialog, IDC_OPTIONS_DOHINT, choices.doHint);
