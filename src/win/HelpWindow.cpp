@@ -132,12 +132,20 @@ bool ShowManualWindow(const std::string& manualPath, HelpTopic topic) {
   return true;
 }
 
+bool OpenWithItsProgram(HWND owner, const std::string& path) {
+  SHELLEXECUTEINFOA request{};
+  request.cbSize = sizeof(request);
+  request.fMask = SEE_MASK_FLAG_NO_UI;
+  request.hwnd = owner;
+  request.lpVerb = "open";
+  request.lpFile = path.c_str();
+  request.nShow = SW_SHOWNORMAL;
+  return ShellExecuteExA(&request) != FALSE;
+}
+
 void ShowHomePage(HWND owner, const std::string& programDir) {
   const std::string page = programDir + "\\" + kManualPageFileName;
-  if (FileExists(page)) {
-    const auto opened = reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (opened > 32) return;
-  }
+  if (FileExists(page) && OpenWithItsProgram(owner, page)) return;
   ShowHelp(owner, programDir, HelpTopic::Contents);
 }
 

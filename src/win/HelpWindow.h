@@ -14,6 +14,10 @@ namespace wordsnap {
 // picker's Help button all come here. programDir holds the manual and any old help file.
 void ShowHelp(HWND owner, const std::string& programDir, HelpTopic topic);
 
+// Opens a file with the program the system has for its kind, saying nothing itself
+// when there is none; false then.
+bool OpenWithItsProgram(HWND owner, const std::string& path);
+
 // The tray menu's home page: the manual as a web page in the user's browser; without a
 // browser, the help window at its contents.
 void ShowHomePage(HWND owner, const std::string& programDir);

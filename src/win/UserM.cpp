@@ -4,6 +4,7 @@
 
 #include "DialogColors.h"
 #include "DialogGuard.h"
+#include "HelpWindow.h"
 #include "MessageBoxes.h"
 #include "ModalLoop.h"
 #include "UserM_ids.h"
@@ -18,12 +19,14 @@ struct UserManualState {
   const std::string& manualPath;
 };
 
+// Opens the manual in the user's word processor; where none opens it (no program
+// for documents), in the program's own help window.
 void OkButtonClick(HWND dialog, const UserManualState& state) {
+  bool shown = false;
   if (GetFileAttributesA(state.manualPath.c_str()) != INVALID_FILE_ATTRIBUTES) {
-    ShellExecuteA(dialog, "open", state.manualPath.c_str(), "", "", SW_SHOWNORMAL);
-  } else {
-    ShowMessage(dialog, kManualMissingMessage, "Error", MB_OK);
+    shown = OpenWithItsProgram(dialog, state.manualPath) || ShowManualWindow(state.manualPath, HelpTopic::Contents);
   }
+  if (!shown) ShowMessage(dialog, kManualMissingMessage, "Error", MB_OK);
   EndDialog(dialog, IDOK);
 }
 

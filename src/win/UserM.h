@@ -7,7 +7,8 @@
 
 namespace wordsnap {
 
-// Shows the notice; OK opens `manualPath` with the shell, or says it is missing.
+// Shows the notice; OK opens `manualPath` with the shell (in the help window when no
+// program opens documents), or says it is missing.
 void RunUserM(HWND owner, bool& showingFlag, const std::string& manualPath);
 
 }  // namespace wordsnap

@@ -54,5 +54,28 @@ TEST_F(AboutAndManualTest, TheManualNoticeSaysSoWhenTheManualIsMissingAndCancelS
   EXPECT_FALSE(showing);
 }
 
+TEST_F(AboutAndManualTest, WithTheManualPresentOkOpensIt) {
+  // Wine has no program for documents: the manual opens in the program's help window.
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string manual = std::string(folder) + "WORDSNAP.DOC";
+  {
+    HANDLE file = CreateFileA(manual.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const char rtf[] = "{\\rtf1\\ansi Wordsnaps 2000 User Manual\\par}";
+    DWORD written = 0;
+    WriteFile(file, rtf, sizeof(rtf) - 1, &written, nullptr);
+    CloseHandle(file);
+  }
+  bool showing = false;
+  OnDialog("User Manual Notice", [](HWND notice) { PressButton(notice, IDOK); });
+  RunUserM(nullptr, showing, manual);
+  EXPECT_TRUE(messages_.empty()) << messages_[0];
+  HWND help = FindWindowA(nullptr, "Wordsnaps Help");
+  ASSERT_NE(help, nullptr);
+  DestroyWindow(help);
+  DeleteFileA(manual.c_str());
+}
+
 }  // namespace
 }  // namespace wordsnap::win_test
