@@ -8,7 +8,7 @@
 #include "ModalLoop.h"
 #include "SearchR.h"
 #include "SnapOptions.h"
-#include "Special.h"
+#include "SymbolPicker.h"
 #include "core/editor/editor_update.h"
 #include "core/editor/text_insertion.h"
 

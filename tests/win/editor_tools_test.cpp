@@ -14,7 +14,7 @@
 #include "HKMod_ids.h"
 #include "SearchR_ids.h"
 #include "SnapOptions_ids.h"
-#include "Special_ids.h"
+#include "SymbolPicker_ids.h"
 #include "dialog_test_base.h"
 
 namespace wordsnap::win_test {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Special.h"
-#include "Special_ids.h"
+#include "SymbolPicker.h"
+#include "SymbolPicker_ids.h"
 #include "core/symbols/symbol_grid.h"
 #include "dialog_test_base.h"
 

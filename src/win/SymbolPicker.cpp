@@ -1,5 +1,5 @@
 #include "DialogGuard.h"
-#include "Special.h"
+#include "SymbolPicker.h"
 
 #include <windowsx.h>
 
@@ -7,7 +7,7 @@
 
 #include "DialogColors.h"
 #include "ModalLoop.h"
-#include "Special_ids.h"
+#include "SymbolPicker_ids.h"
 #include "core/symbols/symbol_grid.h"
 
 namespace wordsnap {
