@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/settings/settings.h"
+#include "core/spell_check/spelling_files.h"
 #include "core/store/wordsnap_store.h"
 
 namespace wordsnap {
@@ -45,6 +46,7 @@ struct AppState {
   bool settingsNotSavedTold = false;   // the user has been told a save failed
   WordsnapStore store;      // the open data file's tree, record count, prefix keys, current record
   DialogFlags dialogs;
+  UserListNames spellingLists = UserListNamesFor(true);  // chosen at start-up from the settings
   double dialogScale = 1.0;   // the factor by which dialogs that scale themselves do so
   bool restrictedB = false;   // "/B": editing commands disabled
   bool restrictedBA = false;  // "/BA": editing, file and option commands disabled

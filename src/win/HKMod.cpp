@@ -8,16 +8,15 @@
 #include "ModalLoop.h"
 #include "SearchR.h"
 #include "SnapOptions.h"
+#include "SpellingSuggestions.h"
 #include "SymbolPicker.h"
 #include "core/editor/editor_update.h"
 #include "core/editor/text_insertion.h"
+#include "core/spell_check/spelling_files_of_app.h"
+#include "platform/win32/win32_spelling_host.h"
 
 namespace wordsnap {
 namespace {
-
-// Menu items whose dialogs are not part of the program yet: they stay disabled
-// rather than do nothing.
-constexpr int kLaterMenuItems[] = {IDM_HKMOD_SPELL};
 
 ModHotKeysState* StateOf(HWND dialog) {
   return reinterpret_cast<ModHotKeysState*>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -61,7 +60,6 @@ void FormCreate(HWND dialog, ModHotKeysState& state) {
   state.labelFont = CreateFontA(-20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
   SendDlgItemMessageA(dialog, IDC_HKMOD_LABEL2, WM_SETFONT, reinterpret_cast<WPARAM>(state.labelFont), FALSE);
-  for (int id : kLaterMenuItems) EnableMenuItem(GetMenu(dialog), static_cast<UINT>(id), MF_BYCOMMAND | MF_GRAYED);
 }
 
 // Returns FALSE: it sets the focus itself.
@@ -123,6 +121,24 @@ void OptionButtonClick(HWND dialog, ModHotKeysState& state) {
   if (!RunSnapOptions(dialog, state.app.dialogs.snapOptions, state.working, state.app.settings.clipSetting)) return;
   ShowCaseRule(dialog, state.working);
   ShowSendMethod(dialog, state.working);
+}
+
+// The spell check of the replacement text: the memo gets the text back, changed
+// or not, before the outcome is told.
+void DoSpellCheck(HWND dialog, ModHotKeysState& state) {
+  AppState& app = state.app;
+  HWND memo = GetDlgItem(dialog, IDC_HKMOD_NEWFORMAT);
+  std::string text = TextOf(memo);
+  Win32SpellingHost host;
+  SpellCheckResult result;
+  {
+    EditorSpellDialogs dialogs(dialog, app.dialogs.spellSuggestions, app.settings.americanDictionary);
+    result = CheckSpelling(host, dialogs, SpellingFilesOf(app), text);
+  }
+  if (result == SpellCheckResult::NotRun) return;
+  SetWindowTextA(memo, text.c_str());
+  if (const auto report = ReportOf(result)) ShowMessage(dialog, report->text, report->caption);
+  SetFocus(memo);
 }
 
 // A search's outcome: the match selected in the memo, or the not-found warning.
@@ -189,6 +205,7 @@ void OnCommand(HWND dialog, ModHotKeysState& state, int id) {
     case IDM_HKMOD_FIND: MenuFindClick(dialog, state); break;
     case IDM_HKMOD_FIND_AGAIN: MenuFindAgainClick(dialog, state); break;
     case IDM_HKMOD_REPLACE: SearchandReplace1Click(dialog, state); break;
+    case IDM_HKMOD_SPELL: DoSpellCheck(dialog, state); break;
     case IDM_HKMOD_CUT: EditFocusedBox(dialog, WM_CUT); break;
     case IDM_HKMOD_COPY: EditFocusedBox(dialog, WM_COPY); break;
     case IDM_HKMOD_PASTE: EditFocusedBox(dialog, WM_PASTE); break;

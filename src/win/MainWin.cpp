@@ -228,6 +228,7 @@ void TMainWin::FormCreate() {
   trayPopup_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_TRAYPOPUP));
   SetMenuChecks();
 
+  state_.spellingLists = UserListNamesFor(state_.settings.americanDictionary);
   if (state_.settings.useSuffix && state_.settings.doHint) LaunchPrompt();
   SwitchDataFile(state_.settings.currentFile, false);
   SetMenuLastFiles();

@@ -126,6 +126,12 @@ class TMainWin : private EngineHost, private ListCommandHost {
   void MenuNetworkClick();
   void MenuPrefixClick();
 
+  // The spelling dictionary in force and the user's word lists.
+  void MenuAmericanClick();
+  void MenuBritishClick();
+  void MenuAddDictClick();
+  void MenuExcludeDictClick();
+
   // Starts the hint program, or moves a running one to the hint position.
   void LaunchPrompt();
 

@@ -31,7 +31,12 @@ constexpr int kAvailableCommands[] = {
     IDM_EDIT_FIND_NEXT,  IDM_POP_ADD,          IDM_POP_EDIT,       IDM_POP_DELETE,      IDM_POP_ACTIVATE,
     IDM_FILE_OUTPUT_LIST, IDM_FILE_PRINT_LIST, IDM_FILE_PRINTER_FONT, IDM_FILE_PRINTER_SETUP,
     IDM_FILE_IMPORT_DELIMITED, IDM_FILE_IMPORT_TEXT, IDM_FILE_EXPORT_TEXT,
+    IDM_TOOLS_AMERICAN,  IDM_TOOLS_BRITISH,    IDM_TOOLS_ADD_WORD, IDM_TOOLS_EXCLUDE_WORD,
 };
+
+// The entries of the "&Spell Checker" submenu, which both restricted modes bar.
+constexpr int kSpellCheckerEntries[] = {IDM_TOOLS_AMERICAN, IDM_TOOLS_BRITISH, IDM_TOOLS_ADD_WORD,
+                                        IDM_TOOLS_EXCLUDE_WORD};
 
 // Entries barred by "/B".
 constexpr int kBarredByB[] = {
@@ -109,6 +114,7 @@ bool CommandAllowed(int id, const AppState& state, const ListFinder& finder) {
   if (!Contains(kAvailableCommands, id)) return false;
   if (state.restrictedB && Contains(kBarredByB, id)) return false;
   if (state.restrictedBA && Contains(kBarredByBA, id)) return false;
+  if ((state.restrictedB || state.restrictedBA) && Contains(kSpellCheckerEntries, id)) return false;
   if (id == IDM_FILE_HIDE) return state.settings.useTray;
   if (id == IDM_EDIT_FIND_NEXT) return finder.CanFindNext();
   return true;
@@ -264,6 +270,18 @@ void TMainWin::OnCommand(int id) {
       break;
     case IDM_FILE_PRINTER_SETUP:
       MenuPSetupClick();
+      break;
+    case IDM_TOOLS_AMERICAN:
+      MenuAmericanClick();
+      break;
+    case IDM_TOOLS_BRITISH:
+      MenuBritishClick();
+      break;
+    case IDM_TOOLS_ADD_WORD:
+      MenuAddDictClick();
+      break;
+    case IDM_TOOLS_EXCLUDE_WORD:
+      MenuExcludeDictClick();
       break;
     default:
       if (id >= IDM_FILE_RECENT1 && id <= IDM_FILE_RECENT5) {

@@ -71,12 +71,8 @@ std::vector<std::string> SuggestionsIn(const char* buffer, std::size_t size) {
   return suggestions;
 }
 
-namespace {
-
-// One check in its own session; the session and its lists are closed before the
-// outcome is reported.
-SpellCheckResult CheckInSession(SpellingHost& host, SpellCheckDialogs& dialogs, const SpellingFiles& files,
-                                std::string& text) {
+SpellCheckResult CheckSpelling(SpellingHost& host, SpellCheckDialogs& dialogs, const SpellingFiles& files,
+                               std::string& text) {
   CheckSession check(host);
   if (!check.Open()) {
     dialogs.ShowMessage(kDictionaryMissing, "Error");
@@ -151,19 +147,14 @@ SpellCheckResult CheckInSession(SpellingHost& host, SpellCheckDialogs& dialogs, 
   return aborted ? SpellCheckResult::Aborted : SpellCheckResult::Complete;
 }
 
-}  // namespace
-
-SpellCheckResult DoSpellCheck(SpellingHost& host, SpellCheckDialogs& dialogs, const SpellingFiles& files,
-                              std::string& text) {
-  const SpellCheckResult result = CheckInSession(host, dialogs, files, text);
-  if (result == SpellCheckResult::AllFound) {
-    dialogs.ShowMessage("All words were found in the dictionary.", "Spelling Ok");
-  } else if (result == SpellCheckResult::Aborted) {
-    dialogs.ShowMessage("Spell checking aborted.", "Spelling Status");
-  } else if (result == SpellCheckResult::Complete) {
-    dialogs.ShowMessage("Spell checking complete.", "Spelling Status");
+std::optional<SpellCheckReport> ReportOf(SpellCheckResult result) {
+  switch (result) {
+    case SpellCheckResult::AllFound: return SpellCheckReport{"Spelling Ok", "All words were found in the dictionary."};
+    case SpellCheckResult::Aborted: return SpellCheckReport{"Spelling Status", "Spell checking aborted."};
+    case SpellCheckResult::Complete: return SpellCheckReport{"Spelling Status", "Spell checking complete."};
+    case SpellCheckResult::NotRun: break;
   }
-  return result;
+  return std::nullopt;
 }
 
 }  // namespace wordsnap

@@ -3,6 +3,7 @@
 // know is offered with its suggestions; common misspellings with one certain
 // correction are changed without asking. The text is changed in place.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,11 +35,19 @@ enum class SpellCheckResult {
   Aborted,   // the user stopped; changes made before stay
 };
 
-// Checks `text` with the lists of `files`, asking through `dialogs`, and tells the
-// user the outcome. Replacements lengthen the text by at most 200 characters in
-// all: the library refuses one that would go further, and the word stays.
-SpellCheckResult DoSpellCheck(SpellingHost& host, SpellCheckDialogs& dialogs, const SpellingFiles& files,
-                              std::string& text);
+// Checks `text` with the lists of `files`, asking through `dialogs`, in a session
+// of its own that is closed before it returns. Replacements lengthen the text by
+// at most 200 characters in all: the library refuses one that would go further,
+// and the word stays.
+SpellCheckResult CheckSpelling(SpellingHost& host, SpellCheckDialogs& dialogs, const SpellingFiles& files,
+                               std::string& text);
+
+// What the user is told at the end of a check that ran: caption and text.
+struct SpellCheckReport {
+  std::string caption;
+  std::string text;
+};
+std::optional<SpellCheckReport> ReportOf(SpellCheckResult result);
 
 // The suggestions in a list as the library delivers it (each NUL-terminated, the
 // list closed by an empty text), in order, without those too long to be put back.

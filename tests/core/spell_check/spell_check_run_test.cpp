@@ -18,8 +18,11 @@ class SpellCheckRunTest : public ::testing::Test {
       host.files.files[second] = spell::SampleChanges().Serialise();
   }
 
+  // A check as the editor runs it: the outcome reported at the end.
   SpellCheckResult Check(std::string& text, bool american = true) {
-    return DoSpellCheck(host, dialogs, Files(american), text);
+    const SpellCheckResult result = CheckSpelling(host, dialogs, Files(american), text);
+    if (const auto report = ReportOf(result)) dialogs.ShowMessage(report->text, report->caption);
+    return result;
   }
   static SpellingFiles Files(bool american) {
     return SpellingFilesFor(american, "P", "U", UserListNamesFor(american));
