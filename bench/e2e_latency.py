@@ -10,6 +10,11 @@ snaptarget.exe, which costs a few milliseconds per character by itself. The keys
 by baresender.exe with keybd_event, so every time below is read from the one clock that
 Wine gives all its processes.
 
+With --breakdown, the program and its hook library stamp the moments of each expansion on
+the same counter (the environment variable WORDSNAP_MOMENTS names the file they append
+to), and a second table shows where the time of one expansion goes, from the suffix key
+sent to the last character in the target.
+
 Needs a display and a Wine prefix, as the end-to-end tests have them; see bench/README.md.
 Figures only: nothing here passes or fails on a time.
 """
@@ -182,12 +187,53 @@ def forget_typed_word() -> None:
     xinput.press_keys("Left")
 
 
-def run_expansion(sender: Sender, target, length: str, way: str) -> dict:
+# The moments the program and its hook library stamp, in the order an expansion meets them.
+MOMENTS = ("hook reported a key", "keystroke message", "expansion decided", "record read begins",
+           "record read ends", "first key sent", "last key sent", "replay returned")
+# The breakdown's rows: each moment, measured from the suffix key sent; the last row is
+# the target's, from its own record of arrivals.
+BREAKDOWN = (("suffix key seen by the hook", "hook reported a key"),
+             ("main window's keystroke message", "keystroke message"),
+             ("decision (name matched, Shift up)", "expansion decided"),
+             ("record read from the data file", "record read ends"),
+             ("first key sent", "first key sent"),
+             ("last key sent", "last key sent"),
+             ("replay returned", "replay returned"))
+
+
+class Moments:
+    """The file the program and its hook library stamp moments into."""
+
+    def __init__(self, workdir: Path):
+        self.path = workdir / "moments.txt"
+        self.path.write_bytes(b"")
+
+    def since(self, counter: int) -> dict:
+        """The first stamp of each moment at or after `counter`."""
+        found = {}
+        for line in self.path.read_text().splitlines():
+            stamp, _, moment = line.partition(" ")
+            if moment in MOMENTS and int(stamp) >= counter and moment not in found:
+                found[moment] = int(stamp)
+        return found
+
+    def wait_for_replay(self, counter: int) -> dict:
+        return wait_until(lambda: (lambda m: m if "last key sent" in m else None)(self.since(counter)), 10,
+                          "the program to stamp the end of its replay")
+
+
+def run_expansion(sender: Sender, target, length: str, way: str, moments: "Moments" = None) -> dict:
     name, replacement, _ = WORDSNAPS[(length, way)]
     target.clear()
     forget_typed_word()
     sent = sender.send("type", name + b" ", target.watch(len(replacement)))
-    return target.finish(sent, replacement, sent.last)
+    result = target.finish(sent, replacement, sent.last)
+    if moments is not None:
+        stamps = moments.wait_for_replay(sent.last)
+        result["moments"] = {moment: (stamps[moment] - sent.last) / sent.frequency
+                             for moment in MOMENTS if moment in stamps}
+        result["moments"]["last character in the target"] = result["total"]
+    return result
 
 
 def run_bare(sender: Sender, target, length: str, way: str) -> dict:
@@ -248,6 +294,34 @@ Milliseconds, median (min-max) of {repeat} runs.
               + f" {over[0]:>13} | {over[1]:>13} | {milliseconds(reactions):>18}")
 
 
+def print_breakdown(results: dict) -> None:
+    print("""
+Where the time of one expansion goes: milliseconds from the moment the suffix key is sent,
+median of the runs; "step" is the time since the row above.
+""")
+    rows = BREAKDOWN + (("last character in the target", "last character in the target"),)
+    for (target, length, way), runs in results.items():
+        stamped = [r["moments"] for r in runs.get("wordsnap", []) if "moments" in r]
+        if not stamped:
+            continue
+        chars = len(WORDSNAPS[(length, way)][1])
+        print(f"{target}, {chars} characters by {way}:")
+        # In the order they happen: the last character reaches the target before the
+        # program has sent its last key (the key's release and the end-of-replay key).
+        medians = [(statistics.median(v) * 1000, label)
+                   for label, v in ((label, [m[moment] for m in stamped if moment in m]) for label, moment in rows) if v]
+        previous = 0.0
+        for at, label in sorted(medians):
+            print(f"  {label:<36} {at:9.2f}   step {at - previous:8.2f}")
+            previous = at
+        bare = [r["total"] for r in runs.get("bare_hooked", [])]
+        if bare:
+            ours = statistics.median([m["last character in the target"] for m in stamped]) * 1000
+            theirs = statistics.median(bare) * 1000
+            print(f"  {'bare sender, hook on':<36} {theirs:9.2f}   Wordsnap / bare {ours / theirs:5.2f}")
+        print()
+
+
 CASES = [(length, way) for length in ("short", "long") for way in ("keyboard", "clipboard")]
 
 
@@ -271,6 +345,8 @@ def main() -> int:
     parser.add_argument("--repeat", type=int, default=5, help="timed runs of each case (default 5)")
     parser.add_argument("--warmup", type=int, default=1, help="untimed runs of each case first (default 1)")
     parser.add_argument("--targets", default="sink,edit", help="sink, edit or both (default sink,edit)")
+    parser.add_argument("--breakdown", action="store_true",
+                        help="stamp the moments of each expansion and show where its time goes")
     args = parser.parse_args()
 
     env.require_display()
@@ -291,16 +367,23 @@ def main() -> int:
         def bare(target, length, way):
             return run_bare(sender, target, length, way)
 
+        moments = Moments(workdir) if args.breakdown else None
+        if moments is not None:
+            os.environ["WORDSNAP_MOMENTS"] = windows_path(moments.path)
+
         def expansion(target, length, way):
-            return run_expansion(sender, target, length, way)
+            return run_expansion(sender, target, length, way, moments)
 
         measure(targets, args.repeat, args.warmup, results, "Wordsnap not running", [("bare", bare)])
         program.start()
         measure(targets, args.repeat, args.warmup, results, "Wordsnap running",
                 [("wordsnap", expansion), ("bare_hooked", bare)])
         print_table(results, args.repeat, load_before)
+        if moments is not None:
+            print_breakdown(results)
         return 0
     finally:
+        os.environ.pop("WORDSNAP_MOMENTS", None)
         for target in targets:
             target.cleanup()
         program.cleanup()

@@ -8,6 +8,7 @@
 #include "core/hook/key_hold.h"
 #include "core/hook/key_watch.h"
 #include "key_translation.h"
+#include "platform/win32/moment_stamps.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -97,6 +98,7 @@ class Session final : public WatchHost {
   }
   std::uint32_t Now() override { return GetTickCount(); }
   bool Post(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override {
+    if (message == kKeystrokeMessage) moments::Stamp("hook reported a key");
     return mainWindow_ != nullptr && PostMessageA(mainWindow_, message, wParam, lParam) != FALSE;
   }
   bool SendAgain(const KeyStroke& key) override { return SendReleasedKey(key); }

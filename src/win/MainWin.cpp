@@ -22,6 +22,7 @@
 #include "core/settings/settings_file.h"
 #include "core/trace_line.h"
 #include "core/version.h"
+#include "platform/win32/moment_stamps.h"
 #include "resource.h"
 #include "wordsnap_hook.h"
 
@@ -155,6 +156,7 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PostQuitMessage(0);
       return 0;
     case kKeystrokeMessage: {
+      moments::Stamp("keystroke message");
       // Said however the handling ends: the hook keeps the user's next keys until then.
       struct ReadSaid {
         LPARAM lParam;

@@ -7,6 +7,7 @@
 #include "MainWin.h"
 #include "core/hint/hint_protocol.h"
 #include "core/store/data_file_operations.h"
+#include "platform/win32/moment_stamps.h"
 #include "platform/win32/win32_target_window.h"
 #include "wordsnap_hook.h"
 
@@ -18,15 +19,26 @@ void TMainWin::ShowHint(const WordsnapNode& node) { hint_.Show(node); }
 
 void TMainWin::SetHookInUse(bool inUse) { WordsnapInUse(inUse ? 1 : 0); }
 
-void TMainWin::StartClearTimer() { SetTimer(window_, kClearTimer, kClearTimerInterval, nullptr); }
+void TMainWin::StartClearTimer() {
+  // Called as a replay ends.
+  moments::Stamp("replay returned");
+  moments::FlushKeysSent();
+  SetTimer(window_, kClearTimer, kClearTimerInterval, nullptr);
+}
 
 void TMainWin::StopClearTimer() { KillTimer(window_, kClearTimer); }
 
 bool TMainWin::LoadAHotKey(std::int32_t recordNo) {
-  return wordsnap::LoadAHotKey(state_.store, files_, state_.settings.currentFile, recordNo).Ok();
+  moments::Stamp("record read begins");
+  const bool read = wordsnap::LoadAHotKey(state_.store, files_, state_.settings.currentFile, recordNo).Ok();
+  moments::Stamp("record read ends");
+  return read;
 }
 
-TargetWindow TMainWin::ForegroundTarget() { return ForegroundTargetWindow(); }
+TargetWindow TMainWin::ForegroundTarget() {
+  moments::Stamp("expansion decided");
+  return ForegroundTargetWindow();
+}
 
 void TMainWin::TellTargetRefusesKeys() {
   // The hint window shows it without taking the focus; without one, a beep is all

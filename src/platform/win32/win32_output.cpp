@@ -1,6 +1,7 @@
 #include "platform/win32/win32_output.h"
 
 #include "core/hook/hook_contract.h"
+#include "platform/win32/moment_stamps.h"
 #include "platform/win32/win32_clipboard.h"
 
 namespace wordsnap {
@@ -10,6 +11,7 @@ std::int16_t Win32Output::KeyScan(char c) { return static_cast<std::int16_t>(VkK
 void Win32Output::SendKey(std::uint8_t vk, bool keyUp, bool ours) {
   const auto scanCode = static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
   keybd_event(vk, scanCode, keyUp ? KEYEVENTF_KEYUP : 0, ours ? kInjectedKeyMark : 0);
+  if (ours) moments::NoteKeySent();
 }
 
 bool Win32Output::IsKeyDown(std::uint8_t vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
