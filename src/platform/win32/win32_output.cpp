@@ -8,8 +8,19 @@ namespace wordsnap {
 
 std::int16_t Win32Output::KeyScan(char c) { return static_cast<std::int16_t>(VkKeyScanA(c)); }
 
+BYTE Win32Output::ScanCodeOf(std::uint8_t vk) {
+  const HKL layout = GetKeyboardLayout(0);
+  if (layout != scanCodesLayout_) {
+    scanCodes_.fill(0);
+    scanCodesLayout_ = layout;
+  }
+  std::uint16_t& known = scanCodes_[vk];
+  if (known == 0) known = static_cast<std::uint16_t>((MapVirtualKeyA(vk, MAPVK_VK_TO_VSC) & 0xFF) + 1);
+  return static_cast<BYTE>(known - 1);
+}
+
 void Win32Output::SendKey(std::uint8_t vk, bool keyUp, bool ours) {
-  const auto scanCode = static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  const BYTE scanCode = ScanCodeOf(vk);
   keybd_event(vk, scanCode, keyUp ? KEYEVENTF_KEYUP : 0, ours ? kInjectedKeyMark : 0);
   if (ours) moments::NoteKeySent();
 }

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <array>
+#include <cstdint>
+
 #include "core/seam/output_seam.h"
 
 namespace wordsnap {
@@ -24,7 +27,14 @@ class Win32Output final : public OutputSeam {
   LocalDateTime Now() override;
 
  private:
+  // The scan code of a virtual key in this thread's keyboard layout. Asking the
+  // system costs tens of microseconds a key under Wine, a noticeable share of a long
+  // replay: the answers are kept until the layout changes.
+  BYTE ScanCodeOf(std::uint8_t vk);
+
   HWND clipboardOwner_;
+  HKL scanCodesLayout_ = nullptr;
+  std::array<std::uint16_t, 256> scanCodes_{};  // the scan code + 1; 0 while not asked
 };
 
 }  // namespace wordsnap
