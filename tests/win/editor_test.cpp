@@ -38,7 +38,7 @@ class EditorTest : public DialogTestBase {
   AppState app_;
 };
 
-TEST_F(EditorTest, NewModeStartsFromTheSettingsWithOnlySpellCheckDisabled) {
+TEST_F(EditorTest, NewModeStartsFromTheSettingsWithEveryToolAvailable) {
   struct Case {
     std::int32_t clipSetting;
     std::int32_t caseSensative;
@@ -64,9 +64,8 @@ TEST_F(EditorTest, NewModeStartsFromTheSettingsWithOnlySpellCheckDisabled) {
       }
       for (int item : {IDM_HKMOD_CASE_FIRST, IDM_HKMOD_CASE_EXACT, IDM_HKMOD_CASE_NONE})
         EXPECT_EQ(MenuItemChecked(editor, item), item == c.checkedCase) << c.caseSensative;
-      EXPECT_FALSE(MenuItemEnabled(editor, IDM_HKMOD_SPELL));
-      for (int tool : {IDM_HKMOD_FIND, IDM_HKMOD_FIND_AGAIN, IDM_HKMOD_REPLACE, IDM_HKMOD_SYMBOL, IDM_HKMOD_DATE,
-                       IDM_HKMOD_TIME})
+      for (int tool : {IDM_HKMOD_SPELL, IDM_HKMOD_FIND, IDM_HKMOD_FIND_AGAIN, IDM_HKMOD_REPLACE, IDM_HKMOD_SYMBOL,
+                       IDM_HKMOD_DATE, IDM_HKMOD_TIME})
         EXPECT_TRUE(MenuItemEnabled(editor, tool)) << tool;
       for (int tool : {IDC_HKMOD_OPTIONS, IDC_HKMOD_SYMBOLS, IDC_HKMOD_DATE, IDC_HKMOD_TIME})
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor, tool))) << tool;
