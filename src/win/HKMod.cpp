@@ -9,6 +9,7 @@
 #include "SearchR.h"
 #include "SnapOptions.h"
 #include "SymbolPicker.h"
+#include "core/dpi/dpi_scale.h"
 #include "core/editor/editor_update.h"
 #include "core/editor/text_insertion.h"
 
@@ -18,6 +19,9 @@ namespace {
 // Menu items whose dialogs are not part of the program yet: they stay disabled
 // rather than do nothing.
 constexpr int kLaterMenuItems[] = {IDM_HKMOD_SPELL};
+
+// The heading above the memo, in pixels at scale 1.
+constexpr int kLabelFontHeight = 20;
 
 ModHotKeysState* StateOf(HWND dialog) {
   return reinterpret_cast<ModHotKeysState*>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -58,7 +62,7 @@ void ShowCaseRule(HWND dialog, const WordsnapRecord& working) {
 void FormCreate(HWND dialog, ModHotKeysState& state) {
   SendDlgItemMessageA(dialog, IDC_HKMOD_ORIGKEYS, EM_LIMITTEXT, kMaxNameLength, 0);
   SendDlgItemMessageA(dialog, IDC_HKMOD_NEWFORMAT, EM_LIMITTEXT, 0, 0);  // the memo itself sets no limit
-  state.labelFont = CreateFontA(-20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+  state.labelFont = CreateFontA(-ScaleByFactor(kLabelFontHeight, state.app.dialogScale), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
   SendDlgItemMessageA(dialog, IDC_HKMOD_LABEL2, WM_SETFONT, reinterpret_cast<WPARAM>(state.labelFont), FALSE);
   for (int id : kLaterMenuItems) EnableMenuItem(GetMenu(dialog), static_cast<UINT>(id), MF_BYCOMMAND | MF_GRAYED);

@@ -11,6 +11,7 @@
 #include "DialogGuard.h"
 #include "HelpWindow.h"
 #include "MessageBoxes.h"
+#include "ScreenDpi.h"
 #include "core/hint/hint_mapping.h"
 #include "core/hook/hook_contract.h"
 #include "core/hint/hint_protocol.h"
@@ -62,8 +63,10 @@ bool TMainWin::Create(HINSTANCE instance) {
   wc.lpszClassName = kMainWindowClass;
   if (RegisterClassExA(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
-  window_ = CreateWindowExA(0, kMainWindowClass, kProgramTitle, WS_OVERLAPPEDWINDOW, 0, 0, 437, 340,
-                            nullptr, nullptr, instance, this);
+  // Made where it will stand, so that it starts at the DPI of that monitor.
+  const ScreenRect placed = PlacedBounds();
+  window_ = CreateWindowExA(0, kMainWindowClass, kProgramTitle, WS_OVERLAPPEDWINDOW, placed.left, placed.top,
+                            placed.width, placed.height, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
   accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAINACCEL));
   FormCreate();
@@ -103,6 +106,9 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
       if (WMSysCommand(wParam)) return 0;
       break;
+    case WM_DPICHANGED:
+      WMDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDC_MAIN_KEYLIST) {
         OnKeyListNotify(HIWORD(wParam));
@@ -116,7 +122,7 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (list_.Handle() != nullptr) SetFocus(list_.Handle());
       return 0;
     case WM_MEASUREITEM:
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kListRowHeight;
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(list_.RowHeight());
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
@@ -200,6 +206,8 @@ void TMainWin::FormCreate() {
               (version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 4);
   windows98_ = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && version.dwMinorVersion != 0;
 
+  dpi_ = DpiOfWindow(window_);
+  state_.dialogScale = ScaleFactorFor(dpi_);
   CreateListPart();
 
   hint_.CreateMapping();
@@ -212,11 +220,7 @@ void TMainWin::FormCreate() {
   WordsnapHookInit(window_);
   SetTimer(window_, kHookTimer, kHookTimerInterval, nullptr);
 
-  const Settings& s = state_.settings;
-  // A saved position off every screen now is brought into sight; the settings keep
-  // it until the window's own bounds are saved at close.
-  const ScreenRect placed =
-      KeepOnScreen({s.mainWindowLeft, s.mainWindowTop, s.mainWindowWidth, s.mainWindowHeight}, MonitorWorkAreas());
+  const ScreenRect placed = PlacedBounds();
   SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -248,6 +252,26 @@ void TMainWin::FormCreate() {
   state_.restrictedB = modes_.restrictedB;
   state_.restrictedBA = modes_.restrictedBA;
   ApplyMenuAvailability();
+}
+
+ScreenRect TMainWin::PlacedBounds() const {
+  const Settings& s = state_.settings;
+  // The settings keep the size at 96 DPI, so the window looks as large on any screen
+  // as it did where it was saved; the position is in screen pixels.
+  const RECT saved{s.mainWindowLeft, s.mainWindowTop, s.mainWindowLeft + s.mainWindowWidth,
+                   s.mainWindowTop + s.mainWindowHeight};
+  const int dpi = DpiAtRect(saved);
+  // A saved position off every screen now is brought into sight; the settings keep
+  // it until the window's own bounds are saved at close.
+  return KeepOnScreen({s.mainWindowLeft, s.mainWindowTop, ScalePixels(s.mainWindowWidth, dpi),
+                       ScalePixels(s.mainWindowHeight, dpi)},
+                      MonitorWorkAreas());
+}
+
+void TMainWin::WMDpiChanged(int dpi, const RECT& suggested) {
+  ApplyDpi(UsableDpi(dpi));
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TMainWin::ProcessParam(const std::string& argument) {
@@ -370,8 +394,8 @@ void TMainWin::FormClose() {
   }
   s.mainWindowLeft = bounds.left;
   s.mainWindowTop = bounds.top;
-  s.mainWindowWidth = bounds.right - bounds.left;
-  s.mainWindowHeight = bounds.bottom - bounds.top;
+  s.mainWindowWidth = UnscalePixels(bounds.right - bounds.left, dpi_);
+  s.mainWindowHeight = UnscalePixels(bounds.bottom - bounds.top, dpi_);
   SaveSettingsTelling(window_, state_, profiles_);
 
   const bool closeHints = s.useSuffix && s.doHint;

@@ -16,6 +16,7 @@
 #include "TaskIcon.h"
 #include "WordsnapListView.h"
 #include "core/app_state.h"
+#include "core/dpi/dpi_scale.h"
 #include "core/engine/expansion_engine.h"
 #include "core/list/list_command_flow.h"
 #include "core/list/list_finder.h"
@@ -24,6 +25,7 @@
 #include "core/seam/profile_store.h"
 #include "core/seam/sync_file_access.h"
 #include "core/startup/command_line.h"
+#include "core/startup/window_on_screen.h"
 #include "core/store/store_messages.h"
 #include "core/sync/sync_state.h"
 #include "platform/win32/win32_output.h"
@@ -77,6 +79,10 @@ class TMainWin : private EngineHost, private ListCommandHost {
   void FormActivate();
   void FormClose();
   bool WMSysCommand(WPARAM command);  // true when handled here
+  // The saved position and size, the size scaled to the DPI there, brought on screen.
+  ScreenRect PlacedBounds() const;
+  // The window moved to a monitor of another DPI: the suggested bounds, parts resized.
+  void WMDpiChanged(int dpi, const RECT& suggested);
   void AppDeactivate();
   void ProcessParam(const std::string& argument);
   void FormResize();
@@ -139,6 +145,8 @@ class TMainWin : private EngineHost, private ListCommandHost {
 
   // The list and its commands.
   void CreateListPart();
+  // Sizes the parts, their fonts and pictures, and the dialog scale factor for dpi.
+  void ApplyDpi(int dpi);
   void OnKeyListNotify(int code);
   void KeyListClick();
   void KeyListDblClick();
@@ -191,6 +199,7 @@ class TMainWin : private EngineHost, private ListCommandHost {
   HWND label1_ = nullptr;
   HWND label2_ = nullptr;
   HFONT headingFont_ = nullptr;
+  int dpi_ = kDesignDpi;  // of the monitor the window is on
   HMENU listPopup_ = nullptr;
   std::unique_ptr<TSpeedButtons> speedButtons_;
   ListFinder finder_{&FoldCaseByLocale};

@@ -8,6 +8,7 @@
 #include "DialogColors.h"
 #include "ModalLoop.h"
 #include "SymbolPicker_ids.h"
+#include "core/dpi/dpi_scale.h"
 #include "core/symbols/symbol_grid.h"
 
 namespace wordsnap {
@@ -72,7 +73,8 @@ void PaintGrid(HWND grid, const DoSpecialState* state) {
         FillWith(dc, inside, selected ? kSymbolSelectedBackground : kSymbolBackground);
         SetTextColor(dc, selected ? kSymbolSelectedText : kSymbolText);
         const char symbol = static_cast<char>(SymbolCodeAt(cell));
-        TextOutA(dc, area.left + kSymbolTextDx, area.top + kSymbolTextDy, &symbol, 1);
+        TextOutA(dc, area.left + ScaleByFactor(kSymbolTextDx, state->scale),
+                 area.top + ScaleByFactor(kSymbolTextDy, state->scale), &symbol, 1);
       }
     }
     SelectObject(dc, oldFont);

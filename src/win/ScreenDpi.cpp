@@ -1,0 +1,60 @@
+#include "ScreenDpi.h"
+
+#include "core/dpi/dpi_scale.h"
+
+namespace wordsnap {
+namespace {
+
+// Found by name: Windows before 10 (and Wine) may lack them.
+using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
+using GetDpiForSystemCall = UINT(WINAPI*)();
+using GetDpiForMonitorCall = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+
+template <typename Call>
+Call Find(HMODULE module, const char* name) {
+  if (module == nullptr) return nullptr;
+  return reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+HMODULE User32() { return GetModuleHandleA("user32.dll"); }
+
+// The monitor DPI function lives in shcore.dll, loaded from the system folder only.
+GetDpiForMonitorCall DpiForMonitor() {
+  static const GetDpiForMonitorCall call = [] {
+    HMODULE shcore = LoadLibraryExA("shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return Find<GetDpiForMonitorCall>(shcore, "GetDpiForMonitor");
+  }();
+  return call;
+}
+
+int SystemDpi() {
+  if (const auto forSystem = Find<GetDpiForSystemCall>(User32(), "GetDpiForSystem"))
+    return UsableDpi(static_cast<int>(forSystem()));
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignDpi;
+  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  return UsableDpi(dpi);
+}
+
+}  // namespace
+
+int DpiOfWindow(HWND window) {
+  if (const auto forWindow = Find<GetDpiForWindowCall>(User32(), "GetDpiForWindow"); forWindow != nullptr && window != nullptr) {
+    const int dpi = static_cast<int>(forWindow(window));
+    if (dpi > 0) return UsableDpi(dpi);
+  }
+  return SystemDpi();
+}
+
+int DpiAtRect(const RECT& area) {
+  if (const auto forMonitor = DpiForMonitor()) {
+    UINT x = 0;
+    UINT y = 0;
+    if (SUCCEEDED(forMonitor(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)) && y > 0)
+      return UsableDpi(static_cast<int>(y));
+  }
+  return SystemDpi();
+}
+
+}  // namespace wordsnap

@@ -1,0 +1,15 @@
+#pragma once
+// The DPI the windows are drawn at. The program is aware of each monitor's DPI; where
+// the system cannot say (older Windows, Wine), it is the screen's one DPI.
+
+#include <windows.h>
+
+namespace wordsnap {
+
+// The DPI of the monitor the window is on.
+int DpiOfWindow(HWND window);
+
+// The DPI of the monitor that holds most of the rectangle, for a window yet to be made.
+int DpiAtRect(const RECT& area);
+
+}  // namespace wordsnap
