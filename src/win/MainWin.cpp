@@ -31,6 +31,13 @@ namespace {
 
 constexpr const char* kTraceFile = "c:\\test";
 
+// The program's icon at the small size of this screen (the caption, the tray), picked
+// from the sizes the icon file holds rather than shrunk from the large one.
+HICON SmallProgramIcon(HINSTANCE instance) {
+  return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_WORDSNAP), IMAGE_ICON,
+                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+}
+
 }  // namespace
 
 TMainWin::TMainWin(AppState& state, const MainWinServices& services, int processShowState,
@@ -56,7 +63,7 @@ bool TMainWin::Create(HINSTANCE instance) {
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
   wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_WORDSNAP));
-  wc.hIconSm = wc.hIcon;
+  wc.hIconSm = SmallProgramIcon(instance);
   wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
@@ -225,7 +232,7 @@ void TMainWin::FormCreate() {
                SWP_NOZORDER | SWP_NOACTIVATE);
 
   taskIcon_ = std::make_unique<TTaskIcon>();
-  taskIcon_->SetIcon(LoadIconA(instance_, MAKEINTRESOURCEA(IDI_WORDSNAP)));
+  taskIcon_->SetIcon(SmallProgramIcon(instance_));
   taskIcon_->SetToolTip("Wordsnaps");
   taskIcon_->OnClick = [this] { ActivateMe(); };
   taskIcon_->OnRightClick = [this](POINT at) { TaskIconRightClick(at); };
