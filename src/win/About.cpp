@@ -4,6 +4,7 @@
 #include "DialogColors.h"
 #include "DialogGuard.h"
 #include "ModalLoop.h"
+#include "ScreenDpi.h"
 #include "core/dpi/dpi_scale.h"
 #include "core/version.h"
 
@@ -51,8 +52,7 @@ void Arrange(HWND dialog, double scale) {
   const int buttonTop = margin + panelHeight + margin;
   Place(dialog, IDOK, margin + (panelWidth - buttonWidth) / 2, buttonTop, buttonWidth, buttonHeight);
   RECT client{0, 0, panelWidth + 2 * margin, buttonTop + buttonHeight + margin};
-  AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
+  AdjustFrameForWindow(dialog, client);
   SetWindowPos(dialog, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

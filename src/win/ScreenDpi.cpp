@@ -9,6 +9,7 @@ namespace {
 using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
 using GetDpiForSystemCall = UINT(WINAPI*)();
 using GetDpiForMonitorCall = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+using AdjustWindowRectExForDpiCall = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
 
 template <typename Call>
@@ -55,6 +56,15 @@ int DpiAtRect(const RECT& area) {
       return UsableDpi(static_cast<int>(y));
   }
   return SystemDpi();
+}
+
+void AdjustFrameForWindow(HWND window, RECT& client) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
+  const BOOL menu = GetMenu(window) != nullptr && (style & WS_CHILD) == 0;
+  const auto forDpi = Find<AdjustWindowRectExForDpiCall>(User32(), "AdjustWindowRectExForDpi");
+  if (forDpi == nullptr || !forDpi(&client, style, menu, exStyle, static_cast<UINT>(DpiOfWindow(window))))
+    AdjustWindowRectEx(&client, style, menu, exStyle);
 }
 
 }  // namespace wordsnap

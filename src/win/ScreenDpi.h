@@ -12,4 +12,8 @@ int DpiOfWindow(HWND window);
 // The DPI of the monitor that holds most of the rectangle, for a window yet to be made.
 int DpiAtRect(const RECT& area);
 
+// Grows a client rectangle to the window's outer size for its style and menu, with the
+// frame as thick as it is at the window's DPI.
+void AdjustFrameForWindow(HWND window, RECT& client);
+
 }  // namespace wordsnap

@@ -7,6 +7,7 @@
 
 #include "DialogColors.h"
 #include "ModalLoop.h"
+#include "ScreenDpi.h"
 #include "SymbolPicker_ids.h"
 #include "core/dpi/dpi_scale.h"
 #include "core/symbols/symbol_grid.h"
@@ -170,8 +171,7 @@ void ScaleForm(HWND dialog, const DoSpecialState& state) {
   SetWindowPos(GetDlgItem(dialog, IDCANCEL), nullptr, buttonsLeft + buttonWidth + gap, buttonsTop, buttonWidth,
                buttonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   RECT frame{0, 0, clientWidth, buttonsTop + buttonHeight + margin};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
+  AdjustFrameForWindow(dialog, frame);
   SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
