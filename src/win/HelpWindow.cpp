@@ -103,12 +103,12 @@ bool CreateHelpWindow(const std::string& rtf) {
   windowClass.lpszClassName = kHelpWindowClass;
   RegisterClassA(&windowClass);  // fails harmlessly when registered before
 
-  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const ScreenRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   const int dpi = DpiAtRect(screen);
   const int width = ScalePixels(640, dpi);
   const int height = ScalePixels(520, dpi);
-  const int left = (screen.right - width) / 2;
-  const int top = (screen.bottom - height) / 2;
+  const int left = (screen.width - width) / 2;
+  const int top = (screen.height - height) / 2;
   helpWindow = CreateWindowExA(0, kHelpWindowClass, kHelpWindowCaption, WS_OVERLAPPEDWINDOW, left, top, width, height,
                                nullptr, nullptr, instance, nullptr);
   if (helpWindow == nullptr) return false;

@@ -213,8 +213,7 @@ void TMainWin::FormCreate() {
               (version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 4);
   windows98_ = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && version.dwMinorVersion != 0;
 
-  dpi_ = DpiOfWindow(window_);
-  state_.dialogScale = ScaleFactorFor(dpi_);
+  ApplyDpi(DpiOfWindow(window_));
   CreateListPart();
 
   hint_.CreateMapping();
@@ -263,16 +262,15 @@ void TMainWin::FormCreate() {
 
 ScreenRect TMainWin::PlacedBounds() const {
   const Settings& s = state_.settings;
-  // The settings keep the size at 96 DPI, so the window looks as large on any screen
-  // as it did where it was saved; the position is in screen pixels.
-  const RECT saved{s.mainWindowLeft, s.mainWindowTop, s.mainWindowLeft + s.mainWindowWidth,
-                   s.mainWindowTop + s.mainWindowHeight};
-  const int dpi = DpiAtRect(saved);
   // A saved position off every screen now is brought into sight; the settings keep
   // it until the window's own bounds are saved at close.
-  return KeepOnScreen({s.mainWindowLeft, s.mainWindowTop, ScalePixels(s.mainWindowWidth, dpi),
-                       ScalePixels(s.mainWindowHeight, dpi)},
-                      MonitorWorkAreas());
+  const std::vector<ScreenRect> areas = MonitorWorkAreas();
+  const ScreenRect saved =
+      KeepOnScreen({s.mainWindowLeft, s.mainWindowTop, s.mainWindowWidth, s.mainWindowHeight}, areas);
+  // The settings keep the size at 96 DPI, so the window looks as large on any screen
+  // as it did where it was saved; the position is in screen pixels.
+  const int dpi = DpiAtRect(saved);
+  return KeepOnScreen({saved.left, saved.top, ScalePixels(saved.width, dpi), ScalePixels(saved.height, dpi)}, areas);
 }
 
 void TMainWin::WMDpiChanged(int dpi, const RECT& suggested) {

@@ -30,8 +30,8 @@ void Place(HWND window, const PanelRect& at) {
 }
 
 HFONT HeadingFont(int dpi) {
-  return CreateFontA(-ScalePixels(kHeadingFontHeight, dpi), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+  return CreateFontA(-ScalePixels(kHeadingFontHeight, dpi), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ void TMainWin::CreateListPart() {
 void TMainWin::ApplyDpi(int dpi) {
   dpi_ = dpi;
   state_.dialogScale = ScaleFactorFor(dpi);
-  if (dataPanel_ == nullptr) return;
+  if (dataPanel_ == nullptr) return;  // the parts are made at this DPI
   HFONT oldHeading = headingFont_;
   headingFont_ = HeadingFont(dpi);
   for (HWND label : {label1_, label2_}) SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_), TRUE);

@@ -1,5 +1,8 @@
 #include "ScreenDpi.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "core/dpi/dpi_scale.h"
 
 namespace wordsnap {
@@ -48,11 +51,17 @@ int DpiOfWindow(HWND window) {
   return SystemDpi();
 }
 
-int DpiAtRect(const RECT& area) {
+int DpiAtRect(const ScreenRect& area) {
   if (const auto forMonitor = DpiForMonitor()) {
+    // Edges in 64 bits, held to what a RECT holds: the area may come from a settings file.
+    const auto edge = [](std::int64_t at) {
+      return static_cast<LONG>(std::clamp<std::int64_t>(at, INT32_MIN, INT32_MAX));
+    };
+    const RECT rect{area.left, area.top, edge(std::int64_t{area.left} + area.width),
+                    edge(std::int64_t{area.top} + area.height)};
     UINT x = 0;
     UINT y = 0;
-    if (SUCCEEDED(forMonitor(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)) && y > 0)
+    if (SUCCEEDED(forMonitor(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)) && y > 0)
       return UsableDpi(static_cast<int>(y));
   }
   return SystemDpi();

@@ -4,13 +4,15 @@
 
 #include <windows.h>
 
+#include "core/startup/window_on_screen.h"
+
 namespace wordsnap {
 
 // The DPI of the monitor the window is on.
 int DpiOfWindow(HWND window);
 
-// The DPI of the monitor that holds most of the rectangle, for a window yet to be made.
-int DpiAtRect(const RECT& area);
+// The DPI of the monitor that holds most of the area, for a window yet to be made.
+int DpiAtRect(const ScreenRect& area);
 
 // Grows a client rectangle to the window's outer size for its style and menu, with the
 // frame as thick as it is at the window's DPI.

@@ -62,7 +62,8 @@ TTTOOLINFOA ToolFor(HWND panel, HWND button) {
 }  // namespace
 
 TSpeedButtons::~TSpeedButtons() {
-  DropPictures();
+  // The standard pictures go with their toolbar, a child of the panel.
+  if (ownImages_ != nullptr) ImageList_Destroy(ownImages_);
   if (tooltip_ != nullptr) DestroyWindow(tooltip_);
 }
 

@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, AChangeOfScaleResizesTheWindowAndItsParts) {
   auto size = [](HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
-    return std::pair{r.right - r.left, r.bottom - r.top};
+    return std::pair{static_cast<int>(r.right - r.left), static_cast<int>(r.bottom - r.top)};
   };
   struct Case {
     int dpi;

@@ -1,7 +1,9 @@
 #include "core/dpi/dpi_scale.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace wordsnap {
 namespace {
@@ -10,11 +12,14 @@ namespace {
 constexpr int kLowestDpi = 48;
 constexpr int kHighestDpi = kDesignDpi * 8;
 
-// a * b / c rounded to the nearest, halves away from zero; c > 0.
+// a * b / c rounded to the nearest, halves away from zero, and held to what an int
+// holds (a hand-edited settings file may give any size); 0 < b, c <= kHighestDpi.
 int MulDivRounded(long long a, long long b, long long c) {
   const long long product = a * b;
   const long long half = c / 2;
-  return static_cast<int>(product >= 0 ? (product + half) / c : -((-product + half) / c));
+  const long long result = product >= 0 ? (product + half) / c : -((-product + half) / c);
+  return static_cast<int>(std::clamp<long long>(result, std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
 }
 
 }  // namespace

@@ -13,7 +13,8 @@ inline constexpr int kDesignDpi = 96;
 // blow them up.
 int UsableDpi(int reported);
 
-// pixels at 96 DPI, at dpi: rounded to the nearest pixel, halves away from zero.
+// pixels at 96 DPI, at dpi: rounded to the nearest pixel, halves away from zero (and
+// held to the range of an int).
 int ScalePixels(int pixels, int dpi);
 // The length of a span `length` pixels long from `start` (both at 96 DPI), scaled
 // by its edges: spans that meet at 96 DPI still meet at dpi.

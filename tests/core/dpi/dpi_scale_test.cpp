@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace wordsnap {
 namespace {
 
@@ -42,12 +44,14 @@ TEST(DpiScale, SpansThatMeetStillMeetWhenScaledByTheirEdges) {
   EXPECT_EQ(ScaledLength(0, 25, kDesignDpi), 25);
 }
 
-TEST(DpiScale, ANonsenseDpiCountsAsTheDesignDpi) {
+TEST(DpiScale, ANonsenseDpiCountsAsTheDesignDpiAndNoSizeOverflows) {
   for (int reported : {0, -96, 1, 47, 769, 1 << 30}) {
     EXPECT_EQ(UsableDpi(reported), kDesignDpi) << reported;
     EXPECT_EQ(ScalePixels(437, reported), 437) << reported;
     EXPECT_EQ(UnscalePixels(437, reported), 437) << reported;
   }
+  EXPECT_EQ(ScalePixels(std::numeric_limits<int>::max(), 192), std::numeric_limits<int>::max());
+  EXPECT_EQ(ScalePixels(std::numeric_limits<int>::min(), 192), std::numeric_limits<int>::min());
   EXPECT_EQ(UsableDpi(48), 48);
   EXPECT_EQ(UsableDpi(768), 768);
 }
