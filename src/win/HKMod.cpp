@@ -62,8 +62,9 @@ void ShowCaseRule(HWND dialog, const WordsnapRecord& working) {
 void FormCreate(HWND dialog, ModHotKeysState& state) {
   SendDlgItemMessageA(dialog, IDC_HKMOD_ORIGKEYS, EM_LIMITTEXT, kMaxNameLength, 0);
   SendDlgItemMessageA(dialog, IDC_HKMOD_NEWFORMAT, EM_LIMITTEXT, 0, 0);  // the memo itself sets no limit
-  state.labelFont = CreateFontA(-ScaleByFactor(kLabelFontHeight, state.app.dialogScale), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+  state.labelFont = CreateFontA(-ScaleByFactor(kLabelFontHeight, state.app.dialogScale), 0, 0, 0, FW_NORMAL, FALSE,
+                                FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, "Arial");
   SendDlgItemMessageA(dialog, IDC_HKMOD_LABEL2, WM_SETFONT, reinterpret_cast<WPARAM>(state.labelFont), FALSE);
   for (int id : kLaterMenuItems) EnableMenuItem(GetMenu(dialog), static_cast<UINT>(id), MF_BYCOMMAND | MF_GRAYED);
 }

@@ -71,9 +71,9 @@ bool TMainWin::Create(HINSTANCE instance) {
   if (RegisterClassExA(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
   // Made where it will stand, so that it starts at the DPI of that monitor.
-  const ScreenRect placed = PlacedBounds();
+  const RECT placed = PlacedBounds();
   window_ = CreateWindowExA(0, kMainWindowClass, kProgramTitle, WS_OVERLAPPEDWINDOW, placed.left, placed.top,
-                            placed.width, placed.height, nullptr, nullptr, instance, this);
+                            placed.right - placed.left, placed.bottom - placed.top, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
   accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAINACCEL));
   FormCreate();
@@ -226,8 +226,8 @@ void TMainWin::FormCreate() {
   WordsnapHookInit(window_);
   SetTimer(window_, kHookTimer, kHookTimerInterval, nullptr);
 
-  const ScreenRect placed = PlacedBounds();
-  SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height,
+  const RECT placed = PlacedBounds();
+  SetWindowPos(window_, nullptr, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 
   taskIcon_ = std::make_unique<TTaskIcon>();
@@ -260,7 +260,7 @@ void TMainWin::FormCreate() {
   ApplyMenuAvailability();
 }
 
-ScreenRect TMainWin::PlacedBounds() const {
+RECT TMainWin::PlacedBounds() const {
   const Settings& s = state_.settings;
   // A saved position off every screen now is brought into sight; the settings keep
   // it until the window's own bounds are saved at close.
@@ -270,7 +270,8 @@ ScreenRect TMainWin::PlacedBounds() const {
   // The settings keep the size at 96 DPI, so the window looks as large on any screen
   // as it did where it was saved; the position is in screen pixels.
   const int dpi = DpiAtRect(saved);
-  return KeepOnScreen({saved.left, saved.top, ScalePixels(saved.width, dpi), ScalePixels(saved.height, dpi)}, areas);
+  return RectOf(
+      KeepOnScreen({saved.left, saved.top, ScalePixels(saved.width, dpi), ScalePixels(saved.height, dpi)}, areas));
 }
 
 void TMainWin::WMDpiChanged(int dpi, const RECT& suggested) {

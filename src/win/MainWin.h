@@ -25,7 +25,6 @@
 #include "core/seam/profile_store.h"
 #include "core/seam/sync_file_access.h"
 #include "core/startup/command_line.h"
-#include "core/startup/window_on_screen.h"
 #include "core/store/store_messages.h"
 #include "core/sync/sync_state.h"
 #include "platform/win32/win32_output.h"
@@ -80,7 +79,7 @@ class TMainWin : private EngineHost, private ListCommandHost {
   void FormClose();
   bool WMSysCommand(WPARAM command);  // true when handled here
   // The saved position and size, the size scaled to the DPI there, brought on screen.
-  ScreenRect PlacedBounds() const;
+  RECT PlacedBounds() const;
   // The window moved to a monitor of another DPI: the suggested bounds, parts resized.
   void WMDpiChanged(int dpi, const RECT& suggested);
   void AppDeactivate();

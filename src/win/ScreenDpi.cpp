@@ -44,21 +44,25 @@ int SystemDpi() {
 }  // namespace
 
 int DpiOfWindow(HWND window) {
-  if (const auto forWindow = Find<GetDpiForWindowCall>(User32(), "GetDpiForWindow"); forWindow != nullptr && window != nullptr) {
+  const auto forWindow = Find<GetDpiForWindowCall>(User32(), "GetDpiForWindow");
+  if (forWindow != nullptr && window != nullptr) {
     const int dpi = static_cast<int>(forWindow(window));
     if (dpi > 0) return UsableDpi(dpi);
   }
   return SystemDpi();
 }
 
+RECT RectOf(const ScreenRect& area) {
+  const auto edge = [](std::int64_t at) {
+    return static_cast<LONG>(std::clamp<std::int64_t>(at, INT32_MIN, INT32_MAX));
+  };
+  return RECT{area.left, area.top, edge(std::int64_t{area.left} + area.width),
+              edge(std::int64_t{area.top} + area.height)};
+}
+
 int DpiAtRect(const ScreenRect& area) {
   if (const auto forMonitor = DpiForMonitor()) {
-    // Edges in 64 bits, held to what a RECT holds: the area may come from a settings file.
-    const auto edge = [](std::int64_t at) {
-      return static_cast<LONG>(std::clamp<std::int64_t>(at, INT32_MIN, INT32_MAX));
-    };
-    const RECT rect{area.left, area.top, edge(std::int64_t{area.left} + area.width),
-                    edge(std::int64_t{area.top} + area.height)};
+    const RECT rect = RectOf(area);
     UINT x = 0;
     UINT y = 0;
     if (SUCCEEDED(forMonitor(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)) && y > 0)

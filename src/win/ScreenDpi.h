@@ -11,6 +11,10 @@ namespace wordsnap {
 // The DPI of the monitor the window is on.
 int DpiOfWindow(HWND window);
 
+// The area as a RECT, its far edges held to what a RECT holds (the area may come
+// from a settings file).
+RECT RectOf(const ScreenRect& area);
+
 // The DPI of the monitor that holds most of the area, for a window yet to be made.
 int DpiAtRect(const ScreenRect& area);
 
