@@ -6,6 +6,6 @@
 namespace wordsnap {
 
 // Shows the About box modally, unless one is shown already (its showing flag is set).
-void RunAbout(HWND owner, bool& showingFlag);
+void RunAbout(HWND owner, bool& showingFlag, double dialogScale);
 
 }  // namespace wordsnap

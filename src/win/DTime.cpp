@@ -6,12 +6,15 @@
 #include "HelpWindow.h"
 #include "MessageBoxes.h"
 #include "ModalLoop.h"
+#include "core/dpi/dpi_scale.h"
 
 namespace wordsnap {
 namespace {
 
+// At scale 1, in pixels.
 constexpr int kRowHeight = 16;
 constexpr int kFormatLeft = 2;
+constexpr int kTitleFontHeight = 20;
 
 struct DateOrTimeState {
   DateOrTimeState(DateOrTimeMode m, Settings& s, TDialogShowing& f, const std::string& dir)
@@ -39,8 +42,9 @@ void HideDateShift(HWND dialog) {
 
 void FormShow(HWND dialog, DateOrTimeState& state) {
   state.showing.Attach(dialog);
-  state.titleFont = CreateFontA(20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+  state.titleFont = CreateFontA(ScaleByFactor(kTitleFontHeight, state.dialogScale), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, "Arial");
   SendDlgItemMessageA(dialog, IDC_DTIME_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(state.titleFont), FALSE);
   CentreOnScreen(dialog);
 
@@ -96,7 +100,8 @@ void TheFormatDrawItem(const DateOrTimeState& state, const DRAWITEMSTRUCT& item)
   const std::string_view format = FormatText(state.mode, row);
   const std::string sample = FormatSample(state.mode, row);
   const int middle = (item.rcItem.left + item.rcItem.right) / 2;
-  TextOutA(item.hDC, item.rcItem.left + kFormatLeft, item.rcItem.top, format.data(), static_cast<int>(format.size()));
+  TextOutA(item.hDC, item.rcItem.left + ScaleByFactor(kFormatLeft, state.dialogScale), item.rcItem.top, format.data(),
+           static_cast<int>(format.size()));
   TextOutA(item.hDC, middle, item.rcItem.top, sample.data(), static_cast<int>(sample.size()));
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
 }

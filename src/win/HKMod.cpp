@@ -10,6 +10,7 @@
 #include "SnapOptions.h"
 #include "SpellingSuggestions.h"
 #include "SymbolPicker.h"
+#include "core/dpi/dpi_scale.h"
 #include "core/editor/editor_update.h"
 #include "core/editor/text_insertion.h"
 #include "core/spell_check/spelling_files_of_app.h"
@@ -17,6 +18,9 @@
 
 namespace wordsnap {
 namespace {
+
+// The heading above the memo, in pixels at scale 1.
+constexpr int kLabelFontHeight = 20;
 
 ModHotKeysState* StateOf(HWND dialog) {
   return reinterpret_cast<ModHotKeysState*>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -57,8 +61,9 @@ void ShowCaseRule(HWND dialog, const WordsnapRecord& working) {
 void FormCreate(HWND dialog, ModHotKeysState& state) {
   SendDlgItemMessageA(dialog, IDC_HKMOD_ORIGKEYS, EM_LIMITTEXT, kMaxNameLength, 0);
   SendDlgItemMessageA(dialog, IDC_HKMOD_NEWFORMAT, EM_LIMITTEXT, 0, 0);  // the memo itself sets no limit
-  state.labelFont = CreateFontA(-20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+  state.labelFont = CreateFontA(-ScaleByFactor(kLabelFontHeight, state.app.dialogScale), 0, 0, 0, FW_NORMAL, FALSE,
+                                FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, "Arial");
   SendDlgItemMessageA(dialog, IDC_HKMOD_LABEL2, WM_SETFONT, reinterpret_cast<WPARAM>(state.labelFont), FALSE);
 }
 

@@ -7,6 +7,8 @@
 #include <iterator>
 
 #include "MessageBoxes.h"
+#include "ScreenDpi.h"
+#include "core/dpi/dpi_scale.h"
 #include "core/version.h"
 
 namespace wordsnap {
@@ -74,6 +76,12 @@ LRESULT CALLBACK HelpWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SETFOCUS:
       if (helpText != nullptr) SetFocus(helpText);
       return 0;
+    case WM_DPICHANGED: {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_DESTROY:
       helpWindow = nullptr;
       helpText = nullptr;
@@ -95,10 +103,12 @@ bool CreateHelpWindow(const std::string& rtf) {
   windowClass.lpszClassName = kHelpWindowClass;
   RegisterClassA(&windowClass);  // fails harmlessly when registered before
 
-  const int width = 640;
-  const int height = 520;
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  const ScreenRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const int dpi = DpiAtRect(screen);
+  const int width = ScalePixels(640, dpi);
+  const int height = ScalePixels(520, dpi);
+  const int left = (screen.width - width) / 2;
+  const int top = (screen.height - height) / 2;
   helpWindow = CreateWindowExA(0, kHelpWindowClass, kHelpWindowCaption, WS_OVERLAPPEDWINDOW, left, top, width, height,
                                nullptr, nullptr, instance, nullptr);
   if (helpWindow == nullptr) return false;

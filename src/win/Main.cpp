@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CommonControls.h"
 #include "KernelObjects.h"
 #include "MainWin.h"
 #include "MessageBoxes.h"
@@ -20,6 +21,7 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   using namespace wordsnap;
+  InitCommonControlClasses();
   if (InstanceMarkerExists()) {
     ShowMessage(nullptr, std::string(kProgramTitle) + " is already running.", "");
     return 0;

@@ -11,6 +11,7 @@
 #include "DialogGuard.h"
 #include "HelpWindow.h"
 #include "MessageBoxes.h"
+#include "ScreenDpi.h"
 #include "core/hint/hint_mapping.h"
 #include "core/hook/hook_contract.h"
 #include "core/hint/hint_protocol.h"
@@ -30,6 +31,13 @@ namespace wordsnap {
 namespace {
 
 constexpr const char* kTraceFile = "c:\\test";
+
+// The program's icon at the small size of this screen (the caption, the tray), picked
+// from the sizes the icon file holds rather than shrunk from the large one.
+HICON SmallProgramIcon(HINSTANCE instance) {
+  return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_WORDSNAP), IMAGE_ICON,
+                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+}
 
 }  // namespace
 
@@ -56,15 +64,17 @@ bool TMainWin::Create(HINSTANCE instance) {
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
   wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_WORDSNAP));
-  wc.hIconSm = wc.hIcon;
+  wc.hIconSm = SmallProgramIcon(instance);
   wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
   wc.lpszClassName = kMainWindowClass;
   if (RegisterClassExA(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
-  window_ = CreateWindowExA(0, kMainWindowClass, kProgramTitle, WS_OVERLAPPEDWINDOW, 0, 0, 437, 340,
-                            nullptr, nullptr, instance, this);
+  // Made where it will stand, so that it starts at the DPI of that monitor.
+  const RECT placed = PlacedBounds();
+  window_ = CreateWindowExA(0, kMainWindowClass, kProgramTitle, WS_OVERLAPPEDWINDOW, placed.left, placed.top,
+                            placed.right - placed.left, placed.bottom - placed.top, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
   accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAINACCEL));
   FormCreate();
@@ -104,6 +114,9 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
       if (WMSysCommand(wParam)) return 0;
       break;
+    case WM_DPICHANGED:
+      WMDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDC_MAIN_KEYLIST) {
         OnKeyListNotify(HIWORD(wParam));
@@ -117,7 +130,7 @@ LRESULT TMainWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (list_.Handle() != nullptr) SetFocus(list_.Handle());
       return 0;
     case WM_MEASUREITEM:
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kListRowHeight;
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(list_.RowHeight());
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
@@ -202,6 +215,7 @@ void TMainWin::FormCreate() {
               (version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 4);
   windows98_ = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && version.dwMinorVersion != 0;
 
+  ApplyDpi(DpiOfWindow(window_));
   CreateListPart();
 
   hint_.CreateMapping();
@@ -214,16 +228,12 @@ void TMainWin::FormCreate() {
   WordsnapHookInit(window_);
   SetTimer(window_, kHookTimer, kHookTimerInterval, nullptr);
 
-  const Settings& s = state_.settings;
-  // A saved position off every screen now is brought into sight; the settings keep
-  // it until the window's own bounds are saved at close.
-  const ScreenRect placed =
-      KeepOnScreen({s.mainWindowLeft, s.mainWindowTop, s.mainWindowWidth, s.mainWindowHeight}, MonitorWorkAreas());
-  SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height,
+  const RECT placed = PlacedBounds();
+  SetWindowPos(window_, nullptr, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 
   taskIcon_ = std::make_unique<TTaskIcon>();
-  taskIcon_->SetIcon(LoadIconA(instance_, MAKEINTRESOURCEA(IDI_WORDSNAP)));
+  taskIcon_->SetIcon(SmallProgramIcon(instance_));
   taskIcon_->SetToolTip("Wordsnaps");
   taskIcon_->OnClick = [this] { ActivateMe(); };
   taskIcon_->OnRightClick = [this](POINT at) { TaskIconRightClick(at); };
@@ -251,6 +261,26 @@ void TMainWin::FormCreate() {
   state_.restrictedB = modes_.restrictedB;
   state_.restrictedBA = modes_.restrictedBA;
   ApplyMenuAvailability();
+}
+
+RECT TMainWin::PlacedBounds() const {
+  const Settings& s = state_.settings;
+  // A saved position off every screen now is brought into sight; the settings keep
+  // it until the window's own bounds are saved at close.
+  const std::vector<ScreenRect> areas = MonitorWorkAreas();
+  const ScreenRect saved =
+      KeepOnScreen({s.mainWindowLeft, s.mainWindowTop, s.mainWindowWidth, s.mainWindowHeight}, areas);
+  // The settings keep the size at 96 DPI, so the window looks as large on any screen
+  // as it did where it was saved; the position is in screen pixels.
+  const int dpi = DpiAtRect(saved);
+  return RectOf(
+      KeepOnScreen({saved.left, saved.top, ScalePixels(saved.width, dpi), ScalePixels(saved.height, dpi)}, areas));
+}
+
+void TMainWin::WMDpiChanged(int dpi, const RECT& suggested) {
+  ApplyDpi(UsableDpi(dpi));
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TMainWin::ProcessParam(const std::string& argument) {
@@ -373,8 +403,8 @@ void TMainWin::FormClose() {
   }
   s.mainWindowLeft = bounds.left;
   s.mainWindowTop = bounds.top;
-  s.mainWindowWidth = bounds.right - bounds.left;
-  s.mainWindowHeight = bounds.bottom - bounds.top;
+  s.mainWindowWidth = UnscalePixels(bounds.right - bounds.left, dpi_);
+  s.mainWindowHeight = UnscalePixels(bounds.bottom - bounds.top, dpi_);
   SaveSettingsTelling(window_, state_, profiles_);
 
   const bool closeHints = s.useSuffix && s.doHint;

@@ -16,6 +16,7 @@
 #include "TaskIcon.h"
 #include "WordsnapListView.h"
 #include "core/app_state.h"
+#include "core/dpi/dpi_scale.h"
 #include "core/engine/expansion_engine.h"
 #include "core/list/list_command_flow.h"
 #include "core/list/list_finder.h"
@@ -77,6 +78,10 @@ class TMainWin : private EngineHost, private ListCommandHost {
   void FormActivate();
   void FormClose();
   bool WMSysCommand(WPARAM command);  // true when handled here
+  // The saved position and size, the size scaled to the DPI there, brought on screen.
+  RECT PlacedBounds() const;
+  // The window moved to a monitor of another DPI: the suggested bounds, parts resized.
+  void WMDpiChanged(int dpi, const RECT& suggested);
   void AppDeactivate();
   void ProcessParam(const std::string& argument);
   void FormResize();
@@ -145,6 +150,8 @@ class TMainWin : private EngineHost, private ListCommandHost {
 
   // The list and its commands.
   void CreateListPart();
+  // Sizes the parts, their fonts and pictures, and the dialog scale factor for dpi.
+  void ApplyDpi(int dpi);
   void OnKeyListNotify(int code);
   void KeyListClick();
   void KeyListDblClick();
@@ -197,6 +204,7 @@ class TMainWin : private EngineHost, private ListCommandHost {
   HWND label1_ = nullptr;
   HWND label2_ = nullptr;
   HFONT headingFont_ = nullptr;
+  int dpi_ = kDesignDpi;  // of the monitor the window is on
   HMENU listPopup_ = nullptr;
   std::unique_ptr<TSpeedButtons> speedButtons_;
   ListFinder finder_{&FoldCaseByLocale};

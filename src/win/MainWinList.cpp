@@ -4,8 +4,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "CommonControls.h"
 #include "MainWin.h"
 #include "Panel.h"
+#include "core/dpi/dpi_scale.h"
 #include "core/list/list_command_flow.h"
 #include "core/list/list_commands.h"
 #include "core/list/main_window_layout.h"
@@ -27,31 +29,41 @@ void Place(HWND window, const PanelRect& at) {
   if (window != nullptr) MoveWindow(window, at.left, at.top, at.width, at.height, TRUE);
 }
 
-HFONT HeadingFont() {
-  return CreateFontA(-18, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+HFONT HeadingFont(int dpi) {
+  return CreateFontA(-ScalePixels(kHeadingFontHeight, dpi), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
 }
 
 }  // namespace
 
 void TMainWin::CreateListPart() {
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof(controls);
-  controls.dwICC = ICC_BAR_CLASSES;
-  InitCommonControlsEx(&controls);
+  InitCommonControlClasses();
   RegisterPanelClass(instance_);
 
   speedPanel_ = CreatePanel(window_, instance_, WS_BORDER, IDC_MAIN_SPEEDPANEL);
   speedButtons_ = std::make_unique<TSpeedButtons>();
-  speedButtons_->Create(speedPanel_, instance_);
+  speedButtons_->Create(speedPanel_, instance_, dpi_);
 
   dataPanel_ = CreatePanel(window_, instance_, 0, IDC_MAIN_DATAPANEL);
-  headingFont_ = HeadingFont();
+  headingFont_ = HeadingFont(dpi_);
   label1_ = CreateHeading(dataPanel_, instance_, "Wordsnaps", IDC_MAIN_LABEL1, headingFont_);
   label2_ = CreateHeading(dataPanel_, instance_, "Replacement Keys", IDC_MAIN_LABEL2, headingFont_);
-  list_.Create(dataPanel_, instance_, IDC_MAIN_KEYLIST);
+  list_.Create(dataPanel_, instance_, IDC_MAIN_KEYLIST, dpi_);
   listPopup_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_LISTPOPUP));
   SetPrefixHint(prefixHint_);
+  FormResize();
+}
+
+void TMainWin::ApplyDpi(int dpi) {
+  dpi_ = dpi;
+  state_.dialogScale = ScaleFactorFor(dpi);
+  if (dataPanel_ == nullptr) return;  // the parts are made at this DPI
+  HFONT oldHeading = headingFont_;
+  headingFont_ = HeadingFont(dpi);
+  for (HWND label : {label1_, label2_}) SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_), TRUE);
+  if (oldHeading != nullptr) DeleteObject(oldHeading);
+  list_.SetDpi(dpi);
+  if (speedButtons_) speedButtons_->SetDpi(dpi);
   FormResize();
 }
 
@@ -59,7 +71,8 @@ void TMainWin::FormResize() {
   if (dataPanel_ == nullptr) return;  // sized before its parts exist
   RECT client{};
   GetClientRect(window_, &client);
-  const MainWindowLayout layout = LayoutMainWindow(client.right - client.left, client.bottom - client.top);
+  const MainWindowLayout layout =
+      LayoutMainWindow(client.right - client.left, client.bottom - client.top, dpi_);
   Place(speedPanel_, layout.SpeedPanel);
   Place(dataPanel_, layout.DataPanel);
   Place(label1_, layout.Label1);
@@ -114,7 +127,8 @@ void TMainWin::ShowListMenu(HWND from, POINT at) {
   if (at.x == -1 && at.y == -1) {  // from the keyboard: at the list's corner
     RECT bounds{};
     GetWindowRect(list_.Handle(), &bounds);
-    at = POINT{bounds.left + 8, bounds.top + 8};
+    const int inset = ScalePixels(8, dpi_);
+    at = POINT{bounds.left + inset, bounds.top + inset};
   }
   TrackPopupMenuEx(GetSubMenu(listPopup_, 0), TPM_RIGHTBUTTON, at.x, at.y, window_, nullptr);
 }

@@ -236,7 +236,7 @@ void TMainWin::OnCommand(int id) {
       break;
     case IDM_HELP_ABOUT:
     case IDM_TRAY_ABOUT:
-      RunAbout(window_, state_.dialogs.about);
+      RunAbout(window_, state_.dialogs.about, state_.dialogScale);
       break;
     case IDM_HELP_MANUAL:
       RunUserM(window_, state_.dialogs.userManual, state_.programDir + "\\" + kManualFileName);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <iterator>
 
+#include "core/dpi/dpi_scale.h"
 #include "resource.h"
 
 namespace wordsnap {
@@ -34,7 +35,17 @@ constexpr SpeedButtonSpec kSpeedButtons[] = {
     {IDM_FILE_EXIT, 284, "Exit", kImageExit},
 };
 
-constexpr int kImageSize = 16;
+// Our pictures are drawn at these sizes (res/speed_buttons*.bmp), the system's at 16
+// and 24; a button shows the size nearest its DPI's, unstretched.
+struct OwnPictureSet {
+  int size;
+  int resource;
+};
+constexpr OwnPictureSet kOwnPictureSets[] = {
+    {16, IDB_SPEEDBUTTONS},
+    {24, IDB_SPEEDBUTTONS_24},
+    {32, IDB_SPEEDBUTTONS_32},
+};
 
 // Tool-info size understood by every version of the common controls.
 constexpr UINT kToolInfoSize = offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM);
@@ -51,37 +62,77 @@ TTTOOLINFOA ToolFor(HWND panel, HWND button) {
 }  // namespace
 
 TSpeedButtons::~TSpeedButtons() {
+  // The standard pictures go with their toolbar, a child of the panel.
   if (ownImages_ != nullptr) ImageList_Destroy(ownImages_);
   if (tooltip_ != nullptr) DestroyWindow(tooltip_);
 }
 
-void TSpeedButtons::Create(HWND panel, HINSTANCE instance) {
+void TSpeedButtons::Create(HWND panel, HINSTANCE instance, int dpi) {
   panel_ = panel;
-
-  // The standard pictures come with a toolbar; this one only keeps them.
-  imageSource_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 0, 0,
-                                 panel, nullptr, instance, nullptr);
-  if (imageSource_ != nullptr) {
-    SendMessageA(imageSource_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(imageSource_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kImageSize, kImageSize));
-    SendMessageA(imageSource_, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
-    standardImages_ = reinterpret_cast<HIMAGELIST>(SendMessageA(imageSource_, TB_GETIMAGELIST, 0, 0));
-  }
-  ownImages_ = ImageList_LoadImageA(instance, MAKEINTRESOURCEA(IDB_SPEEDBUTTONS), kImageSize, 0, RGB(255, 0, 255),
-                                    IMAGE_BITMAP, LR_CREATEDIBSECTION);
+  instance_ = instance;
+  dpi_ = dpi;
+  LoadPictures();
 
   tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, panel, nullptr, instance,
                              nullptr);
   for (const SpeedButtonSpec& spec : kSpeedButtons) {
-    HWND button = CreateWindowExA(0, "BUTTON", spec.hint, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, spec.x,
-                                  kSpeedButtonTop, kSpeedButtonSize, kSpeedButtonSize, panel,
+    HWND button = CreateWindowExA(0, "BUTTON", spec.hint, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 0, 0, panel,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
     if (tooltip_ != nullptr) {
       TTTOOLINFOA tool = ToolFor(panel, button);
       tool.lpszText = const_cast<char*>(spec.hint);
       SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
+  }
+  PlaceButtons();
+}
+
+void TSpeedButtons::SetDpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  DropPictures();
+  LoadPictures();
+  PlaceButtons();
+  for (const SpeedButtonSpec& spec : kSpeedButtons)
+    if (HWND button = Button(spec.id)) InvalidateRect(button, nullptr, TRUE);
+}
+
+void TSpeedButtons::LoadPictures() {
+  standardSize_ = NearestPictureSize(kSpeedPictureSize, dpi_, {16, 24});
+  // The standard pictures come with a toolbar; this one only keeps them.
+  imageSource_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 0, 0,
+                                 panel_, nullptr, instance_, nullptr);
+  if (imageSource_ != nullptr) {
+    SendMessageA(imageSource_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(imageSource_, TB_SETBITMAPSIZE, 0, MAKELPARAM(standardSize_, standardSize_));
+    const WPARAM set = standardSize_ > 16 ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR;
+    SendMessageA(imageSource_, TB_LOADIMAGES, set, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+    standardImages_ = reinterpret_cast<HIMAGELIST>(SendMessageA(imageSource_, TB_GETIMAGELIST, 0, 0));
+  }
+  ownSize_ = NearestPictureSize(kSpeedPictureSize, dpi_, {16, 24, 32});
+  for (const OwnPictureSet& set : kOwnPictureSets) {
+    if (set.size != ownSize_) continue;
+    ownImages_ = ImageList_LoadImageA(instance_, MAKEINTRESOURCEA(set.resource), set.size, 0, RGB(255, 0, 255),
+                                      IMAGE_BITMAP, LR_CREATEDIBSECTION);
+  }
+}
+
+void TSpeedButtons::DropPictures() {
+  if (ownImages_ != nullptr) ImageList_Destroy(ownImages_);
+  ownImages_ = nullptr;
+  if (imageSource_ != nullptr) DestroyWindow(imageSource_);  // and the standard pictures with it
+  imageSource_ = nullptr;
+  standardImages_ = nullptr;
+}
+
+void TSpeedButtons::PlaceButtons() const {
+  const int top = ScalePixels(kSpeedButtonTop, dpi_);
+  const int height = ScaledLength(kSpeedButtonTop, kSpeedButtonSize, dpi_);
+  for (const SpeedButtonSpec& spec : kSpeedButtons) {
+    if (HWND button = Button(spec.id))
+      SetWindowPos(button, nullptr, ScalePixels(spec.x, dpi_), top, ScaledLength(spec.x, kSpeedButtonSize, dpi_),
+                   height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
@@ -133,16 +184,17 @@ bool TSpeedButtons::Draw(const DRAWITEMSTRUCT& item) const {
   HIMAGELIST images = own ? ownImages_ : standardImages_;
   if (images == nullptr) return true;
   const int index = own ? spec->image - kOwnImage : spec->image;
-  const int offset = pushed ? 1 : 0;
-  const int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - kImageSize) / 2 + offset;
-  const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kImageSize) / 2 + offset;
+  const int size = own ? ownSize_ : standardSize_;
+  const int offset = pushed ? ScalePixels(1, dpi_) : 0;
+  const int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - size) / 2 + offset;
+  const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - size) / 2 + offset;
   if (!disabled) {
     ImageList_Draw(images, index, item.hDC, x, y, ILD_TRANSPARENT);
     return true;
   }
   // A disabled picture is drawn embossed, as the system draws disabled pictures.
   if (HICON icon = ImageList_GetIcon(images, index, ILD_TRANSPARENT)) {
-    DrawStateA(item.hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, kImageSize, kImageSize,
+    DrawStateA(item.hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, size, size,
                DST_ICON | DSS_DISABLED);
     DestroyIcon(icon);
   }

@@ -7,7 +7,9 @@
 
 #include "DialogColors.h"
 #include "ModalLoop.h"
+#include "ScreenDpi.h"
 #include "SymbolPicker_ids.h"
+#include "core/dpi/dpi_scale.h"
 #include "core/symbols/symbol_grid.h"
 
 namespace wordsnap {
@@ -72,7 +74,8 @@ void PaintGrid(HWND grid, const DoSpecialState* state) {
         FillWith(dc, inside, selected ? kSymbolSelectedBackground : kSymbolBackground);
         SetTextColor(dc, selected ? kSymbolSelectedText : kSymbolText);
         const char symbol = static_cast<char>(SymbolCodeAt(cell));
-        TextOutA(dc, area.left + kSymbolTextDx, area.top + kSymbolTextDy, &symbol, 1);
+        TextOutA(dc, area.left + ScaleByFactor(kSymbolTextDx, state->scale),
+                 area.top + ScaleByFactor(kSymbolTextDy, state->scale), &symbol, 1);
       }
     }
     SelectObject(dc, oldFont);
@@ -168,8 +171,7 @@ void ScaleForm(HWND dialog, const DoSpecialState& state) {
   SetWindowPos(GetDlgItem(dialog, IDCANCEL), nullptr, buttonsLeft + buttonWidth + gap, buttonsTop, buttonWidth,
                buttonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   RECT frame{0, 0, clientWidth, buttonsTop + buttonHeight + margin};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
+  AdjustFrameForWindow(dialog, frame);
   SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -37,14 +37,23 @@ std::string FoldCaseByLocale(std::string_view text) {
   return folded;
 }
 
-TWordsnapListView::~TWordsnapListView() {
-  for (HFONT font : {font_, italicFont_})
-    if (font != nullptr) DeleteObject(font);
+TWordsnapListView::~TWordsnapListView() { DeleteFonts(); }
+
+void TWordsnapListView::CreateFonts() {
+  font_ = ArialFont(ListFontHeight(dpi_), FW_NORMAL, false);
+  italicFont_ = ArialFont(ListFontHeight(dpi_), FW_NORMAL, true);
 }
 
-void TWordsnapListView::Create(HWND parent, HINSTANCE instance, int id) {
-  font_ = ArialFont(15, FW_NORMAL, false);
-  italicFont_ = ArialFont(15, FW_NORMAL, true);
+void TWordsnapListView::DeleteFonts() {
+  for (HFONT* font : {&font_, &italicFont_}) {
+    if (*font != nullptr) DeleteObject(*font);
+    *font = nullptr;
+  }
+}
+
+void TWordsnapListView::Create(HWND parent, HINSTANCE instance, int id, int dpi) {
+  dpi_ = dpi;  // before the list exists: it asks for its row height while it is made
+  CreateFonts();
   list_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
                               LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
@@ -53,9 +62,24 @@ void TWordsnapListView::Create(HWND parent, HINSTANCE instance, int id) {
   SetRowHeight();
 }
 
+void TWordsnapListView::SetDpi(int dpi) {
+  if (dpi == dpi_ && font_ != nullptr) return;
+  dpi_ = dpi;
+  HFONT oldFont = font_;
+  HFONT oldItalic = italicFont_;
+  CreateFonts();
+  if (list_ != nullptr) SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  for (HFONT font : {oldFont, oldItalic})
+    if (font != nullptr) DeleteObject(font);
+  SetRowHeight();
+  Redraw();
+}
+
+int TWordsnapListView::RowHeight() const { return ListRowHeight(dpi_); }
+
 void TWordsnapListView::SetRowHeight() {
-  if (list_ != nullptr && SendMessageA(list_, LB_GETITEMHEIGHT, 0, 0) != kListRowHeight)
-    SendMessageA(list_, LB_SETITEMHEIGHT, 0, kListRowHeight);
+  if (list_ != nullptr && SendMessageA(list_, LB_GETITEMHEIGHT, 0, 0) != RowHeight())
+    SendMessageA(list_, LB_SETITEMHEIGHT, 0, RowHeight());
 }
 
 void TWordsnapListView::Draw(const DRAWITEMSTRUCT& item, bool counterColumn, int counterWidth) const {
@@ -69,7 +93,7 @@ void TWordsnapListView::Draw(const DRAWITEMSTRUCT& item, bool counterColumn, int
   FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
 
   const int saved = SaveDC(dc);
-  const RowLayout row = LayoutRow(r.left, counterColumn, counterWidth);
+  const RowLayout row = LayoutRow(r.left, counterColumn, counterWidth, dpi_);
   SetBkMode(dc, TRANSPARENT);
   SelectObject(dc, font_);
   if (counterColumn) {

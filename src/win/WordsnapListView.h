@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/dpi/dpi_scale.h"
 #include "core/store/wordsnap_tree.h"
 
 namespace wordsnap {
@@ -22,8 +23,12 @@ class TWordsnapListView {
   TWordsnapListView(const TWordsnapListView&) = delete;
   TWordsnapListView& operator=(const TWordsnapListView&) = delete;
 
-  void Create(HWND parent, HINSTANCE instance, int id);
+  // dpi: the screen's DPI, which the rows, columns and fonts are sized for.
+  void Create(HWND parent, HINSTANCE instance, int id, int dpi);
   HWND Handle() const { return list_; }
+  // Sizes the rows, columns and fonts for another DPI.
+  void SetDpi(int dpi);
+  int RowHeight() const;
 
   // The rows, rebuilt from the tree in its fill order.
   void Fill(WordsnapNode* root);
@@ -43,9 +48,13 @@ class TWordsnapListView {
   void SelectRecord(std::int32_t recordNo);
 
  private:
+  void CreateFonts();
+  void DeleteFonts();
+
   HWND list_ = nullptr;
   HFONT font_ = nullptr;
   HFONT italicFont_ = nullptr;
+  int dpi_ = kDesignDpi;
 };
 
 }  // namespace wordsnap

@@ -6,7 +6,10 @@
 #define IDR_MAINACCEL 101
 #define IDR_LISTPOPUP 102
 #define IDR_TRAYPOPUP 103
-#define IDB_SPEEDBUTTONS 104  // own pictures of the speed buttons, 16 x 16 each
+// Own pictures of the speed buttons, drawn at three sizes for the screen's DPI.
+#define IDB_SPEEDBUTTONS 104     // 16 x 16 each (100%)
+#define IDB_SPEEDBUTTONS_24 105  // 24 x 24 each (150%)
+#define IDB_SPEEDBUTTONS_32 106  // 32 x 32 each (200%)
 
 // Child windows of the main window.
 #define IDC_MAIN_SPEEDPANEL 2001

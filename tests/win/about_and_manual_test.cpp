@@ -28,12 +28,34 @@ TEST_F(AboutAndManualTest, TheAboutBoxNamesTheProgramAndItsVersionAndOpensOnceOn
     EXPECT_EQ(picture.right, 143);
     EXPECT_EQ(picture.bottom, 102);
     // Chosen again (from the tray menu) while it shows: nothing more opens.
-    RunAbout(nullptr, showing);
+    RunAbout(nullptr, showing, 1.0);
     PressButton(about, IDOK);
   });
-  RunAbout(nullptr, showing);
+  RunAbout(nullptr, showing, 1.0);
   EXPECT_EQ(shown, 1);
   EXPECT_FALSE(showing);
+}
+
+TEST_F(AboutAndManualTest, TheAboutBoxLaysItsPartsOutAtTheDialogScaleFactor) {
+  bool showing = false;
+  OnDialog("About", [&](HWND about) {
+    RECT picture{};
+    GetClientRect(GetDlgItem(about, IDC_ABOUT_PICTURE), &picture);
+    EXPECT_EQ(picture.right, 215);  // 143 and 102 at 150%
+    EXPECT_EQ(picture.bottom, 153);
+    // The button lies below the panel and inside the box.
+    RECT panel{}, button{}, client{};
+    GetWindowRect(GetDlgItem(about, IDC_ABOUT_PANEL), &panel);
+    GetWindowRect(GetDlgItem(about, IDOK), &button);
+    GetClientRect(about, &client);
+    EXPECT_GE(button.top, panel.bottom);
+    POINT corner{button.right, button.bottom};
+    ScreenToClient(about, &corner);
+    EXPECT_LE(corner.x, client.right);
+    EXPECT_LE(corner.y, client.bottom);
+    PressButton(about, IDOK);
+  });
+  RunAbout(nullptr, showing, 1.5);
 }
 
 TEST_F(AboutAndManualTest, TheManualNoticeSaysSoWhenTheManualIsMissingAndCancelSaysNothing) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "main_window_fixture.h"
@@ -191,6 +192,50 @@ TEST_F(MainWindowTest, TheWindowHidesToTheTrayOnlyWhereItShouldAndComesBackFromI
     state_.dialogs.doFind = false;
     Close();
   }
+}
+
+// Moved to a monitor at another scale, the window takes the bounds Windows suggests and
+// sizes its rows, speed buttons and dialogs for that scale; the settings keep its size
+// as at 100%.
+TEST_F(MainWindowTest, AChangeOfScaleResizesTheWindowAndItsParts) {
+  state_.settings.currentFile = DataFile("DPI.WSN", {win_test::Snap("sig", "Regards")});
+  Open();
+  auto size = [](HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return std::pair{static_cast<int>(r.right - r.left), static_cast<int>(r.bottom - r.top)};
+  };
+  struct Case {
+    int dpi;
+    double dialogScale;
+    int rowHeight;
+    std::pair<int, int> newButton;  // at 0, 25 wide
+    std::pair<int, int> openButton;  // at 25, 25 wide
+    int panelHeight;
+  };
+  const Case cases[] = {
+      {144, 1.5, 30, {38, 38}, {37, 38}, 47},
+      {192, 2.0, 40, {50, 50}, {50, 50}, 62},
+      {96, 1.0, 20, {25, 25}, {25, 25}, 31},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    RECT suggested{40, 30, 40 + 437 * c.dpi / 96, 30 + 340 * c.dpi / 96};
+    SendMessageA(Main(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT bounds{};
+    GetWindowRect(Main(), &bounds);
+    EXPECT_TRUE(EqualRect(&bounds, &suggested));
+    EXPECT_DOUBLE_EQ(state_.dialogScale, c.dialogScale);
+    EXPECT_EQ(SendMessageA(KeyList(), LB_GETITEMHEIGHT, 0, 0), c.rowHeight);
+    EXPECT_EQ(size(SpeedButton(IDM_FILE_NEW)), c.newButton);
+    EXPECT_EQ(size(SpeedButton(IDM_FILE_OPEN)), c.openButton);
+    EXPECT_EQ(size(SpeedPanel()).second, c.panelHeight);
+  }
+  RECT at150{0, 0, 656, 510};
+  SendMessageA(Main(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&at150));
+  Close();
+  EXPECT_EQ(Written("Misc", "Main Window Width"), "437");
+  EXPECT_EQ(Written("Misc", "Main Window Height"), "340");
 }
 
 }  // namespace

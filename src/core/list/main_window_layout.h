@@ -10,7 +10,9 @@ struct PanelRect {
   int height = 0;
 };
 
+// Sizes at 96 DPI; the layout scales them to the screen's DPI.
 inline constexpr int kSpeedPanelHeight = 31;
+inline constexpr int kHeadingFontHeight = 18;
 
 struct MainWindowLayout {
   PanelRect SpeedPanel;  // in the client area
@@ -22,7 +24,8 @@ struct MainWindowLayout {
   PanelRect KeyList;
 };
 
-// Sizes follow the client area; positions stay. No size goes below zero.
-MainWindowLayout LayoutMainWindow(int clientWidth, int clientHeight);
+// Sizes follow the client area; positions stay. Every distance is scaled to dpi, by
+// its edges, so that parts that touch at 96 DPI still touch. No size goes below zero.
+MainWindowLayout LayoutMainWindow(int clientWidth, int clientHeight, int dpi);
 
 }  // namespace wordsnap

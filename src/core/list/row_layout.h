@@ -7,7 +7,9 @@
 
 namespace wordsnap {
 
+// Sizes at 96 DPI; the list scales them to the screen's DPI.
 inline constexpr int kListRowHeight = 20;
+inline constexpr int kListFontHeight = 15;
 inline constexpr int kRowMargin = 2;
 inline constexpr int kNameColumnWidth = 123;  // from the counter column's edge to the replacement column
 
@@ -26,9 +28,14 @@ struct RowLayout {
   int previewX = 0;          // the first characters of the replacement text
 };
 
-// The layout of a row whose rectangle starts at `left`. counterColumnWidth is the
-// store's width for its record count; it counts only while the column is shown.
-RowLayout LayoutRow(int left, bool useCounterColumn, int counterColumnWidth);
+// The layout of a row whose rectangle starts at `left`, on a screen at dpi.
+// counterColumnWidth is the store's width for its record count (at 96 DPI); it
+// counts only while the column is shown.
+RowLayout LayoutRow(int left, bool useCounterColumn, int counterColumnWidth, int dpi);
+
+// The height of every row, and of the list's font, at dpi.
+int ListRowHeight(int dpi);
+int ListFontHeight(int dpi);
 
 // The counter column shows the row's place in the list, from 1.
 std::string CounterText(int rowIndex);
