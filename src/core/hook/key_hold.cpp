@@ -1,5 +1,7 @@
 #include "core/hook/key_hold.h"
 
+#include <algorithm>
+
 namespace wordsnap::hook {
 
 namespace {
@@ -41,7 +43,7 @@ void KeyHold::Update(const ProgramState& program, std::uint32_t now) {
   if (readerStalled_ && program.readReport != stalledAtRead_) readerStalled_ = false;
   if (pacing_ && Passed(pacedSince_, now, kReleasePaceMs)) pacing_ = false;
   // Keys sent but never seen back: stop waiting.
-  if (awaited_ > 0 && Passed(awaitedSince_, now, kStallLimitMs)) awaited_ = 0;
+  if (awaited_ > 0 && Passed(awaitedSince_, now, kStallLimitMs)) awaited_ = requeue_ = 0;
   if (!kept_.empty() && !flushing_ && Blocked(program) && Passed(lastSign_, now, kStallLimitMs)) GiveUp(program);
   if (kept_.empty()) flushing_ = false;
 }
@@ -54,17 +56,28 @@ bool KeyHold::OnKey(const KeyStroke& key, KeyOrigin origin, const ProgramState& 
       lastSign_ = now;
       return false;
     case KeyOrigin::Released:
-      Follow(key);
       if (awaited_ > 0) --awaited_;
+      if (requeue_ > 0) {
+        // Sent before a release of Shift that reached the hook first: it would arrive
+        // without its Shift. It goes again behind the new press of Shift.
+        --requeue_;
+        kept_.insert(kept_.begin() + static_cast<std::ptrdiff_t>(std::min(requeueAt_++, kept_.size())), key);
+        return true;
+      }
+      Follow(key);
       return false;
     case KeyOrigin::User:
       break;
   }
   const bool paced = pacing_ && !program.acknowledges;
-  if (!kept_.empty() && !key.down && IsShift(key.virtualKey) && appDown_[key.virtualKey & 0xFF]) {
-    // The program may be waiting for this release before it plays.
+  if ((!kept_.empty() || awaited_ > 0) && !key.down && IsShift(key.virtualKey) && appDown_[key.virtualKey & 0xFF]) {
+    // The program may be waiting for this release before it plays. The kept keys,
+    // and those sent again but not yet back (the release overtook them), were typed
+    // with Shift down: they get a press of it before them and this release after them.
     kept_.push_front({key.virtualKey, key.scanCode, key.extended, true});
     kept_.push_back(key);
+    requeue_ = awaited_;
+    requeueAt_ = 1;
     Follow(key);
     return false;
   }
@@ -109,13 +122,14 @@ KeyStroke KeyHold::TakeNext(std::uint32_t now) {
 
 void KeyHold::NotSent() noexcept {
   if (awaited_ > 0) --awaited_;
+  requeue_ = std::min(requeue_, awaited_);
 }
 
 std::vector<KeyStroke> KeyHold::TakeAll() {
   std::vector<KeyStroke> keys(kept_.begin(), kept_.end());
   kept_.clear();
   flushing_ = false;
-  awaited_ = 0;
+  awaited_ = requeue_ = 0;
   pacing_ = false;
   return keys;
 }

@@ -31,7 +31,9 @@
 // application after its press. Shift is the exception the program needs: it
 // waits for Shift to be up before it plays, so a release of Shift the
 // application has down passes at once, and the kept keys, typed while it was
-// down, get a press of Shift before them and its release after them.
+// down, get a press of Shift before them and its release after them; a key sent
+// again that the release overtook on its way back is swallowed and sent again
+// behind that press.
 
 #include <bitset>
 #include <cstddef>
@@ -128,6 +130,8 @@ class KeyHold {
   std::uint32_t gaveUpPeriod_ = 0;
   bool flushing_ = false;           // the kept keys go without waiting for anything
   std::size_t awaited_ = 0;         // keys sent again, not yet seen back
+  std::size_t requeue_ = 0;         // of those, how many a release of Shift overtook
+  std::size_t requeueAt_ = 1;       // where the next of them goes back among the kept keys
   std::uint32_t awaitedSince_ = 0;
   bool pacing_ = false;             // a key sent again typed a character: the next waits
   std::uint32_t pacedSince_ = 0;

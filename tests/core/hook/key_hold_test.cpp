@@ -272,6 +272,39 @@ TEST_F(KeyHoldTest, AShiftReleaseTheProgramWaitsForPassesAndTheKeptKeysKeepTheir
   EXPECT_EQ(SendAll(), (std::vector<KeyStroke>{Down(kLeftShift), Down(kA), Up(kA), Up(kLeftShift)}));
 }
 
+TEST_F(KeyHoldTest, AKeySentAgainThatAShiftReleaseOvertookGoesAgainWithItsShift) {
+  // "A" typed with Shift while a report was unread; it goes out again, and the
+  // user's release of Shift, queued before it, reaches the hook first.
+  struct Case {
+    const char* what;
+    std::vector<KeyStroke> keptBefore;  // after the press of Shift, before the release
+    std::vector<KeyStroke> typedAfter;  // after the release
+    std::vector<KeyStroke> sent;
+  };
+  const Case cases[] = {
+      {"A released before Shift", {Down(kA), Up(kA)}, {},
+       {Down(kLeftShift), Down(kA), Up(kA), Up(kLeftShift)}},
+      {"A released after Shift", {Down(kA)}, {Up(kA)},
+       {Down(kLeftShift), Down(kA), Up(kLeftShift), Up(kA)}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    hold_ = KeyHold{};
+    program_ = ProgramState{};
+    Read(0);
+    EXPECT_FALSE(User(Down(kLeftShift)));
+    Report();
+    for (const KeyStroke& key : c.keptBefore) EXPECT_TRUE(User(key));
+    Read(1);
+    ASSERT_TRUE(Due());
+    const KeyStroke inFlight = hold_.TakeNext(0);
+    EXPECT_FALSE(User(Up(kLeftShift)));  // the program may be waiting for it
+    EXPECT_TRUE(hold_.OnKey(inFlight, KeyOrigin::Released, program_, 0));  // back too late: swallowed
+    for (const KeyStroke& key : c.typedAfter) EXPECT_TRUE(User(key));
+    EXPECT_EQ(SendAll(), c.sent);
+  }
+}
+
 TEST_F(KeyHoldTest, ANewReplayBeforeTheEndWasSeenGoesOnHolding) {
   Play();
   EXPECT_TRUE(User(Down(kA), 0));
