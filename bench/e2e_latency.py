@@ -237,10 +237,13 @@ def run_expansion(sender: Sender, target, length: str, way: str, moments: "Momen
 
 
 def run_bare(sender: Sender, target, length: str, way: str) -> dict:
-    _, replacement, _ = WORDSNAPS[(length, way)]
+    name, replacement, _ = WORDSNAPS[(length, way)]
     target.clear()
     forget_typed_word()
-    sent = sender.send(BARE_MODE[way], replacement, target.watch(len(replacement)))
+    # By keyboard the same keys as the program's: a Backspace for each character of the
+    # name and for the suffix key (into the empty target they erase nothing), then the text.
+    keys = b"\b" * (len(name) + 1) + replacement if way == "keyboard" else replacement
+    sent = sender.send(BARE_MODE[way], keys, target.watch(len(replacement)))
     return target.finish(sent, replacement, sent.first)
 
 
@@ -274,9 +277,10 @@ Milliseconds, median (min-max) of {repeat} runs.
   Wordsnap       from the moment the final suffix key is sent until the whole replacement is
                  in the target (the program first erases the typed name and suffix key; by
                  clipboard it waits a tenth of a second before it places the text)
-  bare           baresender.exe puts the same text into the same target the same way (typing
-                 or pasting), from its first key (or from setting the clipboard) until the text
-                 is there: "no hook" while Wordsnap is not running, "hook on" while it runs,
+  bare           baresender.exe puts the same text into the same target the same way (typing,
+                 with a Backspace first for each character of the name and the suffix key, as
+                 the program erases them; or pasting), from its first key (or from setting the
+                 clipboard) until the text is there: "no hook" while Wordsnap is not running, "hook on" while it runs,
                  when every key passes through its keyboard hook
   over bare      Wordsnap's median less that of the bare sender: with no hook, with the hook on
   reaction       from sending the suffix key until the program's first Backspace arrives
