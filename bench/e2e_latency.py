@@ -280,8 +280,8 @@ Milliseconds, median (min-max) of {repeat} runs.
   bare           baresender.exe puts the same text into the same target the same way (typing,
                  with a Backspace first for each character of the name and the suffix key, as
                  the program erases them; or pasting), from its first key (or from setting the
-                 clipboard) until the text is there: "no hook" while Wordsnap is not running, "hook on" while it runs,
-                 when every key passes through its keyboard hook
+                 clipboard) until the text is there: "no hook" while Wordsnap is not running,
+                 "hook on" while it runs, when every key passes through its keyboard hook
   over bare      Wordsnap's median less that of the bare sender: with no hook, with the hook on
   reaction       from sending the suffix key until the program's first Backspace arrives
 """)
