@@ -30,7 +30,7 @@ LOGFONTA HintFont() {
   return font;
 }
 
-ScreenRect WorkArea() {
+ScreenEdges WorkArea() {
   RECT area{};
   if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) {
     area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -104,7 +104,7 @@ SIZE HintPopup::Measure() const {
   const SIZE text = TextSize(dc, textFont_, text_);
   ReleaseDC(window_, dc);
 
-  const ScreenRect area = WorkArea();
+  const ScreenEdges area = WorkArea();
   const int widest = area.right - area.left - 2 * kHintEdgeMargin;
   int width = std::max(name.cx, text_.empty() ? 0 : text.cx) + 2 * (kPaddingX + kBorder);
   width = std::min(std::max(width, kMinimumWidth), std::max(widest, kMinimumWidth));

@@ -16,7 +16,7 @@ int PlaceAlong(int slot, int start, int end, int size, int margin) {
 
 }  // namespace
 
-ScreenPoint PlaceHintWindow(int position, ScreenRect workArea, int width, int height, int margin) {
+ScreenPoint PlaceHintWindow(int position, ScreenEdges workArea, int width, int height, int margin) {
   const int index = ValidHintPosition(position).value_or(kHintPositionDefault) - 1;
   return {PlaceAlong(index % 3, workArea.left, workArea.right, width, margin),
           PlaceAlong(index / 3, workArea.top, workArea.bottom, height, margin)};

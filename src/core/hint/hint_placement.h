@@ -5,13 +5,13 @@
 
 namespace wordsnap {
 
-// A rectangle in screen pixels; right and bottom are exclusive.
-struct ScreenRect {
+// A rectangle in screen pixels by its edges; right and bottom are exclusive.
+struct ScreenEdges {
   int left = 0;
   int top = 0;
   int right = 0;
   int bottom = 0;
-  bool operator==(const ScreenRect&) const = default;
+  bool operator==(const ScreenEdges&) const = default;
 };
 
 struct ScreenPoint {
@@ -28,7 +28,7 @@ inline constexpr int kHintEdgeMargin = 8;
 // window keeps the margin from the edges it is placed against and stays inside
 // the work area when it fits; a window larger than the area is pinned to its
 // left and top edges so the start of the text stays visible.
-ScreenPoint PlaceHintWindow(int position, ScreenRect workArea, int width, int height,
+ScreenPoint PlaceHintWindow(int position, ScreenEdges workArea, int width, int height,
                             int margin = kHintEdgeMargin);
 
 }  // namespace wordsnap

@@ -7,7 +7,7 @@ namespace {
 
 // A 1000x700 work area that does not start at the screen's origin (a taskbar on
 // the left and at the top), and a 200x50 hint.
-constexpr ScreenRect kArea{40, 30, 1040, 730};
+constexpr ScreenEdges kArea{40, 30, 1040, 730};
 constexpr int kWidth = 200;
 constexpr int kHeight = 50;
 constexpr int kMargin = 8;
