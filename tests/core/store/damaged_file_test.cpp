@@ -37,7 +37,7 @@ TEST_F(StoreTest, FileShorterThanOneRecordLoadsNothingAndKeepsThePrefixKeys) {
   store.prefixKeys = "k";
   const LoadResult result = LoadTheHotKeys(store, files, kDataPath);
   EXPECT_EQ(result.damagedTailBytes, kRecordSize - 1);
-  EXPECT_EQ(store.root, nullptr);
+  EXPECT_TRUE(store.tree.empty());
   EXPECT_EQ(store.prefixKeys, "k");
   store.prefixKeys = "z";
   EXPECT_TRUE(ChangePrefixInFile(store, files, kDataPath).Ok());
@@ -113,10 +113,10 @@ TEST_F(StoreTest, RandomBytesNeverBreakTheLoaderOrTheRecordOperations) {
 
     const LoadResult loaded = LoadTheHotKeys(store, files, kDataPath);
     EXPECT_EQ(store.recordCount, whole);
-    EXPECT_EQ(CountNodes(store.root.get()), static_cast<std::size_t>(whole));
-    ForEachNodeInFillOrder(store.root.get(), [](WordsnapNode& node) {
-      EXPECT_LE(node.Name.size(), kMaxNameLength);
-      EXPECT_LE(node.Preview.size(), kPreviewLength);
+    EXPECT_EQ(CountNodes(store.tree), static_cast<std::size_t>(whole));
+    ForEachNodeInFillOrder(store.tree, [](WordsnapNode& node) {
+      EXPECT_LE(node.Name().size(), kMaxNameLength);
+      EXPECT_LE(node.Preview().size(), kPreviewLength);
     });
     EXPECT_EQ(loaded.damagedTailBytes, file.size() % kRecordSize);
 
