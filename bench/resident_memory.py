@@ -13,6 +13,7 @@ import os
 import random
 import statistics
 import string
+import subprocess
 import sys
 from pathlib import Path
 
@@ -20,7 +21,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
 
 from tests.e2e.kit import Program, WinTool, env, wait_until  # noqa: E402
 from tests.e2e.kit.processes import WineProcess, pids_running_from  # noqa: E402
-from tests.e2e.kit.windows import top_windows, wait_for_window  # noqa: E402
+from tests.e2e.kit.windows import top_windows  # noqa: E402
 from tests.e2e.wordsnap_records import data_file, record  # noqa: E402
 
 LB_GETCOUNT = 0x018B
@@ -160,14 +161,36 @@ def measure_program(tool: WinTool, data: bytes, count: int) -> dict:
         program.cleanup()
 
 
-def measure_bare_window(tool: WinTool) -> dict:
+def bare_window_exe() -> Path:
     exe = env.build_dir() / "win64" / "bench" / "barewindow.exe"
     if not exe.is_file():
         raise RuntimeError(f"{exe} is missing (build the win64 preset's barewindow target)")
+    return exe
+
+
+def system_modules_of(exe: Path) -> list:
+    """The system modules a program imports beyond those the bare window imports itself:
+    those it has loaded, with all they load in turn, before its first line runs."""
+    objdump = "x86_64-w64-mingw32-objdump"
+
+    def imports(path: Path) -> set:
+        listing = subprocess.run([objdump, "-p", str(path)], capture_output=True, text=True, check=True).stdout
+        return {line.split(":", 1)[1].strip() for line in listing.splitlines() if "DLL Name:" in line}
+    own = {item.name.lower() for item in exe.parent.iterdir()}
+    bare = {name.lower() for name in imports(bare_window_exe())}
+    return sorted(name for name in imports(exe) if name.lower() not in bare and name.lower() not in own)
+
+
+def measure_bare_window(tool: WinTool, modules=()) -> dict:
+    exe = bare_window_exe()
     before = set(top_windows(tool, cls="BareWindow"))
-    process = WineProcess(exe)
+    process = WineProcess(exe, modules)
     try:
-        wait_for_window(tool, timeout=60, exclude=before, cls="BareWindow", visible=True)
+        def shown():
+            if not process.running():
+                raise AssertionError(f"barewindow.exe ended (exit code {process.exit_code}) loading {modules}")
+            return next((w for w in top_windows(tool, cls="BareWindow", visible=True) if w not in before), None)
+        wait_until(shown, 60, "the bare window")
         return settled_memory(program_pid(process.pid, exe.name, exe.parent))
     finally:
         process.kill()
@@ -201,6 +224,7 @@ def main() -> int:
     load_before = load_average()
     files = data_files()
     counts = {"empty": 0, "10k random": WORDSNAPS, "10k sorted": WORDSNAPS}
+    modules = system_modules_of(env.program_dir() / "Wordsnap.exe")
     tool = WinTool.start()
     results = {}
     try:
@@ -208,6 +232,7 @@ def main() -> int:
             measure_program(tool, files["empty"], 0)
         for run in range(args.repeat):
             results.setdefault("bare window", []).append(measure_bare_window(tool))
+            results.setdefault("+ modules", []).append(measure_bare_window(tool, modules))
             for case, data in files.items():
                 results.setdefault(case, []).append(measure_program(tool, data, counts[case]))
             print(f"resident_memory: round {run + 1} of {args.repeat}", file=sys.stderr, flush=True)
@@ -225,7 +250,10 @@ KiB, median (min-max) of {args.repeat} runs, idle with the list shown; the data 
     for case, runs in results.items():
         print(f"{case:<12} | {summary([r['RssAnon'] for r in runs]):>22} | {summary([r['VmRSS'] for r in runs]):>22}")
     print()
-    print(f"empty program over the bare window: {kib(medians['empty'] - medians['bare window'])} KiB")
+    print(f"empty program over the bare window: {kib(medians['empty'] - medians['bare window'])} KiB, of which")
+    print(f"  the system modules it imports ({', '.join(modules)}): "
+          f"{kib(medians['+ modules'] - medians['bare window'])} KiB")
+    print(f"  the rest, the program's own: {kib(medians['empty'] - medians['+ modules'])} KiB")
     for case in ("10k random", "10k sorted"):
         extra = medians[case] - medians["empty"]
         print(f"{case} over empty: {kib(extra)} KiB, {extra / WORDSNAPS:.0f} bytes per Wordsnap")

@@ -1,8 +1,12 @@
-// barewindow.exe
+// barewindow.exe [module ...]
 //   "Bare Window": a top-level window with nothing in it, shown, idling in its message
 //   loop. What any Win32 program with one window holds in memory under the same system,
-//   for comparing the program's own share against.
+//   for comparing the program's own share against. Each module named is loaded first
+//   (LoadLibraryA), as a program that imports it has it loaded at start; exit code 2
+//   when one cannot be.
 #include <windows.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -22,6 +26,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
+    for (int i = 1; i < __argc; ++i)
+        if (LoadLibraryA(__argv[i]) == nullptr) return 2;
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <numeric>
 #include <string>
 
 #include "core/list/list_commands.h"
@@ -116,10 +117,15 @@ void TWordsnapListView::Draw(const DRAWITEMSTRUCT& item, bool counterColumn, int
 void TWordsnapListView::Fill(WordsnapTree& tree) {
   SendMessageA(list_, LB_RESETCONTENT, 0, 0);
   tree_ = &tree;
-  // Equal names keep the tree's fill order.
-  rows_ = NodesInFillOrder(tree);
-  std::stable_sort(rows_.begin(), rows_.end(), [&tree](WordsnapNodeNo a, WordsnapNodeNo b) {
-    return CompareAsListBox(tree.Node(a).Name(), tree.Node(b).Name()) == CSTR_LESS_THAN;
+  rows_.resize(tree.size());
+  std::iota(rows_.begin(), rows_.end(), WordsnapNodeNo{0});
+  // Equal names in record order. Sorted in place: a sort with a buffer would leave
+  // the program holding that buffer's memory too.
+  std::sort(rows_.begin(), rows_.end(), [&tree](WordsnapNodeNo a, WordsnapNodeNo b) {
+    const WordsnapNode& x = tree.Node(a);
+    const WordsnapNode& y = tree.Node(b);
+    const int order = CompareAsListBox(x.Name(), y.Name());
+    return order == CSTR_LESS_THAN || (order == CSTR_EQUAL && x.RecordNo < y.RecordNo);
   });
   if (SendMessageA(list_, LB_SETCOUNT, rows_.size(), 0) < 0) Clear();
   Redraw();

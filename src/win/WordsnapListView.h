@@ -1,10 +1,11 @@
 #pragma once
 // The Wordsnap list of the main window: an owner-drawn list box that holds no data
 // of its own. Its rows are the tree's node numbers in the list's order (names by
-// the user's locale, ignoring case, like a sorted list box), kept here; each row
-// is drawn from its node with the counter column, the name and the preview. The
-// list box still answers LB_GETTEXT and LB_GETTEXTLEN with a row's name and moves
-// to the next row starting with a typed character, as a list of strings does.
+// the user's locale, ignoring case, like a sorted list box; equal names in record
+// order), kept here; each row is drawn from its node with the counter column, the
+// name and the preview. The list box still answers LB_GETTEXT and LB_GETTEXTLEN
+// with a row's name (in the ANSI code page) and moves to the next row starting
+// with a typed character, as a list of strings does.
 
 #include <windows.h>
 

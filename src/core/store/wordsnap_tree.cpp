@@ -228,16 +228,6 @@ void ForEachNodeInFillOrder(const WordsnapTree& tree, const std::function<void(c
   });
 }
 
-std::vector<WordsnapNodeNo> NodesInFillOrder(const WordsnapTree& tree) {
-  std::vector<WordsnapNodeNo> order;
-  order.reserve(tree.size());
-  WalkPreOrder(tree, [&](const WordsnapNode&, WordsnapNodeNo number) {
-    order.push_back(number);
-    return true;
-  });
-  return order;
-}
-
 std::size_t CountNodes(const WordsnapTree& tree) {
   std::size_t count = 0;
   WalkPreOrder(tree, [&](const WordsnapNode&, WordsnapNodeNo) {

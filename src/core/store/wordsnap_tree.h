@@ -161,11 +161,9 @@ std::optional<std::string> FindForPrompting(const WordsnapTree& tree, std::strin
 // Frees every node.
 void FreeTheHotKeys(WordsnapTree& tree);
 
-// Visits every node in pre-order (node, LesserOrEqual, Greater), for filling the list.
+// Visits every node in pre-order (node, LesserOrEqual, Greater).
 void ForEachNodeInFillOrder(WordsnapTree& tree, const std::function<void(WordsnapNode&)>& visit);
 void ForEachNodeInFillOrder(const WordsnapTree& tree, const std::function<void(const WordsnapNode&)>& visit);
-// The nodes' numbers in the same order.
-std::vector<WordsnapNodeNo> NodesInFillOrder(const WordsnapTree& tree);
 
 std::size_t CountNodes(const WordsnapTree& tree);
 std::size_t TreeDepth(const WordsnapTree& tree);

@@ -3,6 +3,7 @@
 
 #include <random>
 
+#include "core/store/record_positions.h"
 #include "store/store_fixture.h"
 
 namespace wordsnap::store_test {
@@ -85,8 +86,8 @@ TEST_F(StoreTest, ReadFailureHalfWayKeepsWhatWasReadAndSaysSo) {
   EXPECT_EQ(result.outcome, LoadOutcome::Incomplete);
   ASSERT_TRUE(result.message);
   EXPECT_EQ(result.message->caption, "Error");
-  EXPECT_EQ(store.recordCount, 256);
-  EXPECT_EQ(store.counterColumnWidth, 30);
+  EXPECT_EQ(store.recordCount, static_cast<std::int32_t>(kRecordsPerChunk));
+  EXPECT_EQ(store.counterColumnWidth, CounterColumnWidthFor(store.recordCount));
   EXPECT_EQ(store.prefixKeys, "pk");
 }
 
