@@ -7,6 +7,9 @@ namespace {
 
 constexpr std::size_t kFirstSlotCount = 64;
 
+// Kept at most half full, so a probe run stays short.
+bool Fits(std::size_t count, std::size_t slotCount) { return count * 2 <= slotCount; }
+
 }  // namespace
 
 void WordsnapNameIndex::Clear() {
@@ -18,8 +21,7 @@ void WordsnapNameIndex::Clear() {
 void WordsnapNameIndex::Rebuild(const WordsnapTree& tree) { PlaceAll(tree, tree.size()); }
 
 void WordsnapNameIndex::Add(const WordsnapTree& tree, WordsnapNodeNo node) {
-  // Kept at most half full, so a probe run stays short.
-  if ((count_ + 1) * 2 > slots_.size()) {
+  if (!Fits(count_ + 1, slots_.size())) {
     PlaceAll(tree, count_ + 1);
   } else {
     Place(tree, node);
@@ -34,7 +36,11 @@ std::size_t WordsnapNameIndex::SlotFor(std::string_view key) const {
     hash ^= static_cast<unsigned char>(UpperAscii(c));
     hash *= 1099511628211ull;
   }
-  return static_cast<std::size_t>(hash ^ (hash >> 32)) & (slots_.size() - 1);
+  // Mixed so that keys differing in one character spread over the whole table.
+  hash ^= hash >> 33;
+  hash *= 0xFF51AFD7ED558CCDull;
+  hash ^= hash >> 33;
+  return static_cast<std::size_t>(hash) & (slots_.size() - 1);
 }
 
 void WordsnapNameIndex::Place(const WordsnapTree& tree, WordsnapNodeNo node) {
@@ -45,7 +51,7 @@ void WordsnapNameIndex::Place(const WordsnapTree& tree, WordsnapNodeNo node) {
 
 void WordsnapNameIndex::PlaceAll(const WordsnapTree& tree, std::size_t count) {
   std::size_t slotCount = kFirstSlotCount;
-  while (count * 2 > slotCount) slotCount *= 2;
+  while (!Fits(count, slotCount)) slotCount *= 2;
   // A table of the size wanted, made afresh so the old one's memory goes back.
   std::vector<WordsnapNodeNo>(slotCount, kNoNode).swap(slots_);
   count_ = 0;

@@ -36,7 +36,7 @@ class WordsnapNameIndex {
       const WordsnapNodeNo entry = slots_[slot];
       if (entry == kNoNode) return nullptr;
       const WordsnapNode& node = tree.Node(entry);
-      if (CompareOrderingKeys(node.Name(), key) == 0 && fits(node)) return &node;
+      if (node.Name().size() == key.size() && CompareOrderingKeys(node.Name(), key) == 0 && fits(node)) return &node;
     }
   }
 
