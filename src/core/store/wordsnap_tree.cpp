@@ -23,6 +23,30 @@ void WalkPreOrder(Tree& tree, Visit&& visit) {
   }
 }
 
+// Links an unlinked node where the descent from `at` by its key ends: greater keys
+// go to Greater, others to LesserOrEqual. passed(node, greater) hears of each node
+// on the way. A null `at` stands for the root of an empty tree.
+template <typename Passed>
+void LinkBelow(WordsnapTree& tree, WordsnapNode* at, WordsnapNodeNo number, Passed&& passed) {
+  if (!at) {
+    tree.LinkAsRoot(number);
+    return;
+  }
+  const std::string_view key = tree.Node(number).Name();
+  for (;;) {
+    const bool greater = CompareOrderingKeys(key, at->Name()) > 0;
+    passed(*at, greater);
+    WordsnapNode* next = greater ? tree.Greater(*at) : tree.LesserOrEqual(*at);
+    if (next) {
+      at = next;
+    } else if (greater) {
+      return tree.LinkAsGreater(*at, number);
+    } else {
+      return tree.LinkAsLesserOrEqual(*at, number);
+    }
+  }
+}
+
 void RebuildInRecordOrder(WordsnapTree& tree) {
   std::vector<WordsnapNodeNo> nodes(tree.size());
   for (WordsnapNodeNo number = 0; number < nodes.size(); ++number) nodes[number] = number;
@@ -113,25 +137,8 @@ int CompareOrderingKeys(std::string_view a, std::string_view b) {
 
 WordsnapNodeNo DoAddIt(WordsnapTree& tree, const CurrentRecordBuffer& buffer) {
   const WordsnapNodeNo number = tree.NewNode(buffer);
-  const std::string_view key = tree.Node(number).Name();
-  WordsnapNode* at = tree.Root();
-  if (!at) {
-    tree.LinkAsRoot(number);
-    return number;
-  }
-  for (;;) {
-    const bool greater = CompareOrderingKeys(key, at->Name()) > 0;
-    WordsnapNode* next = greater ? tree.Greater(*at) : tree.LesserOrEqual(*at);
-    if (!next) {
-      if (greater) {
-        tree.LinkAsGreater(*at, number);
-      } else {
-        tree.LinkAsLesserOrEqual(*at, number);
-      }
-      return number;
-    }
-    at = next;
-  }
+  LinkBelow(tree, tree.Root(), number, [](const WordsnapNode&, bool) {});
+  return number;
 }
 
 void WordsnapTreeLoader::Add(const CurrentRecordBuffer& buffer) { Link(tree_.NewNode(buffer)); }
@@ -141,31 +148,9 @@ void WordsnapTreeLoader::Link(WordsnapNodeNo number) {
   const std::string_view key = node.Name();
   const bool belowLast = last_ && (!after_ || CompareOrderingKeys(key, after_->Name()) > 0) &&
                          (!upTo_ || CompareOrderingKeys(key, upTo_->Name()) <= 0);
-  WordsnapNode* at = nullptr;
-  if (belowLast) {
-    at = last_;
-  } else {
-    after_ = upTo_ = nullptr;
-    at = tree_.Root();
-  }
-  if (!at) {
-    tree_.LinkAsRoot(number);
-  } else {
-    for (;;) {
-      const bool greater = CompareOrderingKeys(key, at->Name()) > 0;
-      (greater ? after_ : upTo_) = at;
-      WordsnapNode* next = greater ? tree_.Greater(*at) : tree_.LesserOrEqual(*at);
-      if (!next) {
-        if (greater) {
-          tree_.LinkAsGreater(*at, number);
-        } else {
-          tree_.LinkAsLesserOrEqual(*at, number);
-        }
-        break;
-      }
-      at = next;
-    }
-  }
+  if (!belowLast) after_ = upTo_ = nullptr;
+  LinkBelow(tree_, belowLast ? last_ : tree_.Root(), number,
+            [this](const WordsnapNode& passed, bool greater) { (greater ? after_ : upTo_) = &passed; });
   last_ = &node;
 }
 
