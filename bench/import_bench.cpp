@@ -93,7 +93,7 @@ void BareAppendLoop(benchmark::State& state) {
       AddAHotKey(target.store, target.files, target.path, kAppendRecord);
     }
     state.PauseTiming();
-    depth = TreeDepth(target.store.root.get());
+    depth = TreeDepth(target.store.tree);
     state.ResumeTiming();
   }
   state.counters["tree_depth"] = static_cast<double>(depth);
@@ -111,7 +111,7 @@ void Import(benchmark::State& state, bool ascii) {
     ImportList list = ascii ? ReadAsciiDelimitedFile(file) : ReadTextImportFile(file).list;
     imported = AddImportList(list, 1, {target.store, target.files, target.path}, host).Imported();
     state.PauseTiming();
-    depth = TreeDepth(target.store.root.get());
+    depth = TreeDepth(target.store.tree);
     state.ResumeTiming();
   }
   if (imported != kEntries) state.SkipWithError("not every entry was imported");

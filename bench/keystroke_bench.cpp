@@ -128,7 +128,7 @@ Settings SettingsFor(Mode mode) {
 struct LoadedEngine {
   LoadedEngine(Shape shape, Mode mode) {
     app.settings = SettingsFor(mode);
-    WordsnapTreeLoader loader(app.store.root);
+    WordsnapTreeLoader loader(app.store.tree);
     std::int32_t recordNo = 0;
     for (const std::string& name : FileOrder(shape)) {
       CurrentRecordBuffer buffer;
@@ -139,7 +139,7 @@ struct LoadedEngine {
       buffer.RecordNo = ++recordNo;
       loader.Add(buffer);
     }
-    app.store.names.Rebuild(app.store.root.get());
+    app.store.names.Rebuild(app.store.tree);
     app.store.recordCount = recordNo;
     engine.SetPref();
   }
@@ -165,18 +165,18 @@ void TypingProse(benchmark::State& state, Shape shape, Mode mode) {
   state.counters["per_char"] = benchmark::Counter(static_cast<double>(prose.size()),
                                                   benchmark::Counter::kIsIterationInvariantRate |
                                                       benchmark::Counter::kInvert);
-  state.counters["tree_depth"] = static_cast<double>(TreeDepth(loaded.app.store.root.get()));
+  state.counters["tree_depth"] = static_cast<double>(TreeDepth(loaded.app.store.tree));
 }
 
 // Whether typing the name plays a Wordsnap only at its last character. In prefix mode an
 // ending of the first few characters may name another Wordsnap already.
 bool FoundOnlyAtTheEnd(const LoadedEngine& loaded, const std::string& name) {
-  const WordsnapNode* root = loaded.app.store.root.get();
+  const WordsnapTree& tree = loaded.app.store.tree;
   const Settings& settings = loaded.app.settings;
   for (std::size_t length = 1; length < name.size(); ++length) {
-    if (!settings.useSuffix && FindMatch(root, name.substr(0, length), "", settings)) return false;
+    if (!settings.useSuffix && FindMatch(tree, name.substr(0, length), "", settings)) return false;
   }
-  return FindMatch(root, name, "", settings).has_value();
+  return FindMatch(tree, name, "", settings).has_value();
 }
 
 // Types Wordsnap names, picked at random over the whole file, each followed by a space in

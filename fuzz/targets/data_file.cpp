@@ -20,8 +20,8 @@ std::int32_t PickRecord(fuzz::FuzzInput& input, const WordsnapStore& store) {
 
 // The index beside the tree must answer as the tree does for every name in it.
 void CheckIndexAgreesWithTree(const WordsnapStore& store) {
-  ForEachNodeInFillOrder(store.root.get(), [&](WordsnapNode& node) {
-    fuzz::Require(SearchIndex(store.names, node.Name) == SearchTree(store.root.get(), node.Name),
+  ForEachNodeInFillOrder(store.tree, [&](const WordsnapNode& node) {
+    fuzz::Require(SearchIndex(store.tree, store.names, node.Name()) == SearchTree(store.tree, node.Name()),
                   "the index finds what the tree finds");
   });
 }

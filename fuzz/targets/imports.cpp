@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WordsnapStore store;
   LoadTheHotKeys(store, files, path);
   AddImportList(list, 1 + (choice >> 1) % 3, {store, files, path}, host);
-  ForEachNodeInFillOrder(store.root.get(), [&](WordsnapNode& node) {
-    fuzz::Require(SearchIndex(store.names, node.Name) == SearchTree(store.root.get(), node.Name),
+  ForEachNodeInFillOrder(store.tree, [&](WordsnapNode& node) {
+    fuzz::Require(SearchIndex(store.tree, store.names, node.Name()) == SearchTree(store.tree, node.Name()),
                   "the index finds what the tree finds after an import");
   });
   return 0;

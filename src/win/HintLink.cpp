@@ -38,7 +38,7 @@ void THintLink::Post(HintCommand command, LPARAM value) {
   PostMessageA(hintWindow_, kHintCommandMessage, static_cast<WPARAM>(command), value);
 }
 
-void THintLink::Show(const WordsnapNode& node) { ShowText(node.Name, node.Preview); }
+void THintLink::Show(const WordsnapNode& node) { ShowText(node.Name(), node.Preview()); }
 
 bool THintLink::ShowText(std::string_view name, std::string_view text) {
   if (mapping_.view == nullptr) return false;

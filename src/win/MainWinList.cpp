@@ -88,7 +88,7 @@ LRESULT TMainWin::ColourHeading(HDC dc) {
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-void TMainWin::FillList() { list_.Fill(state_.store.root.get()); }
+void TMainWin::FillList() { list_.Fill(state_.store.tree); }
 
 void TMainWin::OnKeyListNotify(int code) {
   if (code == LBN_SELCHANGE) KeyListClick();

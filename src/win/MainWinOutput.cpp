@@ -224,7 +224,8 @@ void TMainWin::MenuPrintClick() {
 
     std::vector<PrintRow> rows;
     for (int row = 0; row < list_.RowCount(); ++row)
-      if (const WordsnapNode* node = list_.NodeOfRow(row)) rows.push_back({node->Name, node->Preview});
+      if (const WordsnapNode* node = list_.NodeOfRow(row))
+        rows.push_back({std::string(node->Name()), std::string(node->Preview())});
     const PrintPlan plan = LayOutPrintout(page, {static_cast<int>(sample.cy), static_cast<int>(columns.cx)},
                                           PrintHeader(state_.settings.currentFile), rows, pd.nCopies);
     printed = plan.pageCount == 0 ||

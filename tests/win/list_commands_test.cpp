@@ -9,6 +9,7 @@
 #include <cstddef>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FindR_ids.h"
@@ -132,6 +133,26 @@ TEST_F(ListCommandsTest, ListShowsEveryWordsnapSortedWithNothingSelected) {
   EXPECT_EQ(Rows(), (std::vector<std::string>{"@x", "Addr", "sig", "ty"}));
   EXPECT_EQ(Selected(), -1);
   EXPECT_EQ(SendMessageA(KeyList(), LB_GETITEMHEIGHT, 0, 0), 20);
+}
+
+TEST_F(ListCommandsTest, EqualNamesKeepRecordOrderAndATypedLetterMovesToTheNextRowWithIt) {
+  OpenWith({Snap("sig", "first"), Snap("addr", "a"), Snap("SIG", "third"), Snap("Sign", "s", false), Snap("ty", "t")});
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"addr", "sig", "SIG", "Sign", "ty"}));
+  EXPECT_EQ(SendMessageA(KeyList(), LB_GETTEXTLEN, 3, 0), 4);
+  EXPECT_EQ(SendMessageA(KeyList(), LB_GETTEXTLEN, 5, 0), LB_ERR);
+
+  // As a list of strings does: the next row after the focus whose name starts with
+  // the letter, in either case, going round; the window hears of the new selection.
+  const std::pair<char, int> steps[] = {{'s', 1}, {'S', 2}, {'s', 3}, {'s', 1}, {'t', 4}, {'q', 4}};
+  for (const auto& [typed, row] : steps) {
+    SendMessageA(KeyList(), WM_CHAR, static_cast<WPARAM>(typed), 0);
+    EXPECT_EQ(Selected(), row) << typed;
+  }
+  SendMessageA(KeyList(), WM_CHAR, 's', 0);
+  SendMessageA(KeyList(), WM_CHAR, 's', 0);
+  SendMessageA(KeyList(), WM_CHAR, 's', 0);
+  ASSERT_EQ(Selected(), 3);
+  EXPECT_EQ(Hint(IDM_EDIT_ACTIVATE), "Activate Wordsnap") << "the inactive Sign is selected";
 }
 
 TEST_F(ListCommandsTest, RowsShowCounterGridAndTheStyleOfTheirWordsnap) {

@@ -25,7 +25,7 @@ void ExpansionEngine::ClearTimerTimer() {
 void ExpansionEngine::SetPref() { activePrefix_ = ActivePrefixFor(app_.settings, app_.store.prefixKeys); }
 
 bool ExpansionEngine::TestIt() {
-  const auto match = FindMatch(app_.store.names, monitor_.TypedBuffer(), activePrefix_, app_.settings);
+  const auto match = FindMatch(app_.store.tree, app_.store.names, monitor_.TypedBuffer(), activePrefix_, app_.settings);
   if (!match) return false;
   IntoProgram(*match);
   return true;
@@ -33,7 +33,8 @@ bool ExpansionEngine::TestIt() {
 
 void ExpansionEngine::TestHint() {
   if (hintMappingMissing_) return;
-  if (const WordsnapNode* node = FindHintNode(app_.store.names, monitor_.TypedBuffer())) host_.ShowHint(*node);
+  const WordsnapStore& store = app_.store;
+  if (const WordsnapNode* node = FindHintNode(store.tree, store.names, monitor_.TypedBuffer())) host_.ShowHint(*node);
 }
 
 void ExpansionEngine::IntoProgram(const Match& match) {

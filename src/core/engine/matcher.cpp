@@ -4,13 +4,13 @@ namespace wordsnap {
 namespace {
 
 bool Fits(const WordsnapNode& node, std::string_view candidate) {
-  if (node.CaseRule == kCaseExact) return node.Name == candidate;
-  return CompareOrderingKeys(node.Name, candidate) == 0;
+  if (node.CaseRule == kCaseExact) return node.Name() == candidate;
+  return CompareOrderingKeys(node.Name(), candidate) == 0;
 }
 
 std::optional<Match> MatchOf(const WordsnapNode* node) {
   if (!node) return std::nullopt;
-  return Match{node->RecordNo, static_cast<std::int32_t>(node->Name.size())};
+  return Match{node->RecordNo, static_cast<std::int32_t>(node->Name().size())};
 }
 
 // With prefix keys: after a failed candidate S, the next one is what follows the
@@ -64,37 +64,39 @@ std::string ActivePrefixFor(const Settings& settings, std::string_view prefixKey
   return std::string(prefixKeys.substr(0, kMaxActivePrefix));
 }
 
-const WordsnapNode* SearchTree(const WordsnapNode* root, std::string_view candidate) {
+const WordsnapNode* SearchTree(const WordsnapTree& tree, std::string_view candidate) {
   if (candidate.empty()) return nullptr;
-  for (const WordsnapNode* node = root; node;) {
+  for (const WordsnapNode* node = tree.Root(); node;) {
     if (node->Active != 0 && Fits(*node, candidate)) return node;
-    node = CompareOrderingKeys(candidate, node->Name) > 0 ? node->Greater.get() : node->LesserOrEqual.get();
+    node = CompareOrderingKeys(candidate, node->Name()) > 0 ? tree.Greater(*node) : tree.LesserOrEqual(*node);
   }
   return nullptr;
 }
 
-const WordsnapNode* SearchIndex(const WordsnapNameIndex& names, std::string_view candidate) {
-  return names.FirstWithKey(candidate, [&](const WordsnapNode& node) { return node.Active != 0 && Fits(node, candidate); });
+const WordsnapNode* SearchIndex(const WordsnapTree& tree, const WordsnapNameIndex& names, std::string_view candidate) {
+  return names.FirstWithKey(tree, candidate,
+                            [&](const WordsnapNode& node) { return node.Active != 0 && Fits(node, candidate); });
 }
 
-std::optional<Match> FindMatch(const WordsnapNode* root, std::string_view typedBuffer, std::string_view activePrefix,
+std::optional<Match> FindMatch(const WordsnapTree& tree, std::string_view typedBuffer, std::string_view activePrefix,
                                const Settings& settings) {
-  return FindMatchBy([&](std::string_view candidate) { return SearchTree(root, candidate); }, typedBuffer,
+  return FindMatchBy([&](std::string_view candidate) { return SearchTree(tree, candidate); }, typedBuffer,
                      activePrefix, settings);
 }
 
-std::optional<Match> FindMatch(const WordsnapNameIndex& names, std::string_view typedBuffer,
+std::optional<Match> FindMatch(const WordsnapTree& tree, const WordsnapNameIndex& names, std::string_view typedBuffer,
                                std::string_view activePrefix, const Settings& settings) {
-  return FindMatchBy([&](std::string_view candidate) { return SearchIndex(names, candidate); }, typedBuffer,
+  return FindMatchBy([&](std::string_view candidate) { return SearchIndex(tree, names, candidate); }, typedBuffer,
                      activePrefix, settings);
 }
 
-const WordsnapNode* FindHintNode(const WordsnapNode* root, std::string_view typedBuffer) {
-  return SearchTree(root, typedBuffer);
+const WordsnapNode* FindHintNode(const WordsnapTree& tree, std::string_view typedBuffer) {
+  return SearchTree(tree, typedBuffer);
 }
 
-const WordsnapNode* FindHintNode(const WordsnapNameIndex& names, std::string_view typedBuffer) {
-  return SearchIndex(names, typedBuffer);
+const WordsnapNode* FindHintNode(const WordsnapTree& tree, const WordsnapNameIndex& names,
+                                 std::string_view typedBuffer) {
+  return SearchIndex(tree, names, typedBuffer);
 }
 
 }  // namespace wordsnap

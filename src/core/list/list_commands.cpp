@@ -12,6 +12,16 @@ std::string DeleteQuestion(std::string_view name) {
   return "Are you sure you want to remove \"" + std::string(name) + "\"?";
 }
 
+int RowForTypedCharacter(int rowCount, int focusRow, const std::function<bool(int row)>& startsWith) {
+  if (rowCount <= 0) return -1;
+  const int from = focusRow >= 0 && focusRow < rowCount ? focusRow : -1;
+  for (int step = 1; step <= rowCount; ++step) {
+    const int row = (from + step) % rowCount;
+    if (startsWith(row)) return row;
+  }
+  return -1;
+}
+
 int RowAfterDelete(int removedRow, int rowCount) {
   if (rowCount <= 0) return -1;
   if (removedRow < 0) return 0;

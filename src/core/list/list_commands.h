@@ -2,6 +2,7 @@
 // The rules of the list commands that do not need a window: refusals, the
 // delete question, the row selected after a delete, and the activate captions.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,11 @@ std::optional<StoreMessage> RowCommandRefusal(int rowCount, int selectedRow);
 
 // Are you sure you want to remove "name"?
 std::string DeleteQuestion(std::string_view name);
+
+// The row a typed character moves the list to: the next one after `focusRow`
+// (going round past the end) whose name starts with the character, as
+// startsWith(row) tells; -1 when none does. focusRow is -1 before the first row.
+int RowForTypedCharacter(int rowCount, int focusRow, const std::function<bool(int row)>& startsWith);
 
 // The row to select after deleting row `removedRow` when `rowCount` rows remain:
 // the same place, or the new last row; -1 for an empty list.

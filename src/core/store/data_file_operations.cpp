@@ -18,7 +18,7 @@ StoreResult Outcome(StoreOutcome outcome, StoreMessage message) { return {outcom
 bool LoadRecords(WordsnapStore& store, DataFile& file, std::uint64_t wholeRecords, LoadResult& result) {
   const std::uint64_t records = std::min(wholeRecords, kMaxRecords);
   std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min(records, kRecordsPerChunk) * kRecordSize));
-  WordsnapTreeLoader tree(store.root);
+  WordsnapTreeLoader tree(store.tree);
   for (std::uint64_t first = 0; first < records; first += kRecordsPerChunk) {
     const std::uint64_t count = std::min(kRecordsPerChunk, records - first);
     if (!file.ReadAt(first * kRecordSize, std::span<std::uint8_t>(buffer.data(), count * kRecordSize))) return false;
@@ -39,7 +39,7 @@ bool LoadRecords(WordsnapStore& store, DataFile& file, std::uint64_t wholeRecord
 
 LoadResult LoadTheHotKeys(WordsnapStore& store, DataFileAccess& files, const std::string& path) {
   store.names.Clear();
-  FreeTheHotKeys(store.root);
+  FreeTheHotKeys(store.tree);
   store.recordCount = 0;
   LoadResult result;
 
@@ -61,7 +61,7 @@ LoadResult LoadTheHotKeys(WordsnapStore& store, DataFileAccess& files, const std
   const std::optional<std::uint64_t> size = file->Size();
   const bool complete = size && LoadRecords(store, *file, *size / kRecordSize, result);
   file->Close();
-  store.names.Rebuild(store.root.get());
+  store.names.Rebuild(store.tree);
   SetCalcHalf1(store);
 
   if (!complete) {
@@ -125,8 +125,8 @@ StoreResult AddAHotKey(WordsnapStore& store, DataFileAccess& files, const std::s
     store.recordCount = number;
     SetCalcHalf1(store);
   } else {
-    UpdateNodeByRecordNo(store.root, number, current);
-    store.names.Rebuild(store.root.get());  // a new name may have reshaped the tree
+    UpdateNodeByRecordNo(store.tree, number, current);
+    store.names.Rebuild(store.tree);  // a new name may have reshaped the tree
   }
   return {};
 }

@@ -9,8 +9,10 @@
 
 namespace wordsnap {
 
-// Records moved or read per file call.
-inline constexpr std::uint64_t kRecordsPerChunk = 256;
+// Records moved or read per file call. The buffer stays small (24 KB): what a
+// program's heap once held it mostly keeps, and loading or deleting should not
+// leave the program holding memory it no longer uses.
+inline constexpr std::uint64_t kRecordsPerChunk = 8;
 
 inline std::uint64_t RecordOffset(std::int32_t recordNo) {
   return static_cast<std::uint64_t>(recordNo - 1) * kRecordSize;

@@ -7,35 +7,25 @@ namespace {
 
 constexpr std::size_t kFirstSlotCount = 64;
 
+// Kept at most half full, so a probe run stays short.
+bool Fits(std::size_t count, std::size_t slotCount) { return count * 2 <= slotCount; }
+
 }  // namespace
 
 void WordsnapNameIndex::Clear() {
-  nodes_.clear();
+  count_ = 0;
   slots_.clear();
+  slots_.shrink_to_fit();
 }
 
-void WordsnapNameIndex::Rebuild(const WordsnapNode* root) {
-  Clear();
-  // Pre-order meets every node's ancestors before it, so equal keys come in
-  // search-path order.
-  std::vector<const WordsnapNode*> pending;
-  if (root) pending.push_back(root);
-  while (!pending.empty()) {
-    const WordsnapNode* node = pending.back();
-    pending.pop_back();
-    Add(*node);
-    if (node->Greater) pending.push_back(node->Greater.get());
-    if (node->LesserOrEqual) pending.push_back(node->LesserOrEqual.get());
-  }
-}
+void WordsnapNameIndex::Rebuild(const WordsnapTree& tree) { PlaceAll(tree, tree.size()); }
 
-void WordsnapNameIndex::Add(const WordsnapNode& node) {
-  nodes_.push_back(&node);
-  // Kept at most half full, so a probe run stays short.
-  if (nodes_.size() * 2 > slots_.size()) {
-    Grow();
+void WordsnapNameIndex::Add(const WordsnapTree& tree, WordsnapNodeNo node) {
+  if (!Fits(count_ + 1, slots_.size())) {
+    PlaceAll(tree, count_ + 1);
   } else {
-    Place(static_cast<std::uint32_t>(nodes_.size() - 1));
+    Place(tree, node);
+    ++count_;
   }
 }
 
@@ -46,21 +36,38 @@ std::size_t WordsnapNameIndex::SlotFor(std::string_view key) const {
     hash ^= static_cast<unsigned char>(UpperAscii(c));
     hash *= 1099511628211ull;
   }
-  return static_cast<std::size_t>(hash ^ (hash >> 32)) & (slots_.size() - 1);
+  // Mixed so that keys differing in one character spread over the whole table.
+  hash ^= hash >> 33;
+  hash *= 0xFF51AFD7ED558CCDull;
+  hash ^= hash >> 33;
+  return static_cast<std::size_t>(hash) & (slots_.size() - 1);
 }
 
-void WordsnapNameIndex::Place(std::uint32_t entry) {
-  std::size_t slot = SlotFor(nodes_[entry]->Name);
-  while (slots_[slot] != kEmpty) slot = (slot + 1) & (slots_.size() - 1);
-  slots_[slot] = entry;
+void WordsnapNameIndex::Place(const WordsnapTree& tree, WordsnapNodeNo node) {
+  std::size_t slot = SlotFor(tree.Node(node).Name());
+  while (slots_[slot] != kNoNode) slot = (slot + 1) & (slots_.size() - 1);
+  slots_[slot] = node;
 }
 
-void WordsnapNameIndex::Grow() {
-  std::size_t count = slots_.empty() ? kFirstSlotCount : slots_.size();
-  while (nodes_.size() * 2 > count) count *= 2;
-  slots_.assign(count, kEmpty);
-  // Placing in indexing order keeps equal keys in search-path order.
-  for (std::uint32_t entry = 0; entry < nodes_.size(); ++entry) Place(entry);
+void WordsnapNameIndex::PlaceAll(const WordsnapTree& tree, std::size_t count) {
+  std::size_t slotCount = kFirstSlotCount;
+  while (!Fits(count, slotCount)) slotCount *= 2;
+  // A table of the size wanted, made afresh so the old one's memory goes back.
+  std::vector<WordsnapNodeNo>(slotCount, kNoNode).swap(slots_);
+  count_ = 0;
+  // Pre-order meets every node's ancestors before it, so equal keys are placed in
+  // search-path order.
+  std::vector<WordsnapNodeNo> pending;
+  if (tree.RootNo() != kNoNode) pending.push_back(tree.RootNo());
+  while (!pending.empty()) {
+    const WordsnapNodeNo node = pending.back();
+    pending.pop_back();
+    Place(tree, node);
+    ++count_;
+    const WordsnapNode& at = tree.Node(node);
+    if (tree.GreaterNo(at) != kNoNode) pending.push_back(tree.GreaterNo(at));
+    if (tree.LesserOrEqualNo(at) != kNoNode) pending.push_back(tree.LesserOrEqualNo(at));
+  }
 }
 
 }  // namespace wordsnap

@@ -3,7 +3,7 @@
 namespace wordsnap {
 
 void AddWordsnapNode(WordsnapStore& store, const CurrentRecordBuffer& buffer) {
-  store.names.Add(DoAddIt(store.root, buffer));
+  store.names.Add(store.tree, DoAddIt(store.tree, buffer));
 }
 
 int CounterColumnWidthFor(std::int32_t recordCount) {

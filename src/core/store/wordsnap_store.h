@@ -14,7 +14,7 @@
 namespace wordsnap {
 
 struct WordsnapStore {
-  WordsnapRoot root;                // null while no Wordsnap is loaded
+  WordsnapTree tree;                // empty while no Wordsnap is loaded
   WordsnapNameIndex names;          // the tree's nodes by key, for the keystroke path; kept in step with it
   std::int32_t recordCount = 0;     // records read at the last load plus those appended since
   CurrentRecordBuffer current;

@@ -29,7 +29,7 @@ bool WriteEntry(const ImportTarget& target, std::int32_t recordNo) {
 void RestorePreview(WordsnapStore& store, std::int32_t recordNo, const std::string& oldPreview) {
   CurrentRecordBuffer old = store.current;
   old.Record.ReplacementText = oldPreview;
-  UpdateNodeByRecordNo(store.root, recordNo, old);
+  UpdateNodeByRecordNo(store.tree, recordNo, old);
 }
 
 // Checks one entry, fills the current-record buffer with it and writes it.
@@ -63,14 +63,14 @@ void HandleEntry(const ImportEntry& entry, std::int32_t duplicateMode, const Imp
   std::int32_t recordNo = kAppendRecord;
   std::optional<std::string> oldPreview;
   if (duplicateMode != kDuplicateSettingImport) {
-    oldPreview = FindForPrompting(target.store.root.get(), name);
+    oldPreview = FindForPrompting(target.store.tree, name);
     if (oldPreview && duplicateMode != kDuplicateSettingReplace &&
         !host.AskDuplicate(DuplicateQuestion(name, *oldPreview, text))) {
       ++counts.declined;
       return;
     }
     // Takes the old Wordsnap's flags into the buffer and shows the new text in its node.
-    if (oldPreview) recordNo = FindForReplacement(target.store.root.get(), current).value_or(kAppendRecord);
+    if (oldPreview) recordNo = FindForReplacement(target.store.tree, current).value_or(kAppendRecord);
   }
   if (!WriteEntry(target, recordNo)) {
     ++counts.failed;

@@ -20,7 +20,7 @@ class FakeHost : public EngineHost {
   explicit FakeHost(AppState& app) : app_(app) {}
 
   void PostHintHide() override { calls.push_back("hide"); }
-  void ShowHint(const WordsnapNode& node) override { calls.push_back("hint " + node.Name); }
+  void ShowHint(const WordsnapNode& node) override { calls.push_back("hint " + std::string(node.Name())); }
   void SetHookInUse(bool inUse) override { calls.push_back(inUse ? "in use" : "free"); }
   void StartClearTimer() override {
     calls.push_back("start ClearTimer");

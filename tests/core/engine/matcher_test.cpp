@@ -21,8 +21,8 @@ struct Snap {
 };
 
 // Inserts the Wordsnaps in order; record numbers count from 1.
-WordsnapRoot TreeOf(const std::vector<Snap>& snaps) {
-  WordsnapRoot root;
+WordsnapTree TreeOf(const std::vector<Snap>& snaps) {
+  WordsnapTree tree;
   std::int32_t recordNo = 0;
   for (const Snap& snap : snaps) {
     CurrentRecordBuffer buffer;
@@ -31,9 +31,9 @@ WordsnapRoot TreeOf(const std::vector<Snap>& snaps) {
     buffer.Record.Active = snap.active ? 1 : 0;
     buffer.Record.ReplacementText = "text of " + snap.name;
     buffer.RecordNo = ++recordNo;
-    DoAddIt(root, buffer);
+    DoAddIt(tree, buffer);
   }
-  return root;
+  return tree;
 }
 
 enum class Mode { Prefix, Solitary, Suffix };
@@ -56,13 +56,13 @@ TEST_P(MatcherCases, FindsTheExpectedWordsnap) {
   Settings settings;
   settings.useSuffix = c.mode == Mode::Suffix;
   settings.solitaryUsage = c.mode == Mode::Solitary;
-  const WordsnapRoot root = TreeOf(c.snaps);
+  const WordsnapTree tree = TreeOf(c.snaps);
 
-  const auto match = FindMatch(root.get(), c.buffer, ActivePrefixFor(settings, c.prefixKeys), settings);
+  const auto match = FindMatch(tree, c.buffer, ActivePrefixFor(settings, c.prefixKeys), settings);
 
   WordsnapNameIndex names;
-  names.Rebuild(root.get());
-  EXPECT_EQ(FindMatch(names, c.buffer, ActivePrefixFor(settings, c.prefixKeys), settings), match) << c.what;
+  names.Rebuild(tree);
+  EXPECT_EQ(FindMatch(tree, names, c.buffer, ActivePrefixFor(settings, c.prefixKeys), settings), match) << c.what;
   ASSERT_EQ(match.has_value(), c.recordNo.has_value()) << c.what;
   if (match) {
     EXPECT_EQ(match->recordNo, *c.recordNo) << c.what;
@@ -126,17 +126,17 @@ TEST(Matcher, ActivePrefixIsThePrefixKeysInPrefixModeOnly) {
 }
 
 TEST(HintLookup, TheWholeBufferMustBeAnActiveNameUnderItsCaseRule) {
-  const WordsnapRoot root = TreeOf({{"sig"}, {"Reg", kCaseExact}, {"off", kCaseNone, false}});
-  const WordsnapNode* sig = FindHintNode(root.get(), "SIG");
+  const WordsnapTree tree = TreeOf({{"sig"}, {"Reg", kCaseExact}, {"off", kCaseNone, false}});
+  const WordsnapNode* sig = FindHintNode(tree, "SIG");
   ASSERT_NE(sig, nullptr);
-  EXPECT_EQ(sig->Name, "sig");
-  EXPECT_EQ(sig->Preview, "text of sig");
-  EXPECT_EQ(FindHintNode(root.get(), "si"), nullptr);
-  EXPECT_EQ(FindHintNode(root.get(), "xsig"), nullptr);
-  EXPECT_NE(FindHintNode(root.get(), "Reg"), nullptr);
-  EXPECT_EQ(FindHintNode(root.get(), "reg"), nullptr);
-  EXPECT_EQ(FindHintNode(root.get(), "off"), nullptr);
-  EXPECT_EQ(FindHintNode(root.get(), ""), nullptr);
+  EXPECT_EQ(sig->Name(), "sig");
+  EXPECT_EQ(sig->Preview(), "text of sig");
+  EXPECT_EQ(FindHintNode(tree, "si"), nullptr);
+  EXPECT_EQ(FindHintNode(tree, "xsig"), nullptr);
+  EXPECT_NE(FindHintNode(tree, "Reg"), nullptr);
+  EXPECT_EQ(FindHintNode(tree, "reg"), nullptr);
+  EXPECT_EQ(FindHintNode(tree, "off"), nullptr);
+  EXPECT_EQ(FindHintNode(tree, ""), nullptr);
 }
 
 // The index beside the tree must find exactly the Wordsnap the tree's own search
@@ -163,10 +163,10 @@ TEST(MatcherIndex, FindsExactlyWhatTheTreeSearchFinds) {
     for (std::int32_t recordNo = 1; recordNo <= count; ++recordNo) AddWordsnapNode(store, snapBuffer(recordNo));
     if (count > 0 && random() % 2 == 0) {  // an edit, the name maybe sorting elsewhere
       const auto recordNo = static_cast<std::int32_t>(random() % count + 1);
-      UpdateNodeByRecordNo(store.root, recordNo, snapBuffer(recordNo));
-      store.names.Rebuild(store.root.get());
+      UpdateNodeByRecordNo(store.tree, recordNo, snapBuffer(recordNo));
+      store.names.Rebuild(store.tree);
     }
-    ForEachNodeInFillOrder(store.root.get(), [&](WordsnapNode& node) {
+    ForEachNodeInFillOrder(store.tree, [&](WordsnapNode& node) {
       if (random() % 5 == 0) node.Active = node.Active ? 0 : 1;  // activate and deactivate
     });
 
@@ -174,13 +174,14 @@ TEST(MatcherIndex, FindsExactlyWhatTheTreeSearchFinds) {
       std::string buffer;
       for (int i = static_cast<int>(random() % 14); i > 0; --i) buffer += pick(letters);
       if (random() % 2 == 0) buffer += pick(names);
-      ASSERT_EQ(FindHintNode(store.names, buffer), FindHintNode(store.root.get(), buffer)) << buffer;
+      ASSERT_EQ(FindHintNode(store.tree, store.names, buffer), FindHintNode(store.tree, buffer)) << buffer;
       for (int mode = 0; mode < 4; ++mode) {
         Settings settings;
         settings.useSuffix = mode == 0;
         settings.solitaryUsage = mode == 1;
         const std::string prefix = ActivePrefixFor(settings, mode == 3 ? "" : ";");
-        ASSERT_EQ(FindMatch(store.names, buffer, prefix, settings), FindMatch(store.root.get(), buffer, prefix, settings))
+        ASSERT_EQ(FindMatch(store.tree, store.names, buffer, prefix, settings),
+                  FindMatch(store.tree, buffer, prefix, settings))
             << "mode " << mode << ", typed \"" << buffer << "\"";
       }
     }

@@ -3,6 +3,7 @@
 
 #include <random>
 
+#include "core/store/record_positions.h"
 #include "store/store_fixture.h"
 
 namespace wordsnap::store_test {
@@ -37,7 +38,7 @@ TEST_F(StoreTest, FileShorterThanOneRecordLoadsNothingAndKeepsThePrefixKeys) {
   store.prefixKeys = "k";
   const LoadResult result = LoadTheHotKeys(store, files, kDataPath);
   EXPECT_EQ(result.damagedTailBytes, kRecordSize - 1);
-  EXPECT_EQ(store.root, nullptr);
+  EXPECT_TRUE(store.tree.empty());
   EXPECT_EQ(store.prefixKeys, "k");
   store.prefixKeys = "z";
   EXPECT_TRUE(ChangePrefixInFile(store, files, kDataPath).Ok());
@@ -85,8 +86,8 @@ TEST_F(StoreTest, ReadFailureHalfWayKeepsWhatWasReadAndSaysSo) {
   EXPECT_EQ(result.outcome, LoadOutcome::Incomplete);
   ASSERT_TRUE(result.message);
   EXPECT_EQ(result.message->caption, "Error");
-  EXPECT_EQ(store.recordCount, 256);
-  EXPECT_EQ(store.counterColumnWidth, 30);
+  EXPECT_EQ(store.recordCount, static_cast<std::int32_t>(kRecordsPerChunk));
+  EXPECT_EQ(store.counterColumnWidth, CounterColumnWidthFor(store.recordCount));
   EXPECT_EQ(store.prefixKeys, "pk");
 }
 
@@ -113,10 +114,10 @@ TEST_F(StoreTest, RandomBytesNeverBreakTheLoaderOrTheRecordOperations) {
 
     const LoadResult loaded = LoadTheHotKeys(store, files, kDataPath);
     EXPECT_EQ(store.recordCount, whole);
-    EXPECT_EQ(CountNodes(store.root.get()), static_cast<std::size_t>(whole));
-    ForEachNodeInFillOrder(store.root.get(), [](WordsnapNode& node) {
-      EXPECT_LE(node.Name.size(), kMaxNameLength);
-      EXPECT_LE(node.Preview.size(), kPreviewLength);
+    EXPECT_EQ(CountNodes(store.tree), static_cast<std::size_t>(whole));
+    ForEachNodeInFillOrder(store.tree, [](WordsnapNode& node) {
+      EXPECT_LE(node.Name().size(), kMaxNameLength);
+      EXPECT_LE(node.Preview().size(), kPreviewLength);
     });
     EXPECT_EQ(loaded.damagedTailBytes, file.size() % kRecordSize);
 

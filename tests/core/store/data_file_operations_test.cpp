@@ -22,9 +22,9 @@ TEST_F(StoreTest, LoadBuildsTheTreeInFileOrderAndTakesRecordOnesPrefixKeys) {
   EXPECT_EQ(store.prefixKeys, ";;");
   EXPECT_EQ(store.recordCount, 3);
   EXPECT_EQ(NodeNamesByRecordNo(store), (Strings{"m", "d", "t"}));
-  EXPECT_EQ(store.root->LesserOrEqual->Name, "d");
-  EXPECT_EQ(store.root->Greater->Name, "t");
-  EXPECT_EQ(store.root->Preview, "text of m");
+  EXPECT_EQ(store.tree.LesserOrEqual(*store.tree.Root())->Name(), "d");
+  EXPECT_EQ(store.tree.Greater(*store.tree.Root())->Name(), "t");
+  EXPECT_EQ(store.tree.Root()->Preview(), "text of m");
   EXPECT_EQ(store.current.RecordNo, 3) << "the buffer holds the last record read";
   EXPECT_EQ(store.current.Record.KeyDelay, 0) << "a delay above 10000 reads as 0";
   EXPECT_EQ(files.Content(kDataPath), before) << "loading never writes";
@@ -34,7 +34,7 @@ TEST_F(StoreTest, LoadReplacesTheTreeRatherThanAddingToIt) {
   files.Put(kDataPath, FileOfNames({"a", "b"}));
   LoadTheHotKeys(store, files, kDataPath);
   LoadTheHotKeys(store, files, kDataPath);
-  EXPECT_EQ(CountNodes(store.root.get()), 2u);
+  EXPECT_EQ(CountNodes(store.tree), 2u);
   EXPECT_EQ(store.recordCount, 2);
 }
 
@@ -46,7 +46,7 @@ TEST_F(StoreTest, LoadOfAnEmptyFileKeepsThePrefixKeys) {
   EXPECT_EQ(result.outcome, LoadOutcome::Loaded);
   EXPECT_FALSE(result.prefixKeysTaken);
   EXPECT_EQ(store.prefixKeys, "#");
-  EXPECT_EQ(store.root, nullptr);
+  EXPECT_TRUE(store.tree.empty());
   EXPECT_EQ(store.recordCount, 0);
   EXPECT_EQ(store.counterColumnWidth, 12);
 }
@@ -136,7 +136,7 @@ TEST_F(StoreTest, AppendTakesItsNumberFromTheFileWhenTheCountIsOutOfStep) {
   EXPECT_EQ(NamesIn(files.Content(kDataPath)), (Strings{"a", "b", "other1", "other2", "mine"}));
   EXPECT_EQ(store.current.RecordNo, 5);
   EXPECT_EQ(store.recordCount, 5);
-  const auto found = FindForPrompting(store.root.get(), "mine");
+  const auto found = FindForPrompting(store.tree, "mine");
   ASSERT_TRUE(found);
   LoadAHotKey(store, files, kDataPath, 5);
   EXPECT_EQ(store.current.Record.Name, "mine") << "the node's number reads back its own record";
@@ -180,7 +180,7 @@ TEST_F(StoreTest, WritesToAFileThatCannotBeOpenedReportTheSavingFailure) {
   EXPECT_EQ(removal.outcome, StoreOutcome::NotOpened);
   EXPECT_EQ(removal.message, DeletingFailedMessage());
   EXPECT_EQ(files.Content(kDataPath), FileOfNames({"a", "b"}, "p"));
-  EXPECT_EQ(CountNodes(store.root.get()), 2u) << "a failed append adds no node";
+  EXPECT_EQ(CountNodes(store.tree), 2u) << "a failed append adds no node";
   EXPECT_EQ(store.recordCount, 2);
 }
 

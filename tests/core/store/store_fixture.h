@@ -53,10 +53,10 @@ inline std::vector<std::string> NamesIn(const Bytes& file) {
 }
 
 inline std::vector<std::string> NodeNamesByRecordNo(const WordsnapStore& store) {
-  std::vector<std::string> names(static_cast<std::size_t>(CountNodes(store.root.get())));
-  ForEachNodeInFillOrder(store.root.get(), [&](WordsnapNode& node) {
+  std::vector<std::string> names(static_cast<std::size_t>(CountNodes(store.tree)));
+  ForEachNodeInFillOrder(store.tree, [&](const WordsnapNode& node) {
     if (node.RecordNo >= 1 && static_cast<std::size_t>(node.RecordNo) <= names.size()) {
-      names[static_cast<std::size_t>(node.RecordNo - 1)] = node.Name;
+      names[static_cast<std::size_t>(node.RecordNo - 1)] = node.Name();
     }
   });
   return names;

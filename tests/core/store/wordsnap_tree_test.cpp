@@ -24,26 +24,30 @@ CurrentRecordBuffer Buffer(std::string name, std::int32_t recordNo, std::string 
   return buffer;
 }
 
-void Add(WordsnapRoot& root, std::vector<std::string> names) {
+void Add(WordsnapTree& tree, std::vector<std::string> names) {
   std::int32_t number = 0;
-  for (auto& name : names) DoAddIt(root, Buffer(std::move(name), ++number));
+  for (auto& name : names) DoAddIt(tree, Buffer(std::move(name), ++number));
 }
 
 // The descent the matcher makes: greater keys go to Greater, others to LesserOrEqual.
-const WordsnapNode* Descend(const WordsnapNode* node, std::string_view key) {
+const WordsnapNode* Descend(const WordsnapTree& tree, std::string_view key) {
+  const WordsnapNode* node = tree.Root();
   while (node) {
-    if (CompareOrderingKeys(key, node->Name) == 0) return node;
-    node = CompareOrderingKeys(key, node->Name) > 0 ? node->Greater.get() : node->LesserOrEqual.get();
+    if (CompareOrderingKeys(key, node->Name()) == 0) return node;
+    node = CompareOrderingKeys(key, node->Name()) > 0 ? tree.Greater(*node) : tree.LesserOrEqual(*node);
   }
   return nullptr;
 }
 
-// The tree's shape as text: name(lesserOrEqual)(greater).
-std::string Shape(const WordsnapNode* node) {
+// The subtree's shape as text: name(lesserOrEqual)(greater).
+std::string Shape(const WordsnapTree& tree, const WordsnapNode* node) {
   if (!node) return "-";
-  if (!node->LesserOrEqual && !node->Greater) return node->Name;
-  return node->Name + "(" + Shape(node->LesserOrEqual.get()) + ")(" + Shape(node->Greater.get()) + ")";
+  const std::string name(node->Name());
+  if (!tree.LesserOrEqual(*node) && !tree.Greater(*node)) return name;
+  return name + "(" + Shape(tree, tree.LesserOrEqual(*node)) + ")(" + Shape(tree, tree.Greater(*node)) + ")";
 }
+
+std::string Shape(const WordsnapTree& tree) { return Shape(tree, tree.Root()); }
 
 TEST(WordsnapTreeOrder, KeysCompareUpperCasedAsUnsignedBytes) {
   struct Case {
@@ -64,24 +68,25 @@ TEST(WordsnapTreeOrder, KeysCompareUpperCasedAsUnsignedBytes) {
 }
 
 TEST(WordsnapTreeInsert, PlacesNodesByKeyWithEqualKeysOnTheLesserOrEqualSide) {
-  WordsnapRoot root;
-  Add(root, {"b", "a", "c"});
-  EXPECT_EQ(Shape(root.get()), "b(a)(c)");
+  WordsnapTree tree;
+  Add(tree, {"b", "a", "c"});
+  EXPECT_EQ(Shape(tree), "b(a)(c)");
 
-  WordsnapRoot same;
+  WordsnapTree same;
   Add(same, {"abc", "ABC", "Abc"});
-  EXPECT_EQ(Shape(same.get()), "abc(ABC(Abc)(-))(-)");
+  EXPECT_EQ(Shape(same), "abc(ABC(Abc)(-))(-)");
 }
 
 TEST(WordsnapTreeInsert, NodeTakesCutNameAndPreviewAndTheBufferFlags) {
-  WordsnapRoot root;
+  WordsnapTree tree;
   CurrentRecordBuffer buffer = Buffer("abcdefghijkl", 7, std::string(60, 'p'), 0);
   buffer.Record.ViaClipboard = 1;
   buffer.Record.CaseRule = 0x0102;
-  DoAddIt(root, buffer);
+  DoAddIt(tree, buffer);
+  const WordsnapNode* root = tree.Root();
   ASSERT_TRUE(root);
-  EXPECT_EQ(root->Name, "abcdefghij");
-  EXPECT_EQ(root->Preview, std::string(50, 'p'));
+  EXPECT_EQ(root->Name(), "abcdefghij");
+  EXPECT_EQ(root->Preview(), std::string(50, 'p'));
   EXPECT_EQ(root->RecordNo, 7);
   EXPECT_EQ(root->Active, 0);
   EXPECT_EQ(root->ViaClipboard, 1);
@@ -89,158 +94,155 @@ TEST(WordsnapTreeInsert, NodeTakesCutNameAndPreviewAndTheBufferFlags) {
 }
 
 TEST(WordsnapTreeUpdate, RewritesTheNodeOfThatRecordOnly) {
-  WordsnapRoot root;
-  Add(root, {"m", "d", "t"});
+  WordsnapTree tree;
+  Add(tree, {"m", "d", "t"});
   CurrentRecordBuffer changed = Buffer("D", 2, "new text", 0);
   changed.Record.ViaClipboard = 1;
   changed.Record.CaseRule = 2;
-  ASSERT_TRUE(UpdateNodeByRecordNo(root, 2, changed));
-  const WordsnapNode& node = *root->LesserOrEqual;
-  EXPECT_EQ(node.Name, "D");
-  EXPECT_EQ(node.Preview, "new text");
+  ASSERT_TRUE(UpdateNodeByRecordNo(tree, 2, changed));
+  const WordsnapNode& root = *tree.Root();
+  const WordsnapNode& node = *tree.LesserOrEqual(root);
+  EXPECT_EQ(node.Name(), "D");
+  EXPECT_EQ(node.Preview(), "new text");
   EXPECT_EQ(node.Active, 0);
   EXPECT_EQ(node.ViaClipboard, 1);
   EXPECT_EQ(node.CaseRule, 2);
-  EXPECT_EQ(root->Preview, "text");
-  EXPECT_EQ(root->Greater->Preview, "text");
-  EXPECT_FALSE(UpdateNodeByRecordNo(root, 9, changed));
+  EXPECT_EQ(root.Preview(), "text");
+  EXPECT_EQ(tree.Greater(root)->Preview(), "text");
+  EXPECT_FALSE(UpdateNodeByRecordNo(tree, 9, changed));
 }
 
 TEST(WordsnapTreeUpdate, RenamedNodeIsReachedUnderItsNewName) {
-  WordsnapRoot root;
-  Add(root, {"m", "d", "t", "a"});
-  ASSERT_TRUE(UpdateNodeByRecordNo(root, 2, Buffer("z", 2)));  // d becomes z
-  const WordsnapNode* found = Descend(root.get(), "z");
+  WordsnapTree tree;
+  Add(tree, {"m", "d", "t", "a"});
+  ASSERT_TRUE(UpdateNodeByRecordNo(tree, 2, Buffer("z", 2)));  // d becomes z
+  const WordsnapNode* found = Descend(tree, "z");
   ASSERT_NE(found, nullptr);
   EXPECT_EQ(found->RecordNo, 2);
 
   // The tree is the one a fresh load of the changed file would build.
-  WordsnapRoot fresh;
+  WordsnapTree fresh;
   Add(fresh, {"m", "z", "t", "a"});
-  EXPECT_EQ(Shape(root.get()), Shape(fresh.get()));
+  EXPECT_EQ(Shape(tree), Shape(fresh));
 }
 
 TEST(WordsnapTreeFind, ForReplacementMatchesExactCaseAndHandsOverTheFlags) {
-  WordsnapRoot root;
-  Add(root, {"abc", "Abc"});
-  root->LesserOrEqual->Active = 0;
-  root->LesserOrEqual->ViaClipboard = 1;
-  root->LesserOrEqual->CaseRule = 2;
+  WordsnapTree tree;
+  Add(tree, {"abc", "Abc"});
+  WordsnapNode& root = *tree.Root();
+  WordsnapNode& second = *tree.LesserOrEqual(root);
+  second.Active = 0;
+  second.ViaClipboard = 1;
+  second.CaseRule = 2;
 
   CurrentRecordBuffer wanted = Buffer("Abc", 0, std::string(70, 'n'));
   wanted.Record.Active = 1;
-  const auto recordNo = FindForReplacement(root.get(), wanted);
+  const auto recordNo = FindForReplacement(tree, wanted);
   ASSERT_TRUE(recordNo);
   EXPECT_EQ(*recordNo, 2);
   EXPECT_EQ(wanted.Record.Active, 0);
   EXPECT_EQ(wanted.Record.ViaClipboard, 1);
   EXPECT_EQ(wanted.Record.CaseRule, 2);
-  EXPECT_EQ(root->LesserOrEqual->Preview, std::string(50, 'n'));
-  EXPECT_EQ(root->Preview, "text") << "abc is not Abc";
+  EXPECT_EQ(second.Preview(), std::string(50, 'n'));
+  EXPECT_EQ(root.Preview(), "text") << "abc is not Abc";
 
   CurrentRecordBuffer other = Buffer("ABC", 0);
-  EXPECT_FALSE(FindForReplacement(root.get(), other));
+  EXPECT_FALSE(FindForReplacement(tree, other));
 }
 
 TEST(WordsnapTreeFind, AmongEqualNamesTheFirstInsertedIsFoundAndTheOthersLieBelowIt) {
-  WordsnapRoot root;
-  Add(root, {"m", "dup", "a", "dup", "x", "dup"});
+  WordsnapTree tree;
+  Add(tree, {"m", "dup", "a", "dup", "x", "dup"});
   CurrentRecordBuffer wanted = Buffer("dup", 0, "replacement");
-  EXPECT_EQ(FindForReplacement(root.get(), wanted), 2);
+  EXPECT_EQ(FindForReplacement(tree, wanted), 2);
   int refreshed = 0;
-  ForEachNodeInFillOrder(root.get(), [&](WordsnapNode& node) { refreshed += node.Preview == "replacement"; });
+  ForEachNodeInFillOrder(tree, [&](WordsnapNode& node) { refreshed += node.Preview() == "replacement"; });
   EXPECT_EQ(refreshed, 1);
 
-  EXPECT_EQ(FindForPrompting(root.get(), "dup"), "replacement");
-  EXPECT_FALSE(FindForPrompting(root.get(), "DUP"));
+  EXPECT_EQ(FindForPrompting(tree, "dup"), "replacement");
+  EXPECT_FALSE(FindForPrompting(tree, "DUP"));
 }
 
 TEST(WordsnapTreeFind, EqualNamesInSeparateSubtreesReportTheLastInPreOrderAndChangeOnlyIt) {
   // m(dup#2)(x(dup#6)(-)): both matches are visited, neither lies below the other.
-  WordsnapRoot root;
-  Add(root, {"m", "dup", "x"});
+  WordsnapTree tree;
+  Add(tree, {"m", "dup", "x"});
   CurrentRecordBuffer other = Buffer("dup", 6, "other");
   other.Record.Active = 0;
-  DoAddIt(root->Greater->LesserOrEqual, other);
+  WordsnapNode& root = *tree.Root();
+  WordsnapNode& x = *tree.Greater(root);
+  tree.LinkAsLesserOrEqual(x, tree.NewNode(other));
 
   CurrentRecordBuffer wanted = Buffer("dup", 0, "replacement");
-  EXPECT_EQ(FindForReplacement(root.get(), wanted), 6);
+  EXPECT_EQ(FindForReplacement(tree, wanted), 6);
   EXPECT_EQ(wanted.Record.Active, 0);
-  EXPECT_EQ(root->LesserOrEqual->Preview, "text");
-  EXPECT_EQ(root->Greater->LesserOrEqual->Preview, "replacement");
-  EXPECT_EQ(FindForPrompting(root.get(), "dup"), "replacement");
+  EXPECT_EQ(tree.LesserOrEqual(root)->Preview(), "text");
+  EXPECT_EQ(tree.LesserOrEqual(x)->Preview(), "replacement");
+  EXPECT_EQ(FindForPrompting(tree, "dup"), "replacement");
 }
 
 TEST(WordsnapTreeWalk, FillOrderIsPreOrder) {
-  WordsnapRoot root;
-  Add(root, {"m", "d", "t", "a", "f", "x"});
+  WordsnapTree tree;
+  Add(tree, {"m", "d", "t", "a", "f", "x"});
   std::string order;
-  ForEachNodeInFillOrder(root.get(), [&](WordsnapNode& node) { order += node.Name; });
+  ForEachNodeInFillOrder(tree, [&](WordsnapNode& node) { order += node.Name(); });
   EXPECT_EQ(order, "mdaftx");
 }
 
 TEST(WordsnapTreeWalk, EmptyTreeIsValidForEveryOperation) {
-  WordsnapRoot root;
-  FreeTheHotKeys(root);
-  EXPECT_EQ(root, nullptr);
+  WordsnapTree tree;
+  FreeTheHotKeys(tree);
+  EXPECT_EQ(tree.Root(), nullptr);
   int visits = 0;
-  ForEachNodeInFillOrder(root.get(), [&](WordsnapNode&) { ++visits; });
+  ForEachNodeInFillOrder(tree, [&](WordsnapNode&) { ++visits; });
   EXPECT_EQ(visits, 0);
   CurrentRecordBuffer buffer = Buffer("a", 1);
-  EXPECT_FALSE(FindForReplacement(root.get(), buffer));
-  EXPECT_FALSE(FindForPrompting(root.get(), "a"));
-  EXPECT_FALSE(UpdateNodeByRecordNo(root, 1, buffer));
+  EXPECT_FALSE(FindForReplacement(tree, buffer));
+  EXPECT_FALSE(FindForPrompting(tree, "a"));
+  EXPECT_FALSE(UpdateNodeByRecordNo(tree, 1, buffer));
 
-  Add(root, {"a", "b"});
-  FreeTheHotKeys(root);
-  EXPECT_EQ(root, nullptr);
+  Add(tree, {"a", "b"});
+  FreeTheHotKeys(tree);
+  EXPECT_EQ(tree.Root(), nullptr);
+  EXPECT_EQ(tree.size(), 0u);
 }
 
 TEST(WordsnapTreeChain, SortedNamesMakeAChainThatEveryOperationSurvives) {
-  WordsnapRoot root;
+  WordsnapTree tree;
   constexpr int kInserted = 1000;
   for (int i = 0; i < kInserted; ++i) {
     char name[12];
     std::snprintf(name, sizeof name, "n%06d", i);
-    DoAddIt(root, Buffer(name, i + 1));
+    DoAddIt(tree, Buffer(name, i + 1));
   }
-  EXPECT_EQ(TreeDepth(root.get()), static_cast<std::size_t>(kInserted));
+  EXPECT_EQ(TreeDepth(tree), static_cast<std::size_t>(kInserted));
 
-  // A far longer chain, linked directly: a recursive walk or destructor would
-  // overflow the stack here.
+  // A far longer chain, linked directly: a recursive walk would overflow the
+  // stack here.
   constexpr int kChain = 100000;
-  WordsnapNode* tail = root.get();
-  while (tail->Greater) tail = tail->Greater.get();
+  WordsnapNode* tail = tree.Root();
+  while (tree.Greater(*tail)) tail = tree.Greater(*tail);
   for (int i = 0; i < kChain; ++i) {
-    tail->Greater = std::make_unique<WordsnapNode>();
-    tail = tail->Greater.get();
-    tail->Name = "z";
-    tail->RecordNo = kInserted + 1 + i;
+    const std::int32_t recordNo = kInserted + 1 + i;
+    const WordsnapNodeNo next = tree.NewNode(Buffer(i + 1 == kChain ? "end" : "z", recordNo));
+    tree.LinkAsGreater(*tail, next);
+    tail = &tree.Node(next);
   }
-  tail->Name = "end";
-  EXPECT_EQ(CountNodes(root.get()), static_cast<std::size_t>(kInserted + kChain));
-  EXPECT_EQ(TreeDepth(root.get()), static_cast<std::size_t>(kInserted + kChain));
+  EXPECT_EQ(CountNodes(tree), static_cast<std::size_t>(kInserted + kChain));
+  EXPECT_EQ(TreeDepth(tree), static_cast<std::size_t>(kInserted + kChain));
 
   CurrentRecordBuffer last = Buffer("end", 0);
-  EXPECT_EQ(FindForReplacement(root.get(), last), kInserted + kChain);
-  EXPECT_TRUE(UpdateNodeByRecordNo(root, kInserted + kChain, Buffer("end", kInserted + kChain, "changed")));
-  EXPECT_EQ(tail->Preview, "changed");
+  EXPECT_EQ(FindForReplacement(tree, last), kInserted + kChain);
+  EXPECT_TRUE(UpdateNodeByRecordNo(tree, kInserted + kChain, Buffer("end", kInserted + kChain, "changed")));
+  EXPECT_EQ(tail->Preview(), "changed");
 
-  FreeTheHotKeys(root);
-  EXPECT_EQ(root, nullptr);
-
-  auto chain = std::make_unique<WordsnapNode>();
-  WordsnapNode* end = chain.get();
-  for (int i = 0; i < kChain; ++i) {
-    end->LesserOrEqual = std::make_unique<WordsnapNode>();
-    end = end->LesserOrEqual.get();
-  }
-  chain.reset();  // the node's own destructor
+  FreeTheHotKeys(tree);
+  EXPECT_EQ(tree.Root(), nullptr);
 }
 
 // Compares two trees node by node without recursion.
-bool SameTree(const WordsnapNode* a, const WordsnapNode* b) {
-  std::vector<std::pair<const WordsnapNode*, const WordsnapNode*>> pending{{a, b}};
+bool SameTree(const WordsnapTree& first, const WordsnapTree& second) {
+  std::vector<std::pair<const WordsnapNode*, const WordsnapNode*>> pending{{first.Root(), second.Root()}};
   while (!pending.empty()) {
     auto [x, y] = pending.back();
     pending.pop_back();
@@ -248,9 +250,9 @@ bool SameTree(const WordsnapNode* a, const WordsnapNode* b) {
       if (x != y) return false;
       continue;
     }
-    if (x->Name != y->Name || x->RecordNo != y->RecordNo || x->Preview != y->Preview) return false;
-    pending.emplace_back(x->LesserOrEqual.get(), y->LesserOrEqual.get());
-    pending.emplace_back(x->Greater.get(), y->Greater.get());
+    if (x->Name() != y->Name() || x->RecordNo != y->RecordNo || x->Preview() != y->Preview()) return false;
+    pending.emplace_back(first.LesserOrEqual(*x), second.LesserOrEqual(*y));
+    pending.emplace_back(first.Greater(*x), second.Greater(*y));
   }
   return true;
 }
@@ -276,8 +278,8 @@ TEST(WordsnapTreeLoader, BuildsTheSameTreeAsInsertingOneByOne) {
     orders.emplace_back(sorted.rbegin(), sorted.rend());
   }
   for (const auto& order : orders) {
-    WordsnapRoot oneByOne;
-    WordsnapRoot loaded;
+    WordsnapTree oneByOne;
+    WordsnapTree loaded;
     WordsnapTreeLoader loader(loaded);
     std::int32_t number = 0;
     for (const auto& name : order) {
@@ -286,7 +288,7 @@ TEST(WordsnapTreeLoader, BuildsTheSameTreeAsInsertingOneByOne) {
       DoAddIt(oneByOne, buffer);
       loader.Add(buffer);
     }
-    EXPECT_TRUE(SameTree(oneByOne.get(), loaded.get())) << "order of " << order.size();
+    EXPECT_TRUE(SameTree(oneByOne, loaded)) << "order of " << order.size();
   }
 }
 

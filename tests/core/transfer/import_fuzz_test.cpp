@@ -78,7 +78,7 @@ TEST_F(TransferTest, RandomBytesThroughBothReadersAndThePipeline) {
       AddImportList(ascii, mode, Target(), host);
       AddImportList(marked.list, mode, Target(), host);
       ASSERT_EQ(store.recordCount, RecordsInFile());
-      ASSERT_EQ(static_cast<std::int32_t>(CountNodes(store.root.get())), store.recordCount);
+      ASSERT_EQ(static_cast<std::int32_t>(CountNodes(store.tree)), store.recordCount);
       for (std::size_t n = 1; n <= static_cast<std::size_t>(RecordsInFile()); ++n) {
         const WordsnapRecord record = Record(n);
         ASSERT_LE(record.Name.size(), kMaxNameLength);

@@ -38,8 +38,8 @@ TEST_F(TransferTest, SortedEntriesGoInMedianFirstAndSortIgnoringCase) {
   EXPECT_EQ(counts.appended, 7);
   EXPECT_TRUE(list.empty());
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(store.root->Name, "D");
-  EXPECT_EQ(TreeDepth(store.root.get()), 4u);  // D over B (a, c) and the chain e, F, g
+  EXPECT_EQ(store.tree.Root()->Name(), "D");
+  EXPECT_EQ(TreeDepth(store.tree), 4u);  // D over B (a, c) and the chain e, F, g
 }
 
 TEST_F(TransferTest, TheWholeEntrySortsSoTheSameNameGoesInByText) {
@@ -160,7 +160,7 @@ TEST_F(DuplicateModeTest, ReplaceRewritesInPlaceKeepingTheOldFlagsAndMatchesCase
   EXPECT_EQ(counts.appended, 1);
   EXPECT_EQ(store.recordCount, RecordsInFile());
   EXPECT_EQ(NodeNamesByRecordNo(store), (Strings{"x", "Abc", "abc"}));
-  EXPECT_EQ(CountNodes(store.root.get()), 3u);
+  EXPECT_EQ(CountNodes(store.tree), 3u);
   EXPECT_TRUE(host.questions.empty());
 }
 
@@ -211,9 +211,9 @@ TEST_F(DuplicateModeTest, EntriesThatCannotBeWrittenAreReportedOnceWithCounts) {
                                         "they are not in the Wordsnap file.  0 Wordsnaps were imported.",
                                         "Error"}}));
   EXPECT_EQ(DataFile(), before);
-  EXPECT_EQ(CountNodes(store.root.get()), 2u);
+  EXPECT_EQ(CountNodes(store.tree), 2u);
   EXPECT_EQ(store.recordCount, 2);
-  EXPECT_EQ(FindForPrompting(store.root.get(), "Abc"), "old text") << "the list shows what the file holds";
+  EXPECT_EQ(FindForPrompting(store.tree, "Abc"), "old text") << "the list shows what the file holds";
 }
 
 TEST_F(DuplicateModeTest, AFailureMidwayKeepsWhatWasWrittenAndCountsIt) {
@@ -236,8 +236,8 @@ TEST_F(TransferTest, ASortedImportLeavesAShallowTree) {
   for (int i = 0; i < 4000; ++i) entries.emplace_back("w" + std::to_string(10000 + i), "t");
   ImportList list = ListOf(entries);
   AddImportList(list, kDuplicateSettingImport, Target(), host);
-  EXPECT_EQ(CountNodes(store.root.get()), 4000u);
-  EXPECT_LE(TreeDepth(store.root.get()), 13u);  // ceil(log2 4001) = 12, plus a level for the ragged edge
+  EXPECT_EQ(CountNodes(store.tree), 4000u);
+  EXPECT_LE(TreeDepth(store.tree), 13u);  // ceil(log2 4001) = 12, plus a level for the ragged edge
 }
 
 }  // namespace

@@ -138,7 +138,7 @@ TEST_F(TransferCommandTest, EveryRefusalLeavesTheFileAndReleasesTheLock) {
     const ImportCommandResult result = c.ascii ? DoImportAscii(scripted, Target()) : DoImport(scripted, Target());
     EXPECT_FALSE(result.ran) << c.what;
     EXPECT_EQ(DataFile(), file) << c.what;
-    EXPECT_EQ(CountNodes(store.root.get()), 1u) << c.what;
+    EXPECT_EQ(CountNodes(store.tree), 1u) << c.what;
     const Strings& log = scripted.log;
     EXPECT_EQ(std::count(log.begin(), log.end(), "hourglass"), std::count(log.begin(), log.end(), "normal cursor"))
         << c.what;
