@@ -65,7 +65,8 @@ void DeleteButtonClick(HWND dialog) {
   const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
   if (selected < 0) return;
   const LRESULT left = SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
-  const auto next = SelectionAfterDelete(static_cast<std::size_t>(selected), left > 0 ? static_cast<std::size_t>(left) : 0);
+  const std::size_t rowsLeft = left > 0 ? static_cast<std::size_t>(left) : 0;
+  const auto next = SelectionAfterDelete(static_cast<std::size_t>(selected), rowsLeft);
   SendMessageA(list, LB_SETCURSEL, next ? static_cast<WPARAM>(*next) : static_cast<WPARAM>(-1), 0);
 }
 

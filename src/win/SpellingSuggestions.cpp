@@ -5,7 +5,6 @@
 #include "MessageBoxes.h"
 #include "ModalLoop.h"
 #include "SpellingSuggestions_ids.h"
-#include "core/spell_check/spelling_files.h"
 
 namespace wordsnap {
 namespace {
@@ -31,14 +30,13 @@ void FormShow(HWND dialog, Showing& showing) {
   }
   state.replaceChosen = false;
   state.aborted = false;
-  const std::string notice = std::string("The following word was not found in the ") +
-                             DictionaryWord(state.americanDictionary) + " dictionary.  Suggestions are listed below.";
-  SetDlgItemTextA(dialog, IDC_SPELLSUG_NOTICE, notice.c_str());
+  SetDlgItemTextA(dialog, IDC_SPELLSUG_NOTICE, SuggestionNoticeText(state.americanDictionary).c_str());
   SetDlgItemTextA(dialog, IDC_SPELLSUG_WORD, state.word.c_str());
   if (state.wordFont == nullptr) state.wordFont = BoldenLabels(dialog, {IDC_SPELLSUG_WORD});
   else SendDlgItemMessageA(dialog, IDC_SPELLSUG_WORD, WM_SETFONT, reinterpret_cast<WPARAM>(state.wordFont), FALSE);
   HWND list = GetDlgItem(dialog, IDC_SPELLSUG_LIST);
-  for (const std::string& suggestion : state.suggestions) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(suggestion.c_str()));
+  for (const std::string& suggestion : state.suggestions)
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(suggestion.c_str()));
   SendMessageA(list, LB_SETCURSEL, 0, 0);
   SetFocus(list);
 }

@@ -159,7 +159,8 @@ TEST_F(SpellingDialogsTest, MaintenanceShowsAddsDeletesAndWritesExactlyTheRows) 
   });
   RunDictionaryMaintenance(nullptr, app_.dialogs.myEditBox, host_, SpellingFilesOf(app_), UserListMode::InvalidWords);
   EXPECT_FALSE(app_.dialogs.myEditBox);
-  EXPECT_EQ(ReadUserList(host_, UserList("ExcEngl.tlx")), (std::vector<std::string>{"alot", "irregardless", "anyways"}));
+  EXPECT_EQ(ReadUserList(host_, UserList("ExcEngl.tlx")),
+            (std::vector<std::string>{"alot", "irregardless", "anyways"}));
 
   // The list of valid words has no file yet: shown empty, nothing selected; deleting
   // its only row leaves none selected; Cancel writes nothing.

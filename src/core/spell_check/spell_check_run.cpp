@@ -147,6 +147,11 @@ SpellCheckResult CheckSpelling(SpellingHost& host, SpellCheckDialogs& dialogs, c
   return aborted ? SpellCheckResult::Aborted : SpellCheckResult::Complete;
 }
 
+std::string SuggestionNoticeText(bool americanDictionary) {
+  return std::string("The following word was not found in the ") + DictionaryWord(americanDictionary) +
+         " dictionary.  Suggestions are listed below.";
+}
+
 std::optional<SpellCheckReport> ReportOf(SpellCheckResult result) {
   switch (result) {
     case SpellCheckResult::AllFound: return SpellCheckReport{"Spelling Ok", "All words were found in the dictionary."};

@@ -49,6 +49,9 @@ struct SpellCheckReport {
 };
 std::optional<SpellCheckReport> ReportOf(SpellCheckResult result);
 
+// The suggestions dialog's notice: which dictionary did not know the word.
+std::string SuggestionNoticeText(bool americanDictionary);
+
 // The suggestions in a list as the library delivers it (each NUL-terminated, the
 // list closed by an empty text), in order, without those too long to be put back.
 std::vector<std::string> SuggestionsIn(const char* buffer, std::size_t size);

@@ -24,7 +24,8 @@ class Session {
 
 // Adds the words and closes the list; false if any step failed (the list is
 // closed either way).
-bool AddAndClose(SpellingHost& host, std::int16_t session, std::int16_t lexicon, const std::vector<std::string>& words) {
+bool AddAndClose(SpellingHost& host, std::int16_t session, std::int16_t lexicon,
+                 const std::vector<std::string>& words) {
   bool ok = true;
   for (const std::string& word : words) {
     if (ok && host.AddToLex(session, lexicon, word.c_str(), "") < 0) ok = false;
@@ -73,8 +74,9 @@ bool WriteUserList(SpellingHost& host, const std::string& path, std::int16_t kin
 bool AddToValidWords(SpellingHost& host, const std::string& path, std::int16_t language, const std::string& word) {
   Session session(host);
   if (!session.Open()) return false;
-  const std::int16_t lexicon = host.FileExists(path) ? host.OpenLex(session.Handle(), path.c_str(), 0)
-                                                     : host.CreateLex(session.Handle(), path.c_str(), kValidWordsList, language);
+  const std::int16_t lexicon =
+      host.FileExists(path) ? host.OpenLex(session.Handle(), path.c_str(), 0)
+                            : host.CreateLex(session.Handle(), path.c_str(), kValidWordsList, language);
   if (lexicon < 0) return false;
   return AddAndClose(host, session.Handle(), lexicon, {word});
 }

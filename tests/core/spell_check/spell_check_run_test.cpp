@@ -13,7 +13,8 @@ using Message = std::pair<std::string, std::string>;
 class SpellCheckRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* main : {"P\\ssceam.tlx", "P\\sscebr.tlx"}) host.files.files[main] = spell::SampleMain().Serialise();
+    for (const char* main : {"P\\ssceam.tlx", "P\\sscebr.tlx"})
+      host.files.files[main] = spell::SampleMain().Serialise();
     for (const char* second : {"P\\ssceam1.clx", "P\\sscebr1.clx"})
       host.files.files[second] = spell::SampleChanges().Serialise();
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/spell_check/dictionary_maintenance.h"
+#include "core/spell_check/spell_check_run.h"
 #include "spell_check/engine_spelling_host.h"
 
 namespace wordsnap {
@@ -41,6 +42,8 @@ TEST(DictionaryMaintenanceTest, HeadingsNameTheListAndLanguage) {
             "These words will be added to the American dictionary and counted as valid.");
   EXPECT_EQ(HeadLabelText(UserListMode::InvalidWords, false),
             "These words will be excluded from the  British dictionary and will be invalid.");
+  EXPECT_EQ(SuggestionNoticeText(false),
+            "The following word was not found in the British dictionary.  Suggestions are listed below.");
   const SpellingFiles files = SpellingFilesFor(false, "P", "U", UserListNamesFor(false));
   EXPECT_EQ(UserListPath(UserListMode::ValidWords, files), "U\\IncBrit.tlx");
   EXPECT_EQ(UserListPath(UserListMode::InvalidWords, files), "U\\ExcBrit.tlx");
