@@ -143,17 +143,13 @@ INT_PTR AboutProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return AboutProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 void RunAbout(HWND owner, bool& showingFlag, double dialogScale) {
   if (showingFlag) return;
   TDialogShowing showing(showingFlag);
   AboutState state{showing, dialogScale};
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutProc,
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner, GuardedDialogProc<AboutProcBody>,
                   reinterpret_cast<LPARAM>(&state));
   if (state.bold != nullptr) DeleteObject(state.bold);
 }

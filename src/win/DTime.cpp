@@ -147,10 +147,6 @@ INT_PTR DateOrTimeProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
   }
 }
 
-INT_PTR CALLBACK DateOrTimeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return DateOrTimeProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 std::string RunDTime(HWND owner, bool& showingFlag, DateOrTimeMode mode, Settings& settings,
@@ -158,7 +154,7 @@ std::string RunDTime(HWND owner, bool& showingFlag, DateOrTimeMode mode, Setting
   TDialogShowing showing(showingFlag);
   DateOrTimeState state{mode, settings, showing, programDir};
   state.dialogScale = dialogScale;
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_DTIME), owner, DateOrTimeProc,
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_DTIME), owner, GuardedDialogProc<DateOrTimeProcBody>,
                   reinterpret_cast<LPARAM>(&state));
   return state.code;
 }

@@ -47,4 +47,10 @@ Result Guarded(HWND window, Result fallback, Body&& body) noexcept {
   }
 }
 
+// A dialog procedure made of its body: no exception reaches the system.
+template <INT_PTR (*Body)(HWND, UINT, WPARAM, LPARAM)>
+INT_PTR CALLBACK GuardedDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return Guarded<INT_PTR>(dialog, FALSE, [&] { return Body(dialog, message, wParam, lParam); });
+}
+
 }  // namespace wordsnap

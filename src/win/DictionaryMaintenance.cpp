@@ -114,16 +114,12 @@ INT_PTR MyEditBoxProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-INT_PTR CALLBACK MyEditBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return MyEditBoxProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 void RunDictionaryMaintenance(HWND owner, bool& showingFlag, SpellingHost& host, const SpellingFiles& files,
                               UserListMode mode) {
   MyEditBoxState state(showingFlag, host, files, mode);
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_EDITBOX), owner, MyEditBoxProc,
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_EDITBOX), owner, GuardedDialogProc<MyEditBoxProcBody>,
                   reinterpret_cast<LPARAM>(&state));
 }
 

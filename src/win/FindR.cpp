@@ -62,16 +62,13 @@ INT_PTR DoFindProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) 
   }
 }
 
-INT_PTR CALLBACK DoFindProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return DoFindProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 std::optional<std::string> RunFindR(HWND owner, bool& showingFlag, const std::string& preset) {
   TDialogShowing showing(showingFlag);
   DoFindState state{showing, preset};
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FINDR), owner, DoFindProc, reinterpret_cast<LPARAM>(&state));
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FINDR), owner,
+                  GuardedDialogProc<DoFindProcBody>, reinterpret_cast<LPARAM>(&state));
   if (!state.confirmed) return std::nullopt;
   return state.findText;
 }

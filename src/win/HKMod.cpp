@@ -256,10 +256,6 @@ INT_PTR ModHotKeysProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
   }
 }
 
-INT_PTR CALLBACK ModHotKeysProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return ModHotKeysProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 bool RunHKMod(HWND owner, bool& showingFlag, AppState& app, bool editMode) {
@@ -268,7 +264,8 @@ bool RunHKMod(HWND owner, bool& showingFlag, AppState& app, bool editMode) {
   state.showing = &showing;
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_HKMOD_ACCEL));
-  RunModalDialog(instance, IDD_HKMOD, owner, ModHotKeysProc, reinterpret_cast<LPARAM>(&state), accelerators);
+  RunModalDialog(instance, IDD_HKMOD, owner,
+                 GuardedDialogProc<ModHotKeysProcBody>, reinterpret_cast<LPARAM>(&state), accelerators);
   return state.updated;
 }
 

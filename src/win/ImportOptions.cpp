@@ -63,16 +63,13 @@ INT_PTR ImportOptionsProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM l
   }
 }
 
-INT_PTR CALLBACK ImportOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return ImportOptionsProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 std::int32_t RunImportOptions(HWND owner, bool& showingFlag, std::int32_t duplicateSetting) {
   TDialogShowing showing(showingFlag);
   ImportOptionsState state{showing, duplicateSetting};
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMPORTOPTIONS), owner, ImportOptionsProc,
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMPORTOPTIONS), owner,
+                  GuardedDialogProc<ImportOptionsProcBody>,
                   reinterpret_cast<LPARAM>(&state));
   return state.mode;
 }

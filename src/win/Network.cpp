@@ -61,16 +61,13 @@ INT_PTR NetworkDialogProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM l
   }
 }
 
-INT_PTR CALLBACK NetworkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return NetworkDialogProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 NetworkDialogValues RunNetwork(HWND owner, bool& showingFlag, const NetworkDialogValues& values) {
   TDialogShowing showing(showingFlag);
   NetworkDialogState state{showing, values};
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NETWORK), owner, NetworkDialogProc,
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NETWORK), owner,
+                  GuardedDialogProc<NetworkDialogProcBody>,
                   reinterpret_cast<LPARAM>(&state));
   return state.values;
 }

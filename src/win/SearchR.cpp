@@ -66,16 +66,12 @@ INT_PTR DoSearchProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
   }
 }
 
-INT_PTR CALLBACK DoSearchProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return DoSearchProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 SearchDialogResult RunSearchR(HWND owner, bool& showingFlag, bool findMode) {
   TDialogShowing showing(showingFlag);
   DoSearchState state{showing, findMode};
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SEARCHR), owner, DoSearchProc,
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SEARCHR), owner, GuardedDialogProc<DoSearchProcBody>,
                   reinterpret_cast<LPARAM>(&state));
   return state.result;
 }

@@ -109,16 +109,13 @@ INT_PTR SnapOptionsProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
   }
 }
 
-INT_PTR CALLBACK SnapOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return SnapOptionsProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 bool RunSnapOptions(HWND owner, bool& showingFlag, WordsnapRecord& working, std::int32_t clipSetting) {
   TDialogShowing showing(showingFlag);
   SnapOptionsState state{showing, working, clipSetting};
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SNAPOPTIONS), owner, SnapOptionsProc,
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SNAPOPTIONS), owner,
+                  GuardedDialogProc<SnapOptionsProcBody>,
                   reinterpret_cast<LPARAM>(&state));
   return state.confirmed;
 }

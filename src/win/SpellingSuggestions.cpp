@@ -28,8 +28,7 @@ void FormShow(HWND dialog, Showing& showing) {
   } else {
     SetWindowPos(dialog, nullptr, state.place.x, state.place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  state.replaceChosen = false;
-  state.aborted = false;
+  state.decision = {};
   SetDlgItemTextA(dialog, IDC_SPELLSUG_NOTICE, SuggestionNoticeText(state.americanDictionary).c_str());
   SetDlgItemTextA(dialog, IDC_SPELLSUG_WORD, state.word.c_str());
   if (state.wordFont == nullptr) state.wordFont = BoldenLabels(dialog, {IDC_SPELLSUG_WORD});
@@ -57,8 +56,7 @@ void ReplaceButtonClick(HWND dialog, Showing& showing) {
   }
   const auto index = static_cast<std::size_t>(selected);
   if (index >= showing.run.suggestions.size()) return;
-  showing.run.replacement = showing.run.suggestions[index];
-  showing.run.replaceChosen = true;
+  showing.run.decision = {WordAction::Replace, showing.run.suggestions[index]};
   Close(dialog, showing);
 }
 
@@ -78,11 +76,11 @@ INT_PTR SpellSuggestionsProcBody(HWND dialog, UINT message, WPARAM wParam, LPARA
           if (HIWORD(wParam) == LBN_DBLCLK) ReplaceButtonClick(dialog, *showing);
           break;
         case IDC_SPELLSUG_ADD:
-          showing->run.added = true;
+          showing->run.decision = {WordAction::Add, {}};
           Close(dialog, *showing);
           break;
         case IDC_SPELLSUG_ABORT:
-          showing->run.aborted = true;
+          showing->run.decision = {WordAction::Abort, {}};
           Close(dialog, *showing);
           break;
         case IDC_SPELLSUG_IGNORE:
@@ -108,24 +106,17 @@ INT_PTR SpellSuggestionsProcBody(HWND dialog, UINT message, WPARAM wParam, LPARA
   }
 }
 
-INT_PTR CALLBACK SpellSuggestionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return SpellSuggestionsProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 WordDecision ShowSpellSuggestions(HWND owner, SpellSuggestionsState& state, const std::string& word,
                                   const std::vector<std::string>& suggestions) {
   state.word = word;
   state.suggestions = suggestions;
-  state.added = false;
   Showing showing{state, TDialogShowing(state.showingFlag)};
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SPELLSUG), owner, SpellSuggestionsProc,
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SPELLSUG), owner,
+                  GuardedDialogProc<SpellSuggestionsProcBody>,
                   reinterpret_cast<LPARAM>(&showing));
-  if (state.replaceChosen) return {WordAction::Replace, state.replacement};
-  if (state.aborted) return {WordAction::Abort, {}};
-  if (state.added) return {WordAction::Add, {}};
-  return {WordAction::Ignore, {}};
+  return state.decision;
 }
 
 EditorSpellDialogs::EditorSpellDialogs(HWND editor, bool& showingFlag, bool americanDictionary)

@@ -18,12 +18,9 @@ struct SpellSuggestionsState {
   bool americanDictionary = true;
   bool firstShowing = true;  // FormCreate: centred on the first showing only
   POINT place{};             // where the user left it
-  bool replaceChosen = false;
-  bool aborted = false;
-  bool added = false;
+  WordDecision decision;     // what the user chose for the word shown; Ignore when closed
   std::string word;
   std::vector<std::string> suggestions;
-  std::string replacement;
   HFONT wordFont = nullptr;
 };
 

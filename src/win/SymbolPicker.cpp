@@ -231,10 +231,6 @@ INT_PTR DoSpecialProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-INT_PTR CALLBACK DoSpecialProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return DoSpecialProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 std::string RunSpecial(HWND owner, bool& showingFlag, double dialogScale) {
@@ -243,7 +239,8 @@ std::string RunSpecial(HWND owner, bool& showingFlag, double dialogScale) {
   state.scale = dialogScale;
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   RegisterSymbolGrid(instance);
-  DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SPECIAL), owner, DoSpecialProc, reinterpret_cast<LPARAM>(&state));
+  DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SPECIAL), owner,
+                  GuardedDialogProc<DoSpecialProcBody>, reinterpret_cast<LPARAM>(&state));
   return state.picker.Result();
 }
 

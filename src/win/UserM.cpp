@@ -54,16 +54,12 @@ INT_PTR UserManualProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
   }
 }
 
-INT_PTR CALLBACK UserManualProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return UserManualProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 void RunUserM(HWND owner, bool& showingFlag, const std::string& manualPath) {
   TDialogShowing showing(showingFlag);
   UserManualState state{showing, manualPath};
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_USERM), owner, UserManualProc,
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_USERM), owner, GuardedDialogProc<UserManualProcBody>,
                   reinterpret_cast<LPARAM>(&state));
 }
 

@@ -125,17 +125,14 @@ INT_PTR WordsnapOptionsProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM
   }
 }
 
-INT_PTR CALLBACK WordsnapOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  return Guarded<INT_PTR>(dialog, FALSE, [&] { return WordsnapOptionsProcBody(dialog, message, wParam, lParam); });
-}
-
 }  // namespace
 
 std::optional<WordsnapOptionsResult> RunOptions(HWND owner, bool& showingFlag, Settings& settings,
                                                 std::string& prefixKeys) {
   TDialogShowing showing(showingFlag);
   WordsnapOptionsState state{settings, prefixKeys, showing};
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), owner, WordsnapOptionsProc,
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), owner,
+                  GuardedDialogProc<WordsnapOptionsProcBody>,
                   reinterpret_cast<LPARAM>(&state));
   return state.result;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/spell_check/spelling_session.h"
 #include "core/spell_check/user_word_lists.h"
 
 namespace wordsnap {
@@ -20,33 +21,6 @@ constexpr int kAutomaticChange = 2;
 constexpr int kEndOfText = 64;
 
 constexpr const char* kDictionaryMissing = "Could not find one of the dictionary files.";
-
-// The lists opened for one check and its session, closed in the order opened.
-class CheckSession {
- public:
-  explicit CheckSession(SpellingHost& host) : host_(host), session_(host.OpenSession()) {}
-  ~CheckSession() {
-    if (session_ < 0) return;
-    for (std::int16_t lexicon : lexicons_) host_.CloseLex(session_, lexicon);
-    host_.CloseSession(session_);
-  }
-  CheckSession(const CheckSession&) = delete;
-  CheckSession& operator=(const CheckSession&) = delete;
-
-  bool Open() const { return session_ >= 0; }
-  std::int16_t Handle() const { return session_; }
-  bool OpenList(const std::string& path) {
-    const std::int16_t lexicon = host_.OpenLex(session_, path.c_str(), -1);
-    if (lexicon < 0) return false;
-    lexicons_.push_back(lexicon);
-    return true;
-  }
-
- private:
-  SpellingHost& host_;
-  std::int16_t session_;
-  std::vector<std::int16_t> lexicons_;
-};
 
 std::vector<std::string> SuggestionsFor(SpellingHost& host, std::int16_t session, const char* word) {
   std::array<char, kSuggestionBufferSize> buffer{};
@@ -73,7 +47,7 @@ std::vector<std::string> SuggestionsIn(const char* buffer, std::size_t size) {
 
 SpellCheckResult CheckSpelling(SpellingHost& host, SpellCheckDialogs& dialogs, const SpellingFiles& files,
                                std::string& text) {
-  CheckSession check(host);
+  SpellingSession check(host);
   if (!check.Open()) {
     dialogs.ShowMessage(kDictionaryMissing, "Error");
     return SpellCheckResult::NotRun;
@@ -83,7 +57,7 @@ SpellCheckResult CheckSpelling(SpellingHost& host, SpellCheckDialogs& dialogs, c
   for (const std::string* userList : {&files.excludeList, &files.includeList}) {
     if (host.FileExists(*userList)) check.OpenList(*userList);
   }
-  if (!check.OpenList(files.mainList) || !check.OpenList(files.secondList)) {
+  if (check.OpenList(files.mainList) < 0 || check.OpenList(files.secondList) < 0) {
     dialogs.ShowMessage(kDictionaryMissing, "Error");
     return SpellCheckResult::NotRun;
   }

@@ -2,25 +2,10 @@
 
 #include <algorithm>
 
+#include "core/spell_check/spelling_session.h"
+
 namespace wordsnap {
 namespace {
-
-// Opens a session for one piece of work and always closes it.
-class Session {
- public:
-  explicit Session(SpellingHost& host) : host_(host), handle_(host.OpenSession()) {}
-  ~Session() {
-    if (handle_ >= 0) host_.CloseSession(handle_);
-  }
-  Session(const Session&) = delete;
-  Session& operator=(const Session&) = delete;
-  bool Open() const { return handle_ >= 0; }
-  std::int16_t Handle() const { return handle_; }
-
- private:
-  SpellingHost& host_;
-  std::int16_t handle_;
-};
 
 // Adds the words and closes the list; false if any step failed (the list is
 // closed either way).
@@ -38,9 +23,9 @@ bool AddAndClose(SpellingHost& host, std::int16_t session, std::int16_t lexicon,
 std::vector<std::string> ReadUserList(SpellingHost& host, const std::string& path) {
   std::vector<std::string> words;
   if (!host.FileExists(path)) return words;
-  Session session(host);
+  SpellingSession session(host);
   if (!session.Open()) return words;
-  const std::int16_t lexicon = host.OpenLex(session.Handle(), path.c_str(), -1);
+  const std::int16_t lexicon = session.OpenList(path);
   if (lexicon < 0) return words;
   std::int32_t size = 0;
   std::int16_t format = 0, kind = 0, language = 0;
@@ -57,13 +42,12 @@ std::vector<std::string> ReadUserList(SpellingHost& host, const std::string& pat
       }
     }
   }
-  host.CloseLex(session.Handle(), lexicon);
   return words;
 }
 
 bool WriteUserList(SpellingHost& host, const std::string& path, std::int16_t kind, std::int16_t language,
                    const std::vector<std::string>& words) {
-  Session session(host);
+  SpellingSession session(host);
   if (!session.Open()) return false;
   if (host.FileExists(path) && !host.RemoveFile(path)) return false;
   const std::int16_t lexicon = host.CreateLex(session.Handle(), path.c_str(), kind, language);
@@ -72,7 +56,7 @@ bool WriteUserList(SpellingHost& host, const std::string& path, std::int16_t kin
 }
 
 bool AddToValidWords(SpellingHost& host, const std::string& path, std::int16_t language, const std::string& word) {
-  Session session(host);
+  SpellingSession session(host);
   if (!session.Open()) return false;
   const std::int16_t lexicon =
       host.FileExists(path) ? host.OpenLex(session.Handle(), path.c_str(), 0)
