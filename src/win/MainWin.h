@@ -110,6 +110,7 @@ class TMainWin : private EngineHost, private ListCommandHost {
   bool LoadAHotKey(std::int32_t recordNo) override;
   TargetWindow ForegroundTarget() override;
   void TellTargetRefusesKeys() override;
+  void TellClipboardRefused() override;
 
   // The list commands' steps (ListCommandHost); their order is RunAddCommand's and its kin.
   bool TakeLock() override;  // after a change by another copy, the list is reloaded first

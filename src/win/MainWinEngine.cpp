@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "MainWin.h"
+#include "core/engine/play_plan.h"
 #include "core/hint/hint_protocol.h"
 #include "core/store/data_file_operations.h"
 #include "platform/win32/moment_stamps.h"
@@ -43,7 +44,13 @@ TargetWindow TMainWin::ForegroundTarget() {
 void TMainWin::TellTargetRefusesKeys() {
   // The hint window shows it without taking the focus; without one, a beep is all
   // that can be said without stealing it.
-  if (!hint_.ShowText(kElevatedHintName, kElevatedHintText)) MessageBeep(MB_ICONWARNING);
+  if (!hint_.ShowText(kNoticeHintName, kElevatedHintText)) MessageBeep(MB_ICONWARNING);
+}
+
+void TMainWin::TellClipboardRefused() {
+  // Said the same quiet way: the typed name is still there, and the user may simply
+  // type it again once the other program lets the clipboard go.
+  if (!hint_.ShowText(kNoticeHintName, kClipboardRefusedHintText)) MessageBeep(MB_ICONWARNING);
 }
 
 }  // namespace wordsnap

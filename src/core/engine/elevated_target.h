@@ -21,8 +21,9 @@ enum class TargetAction {
   Skip,         // play nothing; the user was told for this window already
 };
 
-// What the hint shows when a window refuses our keys: a name and a preview line.
-inline constexpr const char* kElevatedHintName = "Wordsnaps";
+// The name the hint shows above a notice of the expansion engine, and its line
+// for a window that refuses our keys.
+inline constexpr const char* kNoticeHintName = "Wordsnaps";
 inline constexpr const char* kElevatedHintText = "Not typed: that window runs as administrator";
 
 class ElevatedTargetRule {

@@ -73,7 +73,9 @@ void ExpansionEngine::IntoProgram(const Match& match) {
                               monitor_.CapsLock(),    app_.store.prefixKeys,  seam_.Now()};
   const OutputPlan plan = BuildOutputPlan(app_.store.current.Record, context, app_.settings, seam_);
   // Saying in-use again is the replay's sign of life to the hook during long key delays.
-  PlayPlan(plan, seam_, [this] { host_.SetHookInUse(true); });
+  if (PlayPlan(plan, seam_, [this] { host_.SetHookInUse(true); }) == PlayOutcome::ClipboardRefused) {
+    host_.TellClipboardRefused();
+  }
 
   host_.StartClearTimer();
   monitor_.ClearTypedBuffer();

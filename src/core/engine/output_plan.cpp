@@ -124,6 +124,18 @@ OutputPlan BuildOutputPlan(const WordsnapRecord& record, const OutputContext& co
   }
   if (retype) text += context.suffixCharacter;
 
+  // Through the clipboard, the text is put there before anything is erased: when
+  // the clipboard cannot be set, the typed name stays instead of vanishing with
+  // nothing in its place.
+  const bool viaClipboard = TakesClipboardWay(record, settings);
+  if (viaClipboard) {
+    OutputAction put;
+    put.kind = OutputActionKind::SetClipboardText;
+    put.text = ExpandCodesForClipboard(std::move(text), context.now);
+    plan.push_back(std::move(put));
+  }
+  const std::size_t replayStart = plan.size();
+
   if (context.capsLock) PressAndRelease(plan, vk::kCapital);
 
   const std::size_t erase = EraseCount(record, settings, context.prefixKeys);
@@ -132,20 +144,12 @@ OutputPlan BuildOutputPlan(const WordsnapRecord& record, const OutputContext& co
     Pump(plan);
   }
 
-  if (TakesClipboardWay(record, settings)) {
+  if (viaClipboard) {
+    // Time for the target to take the Backspaces before the paste.
     TenthSecondPause(plan);
-    OutputAction put;
-    put.kind = OutputActionKind::SetClipboardText;
-    put.text = ExpandCodesForClipboard(std::move(text), context.now);
-    plan.push_back(std::move(put));
-    for (auto [kind, key] : {std::pair{OutputActionKind::KeyDown, vk::kControl},
-                             std::pair{OutputActionKind::KeyDown, vk::kV},
-                             std::pair{OutputActionKind::KeyUp, vk::kV},
-                             std::pair{OutputActionKind::KeyUp, vk::kControl}}) {
-      OutputAction paste = Key(kind, key);
-      paste.needsClipboard = true;
-      plan.push_back(paste);
-    }
+    Press(plan, vk::kControl);
+    PressAndRelease(plan, vk::kV);
+    Release(plan, vk::kControl);
   } else {
     const std::uint16_t delay = record.KeyDelay;
     std::size_t i = 0;
@@ -170,6 +174,9 @@ OutputPlan BuildOutputPlan(const WordsnapRecord& record, const OutputContext& co
   }
 
   if (context.capsLock) PressAndRelease(plan, vk::kCapital);
+  if (viaClipboard) {
+    for (std::size_t i = replayStart; i < plan.size(); ++i) plan[i].needsClipboard = true;
+  }
   if (!settings.useClipboard) TenthSecondPause(plan);
   PressAndRelease(plan, vk::kExecute);
   return plan;

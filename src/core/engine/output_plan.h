@@ -1,7 +1,7 @@
 #pragma once
 // What playing one Wordsnap sends, as plain data: erase the typed name, then the
-// replacement text key by key or through the clipboard, then the end-of-replay
-// key. The window layer plays the plan through the output seam (PlayPlan).
+// replacement text key by key or through the clipboard (placed there before the
+// name is erased), then the end-of-replay key. The window layer plays the plan through the output seam (PlayPlan).
 
 #include <cstdint>
 #include <string>
@@ -28,7 +28,10 @@ struct OutputAction {
   OutputActionKind kind = OutputActionKind::PumpMessages;
   std::uint8_t vk = 0;
   bool ours = false;            // keys: carries the program's injection mark
-  bool needsClipboard = false;  // keys: the paste, left out when the clipboard could not be set
+  // Played only when the clipboard was set: through the clipboard, everything from
+  // the erasing to the paste. Left out otherwise, so that neither the typed name is
+  // erased nor stale clipboard contents pasted in place of the text.
+  bool needsClipboard = false;
   std::uint32_t milliseconds = 0;
   std::string text;
 

@@ -48,13 +48,13 @@ void WaitForShiftRelease(OutputSeam& seam) {
   while (seam.IsKeyDown(vk::kShift)) seam.SleepFor(1);
 }
 
-void PlayPlan(const OutputPlan& plan, OutputSeam& seam, const StillPlaying& stillPlaying) {
+PlayOutcome PlayPlan(const OutputPlan& plan, OutputSeam& seam, const StillPlaying& stillPlaying) {
   bool clipboardSet = true;
   for (const OutputAction& action : plan) {
+    if (action.needsClipboard && !clipboardSet) continue;
     switch (action.kind) {
       case OutputActionKind::KeyDown:
       case OutputActionKind::KeyUp:
-        if (action.needsClipboard && !clipboardSet) break;
         seam.SendKey(action.vk, action.kind == OutputActionKind::KeyUp, action.ours);
         break;
       case OutputActionKind::PumpMessages:
@@ -71,6 +71,7 @@ void PlayPlan(const OutputPlan& plan, OutputSeam& seam, const StillPlaying& stil
         break;
     }
   }
+  return clipboardSet ? PlayOutcome::Played : PlayOutcome::ClipboardRefused;
 }
 
 }  // namespace wordsnap

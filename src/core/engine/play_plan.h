@@ -14,10 +14,20 @@ namespace wordsnap {
 using StillPlaying = std::function<void()>;
 inline constexpr std::uint32_t kStillPlayingEveryMs = 1000;
 
+// What the hint shows when an expansion was not played because the clipboard
+// could not be set (at most 50 characters, the hint's preview line).
+inline constexpr const char* kClipboardRefusedHintText = "Not typed: another program holds the clipboard";
+
+enum class PlayOutcome {
+  Played,
+  ClipboardRefused,  // the clipboard could not be set: only the end-of-replay key was sent
+};
+
 // Sends the plan's keys in order. Pauses process pending messages while they
-// wait. When the clipboard cannot be set, the paste keys are left out, so that
-// stale clipboard contents are never pasted in place of the text.
-void PlayPlan(const OutputPlan& plan, OutputSeam& seam, const StillPlaying& stillPlaying = {});
+// wait. When the clipboard cannot be set, what depends on it (the erasing and the
+// paste) is left out: the typed name stays, and stale clipboard contents are never
+// pasted in place of the text.
+PlayOutcome PlayPlan(const OutputPlan& plan, OutputSeam& seam, const StillPlaying& stillPlaying = {});
 
 // Waits until the tick count has advanced by `milliseconds`, processing messages.
 void WaitKeyDelay(OutputSeam& seam, std::uint32_t milliseconds, const StillPlaying& stillPlaying = {});

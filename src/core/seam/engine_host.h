@@ -32,6 +32,9 @@ class EngineHost {
   // Tells the user, without taking the focus, that an expansion was not played
   // because its window refuses our keys.
   virtual void TellTargetRefusesKeys() {}
+  // Tells the user, without taking the focus, that an expansion was not played (the
+  // typed name left as it is) because the clipboard could not be set.
+  virtual void TellClipboardRefused() {}
 };
 
 }  // namespace wordsnap

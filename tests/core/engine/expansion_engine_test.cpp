@@ -47,6 +47,7 @@ class FakeHost : public EngineHost {
 
   TargetWindow ForegroundTarget() override { return target; }
   void TellTargetRefusesKeys() override { calls.push_back("tell refused"); }
+  void TellClipboardRefused() override { calls.push_back("tell clipboard refused"); }
 
   std::map<std::int32_t, WordsnapRecord> records;
   TargetWindow target;
@@ -144,6 +145,23 @@ TEST_F(ExpansionEngineTest, AWindowRunningAsAdministratorGetsNothingAndIsToldOfO
     EXPECT_EQ(output.document, "Regards");
     engine.OnBusyEnd();
   }
+}
+
+TEST_F(ExpansionEngineTest, AClipboardThatCannotBeSetLeavesTheTypedNameAndIsToldOfEachTime) {
+  app.settings.clipSetting = kClipClipboardForAll;
+  output.clipboardFails = true;
+  Type("sig ");
+  EXPECT_EQ(output.document, "sig ");
+  EXPECT_EQ(output.Keys(), "2B") << "only the end of the replay";
+  EXPECT_EQ(host.calls, (Calls{"stop ClearTimer", "in use", "load 1", "tell clipboard refused", "start ClearTimer"}));
+  EXPECT_EQ(engine.Monitor().TypedBuffer(), "");
+
+  engine.OnBusyEnd();
+  output.clipboardFails = false;
+  host.calls.clear();
+  Type("sig ");
+  EXPECT_EQ(output.document, "sig Regards");
+  EXPECT_EQ(host.calls, (Calls{"stop ClearTimer", "in use", "load 1", "start ClearTimer"}));
 }
 
 TEST_F(ExpansionEngineTest, ClearTimerEndsTheBusyStateWhenBusyEndNeverCame) {

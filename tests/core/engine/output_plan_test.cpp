@@ -214,11 +214,44 @@ TEST_F(OutputPlanTest, ClipboardWayPausesPutsTheExpandedTextThereAndPastes) {
   EXPECT_EQ(output.clipboard, "Due 03/05/01 ");
   EXPECT_EQ(output.Keys(), "08 08 08 08 +11 56 -11 2B");
 
+  // The tenth of a second lets the target take the Backspaces before the paste.
   const OutputPlan plan = Build(RecordOf("due", "x"), "due");
-  const auto put = std::find_if(plan.begin(), plan.end(),
-                                [](const OutputAction& a) { return a.kind == OutputActionKind::SetClipboardText; });
-  ASSERT_NE(put, plan.begin());
-  EXPECT_EQ(std::prev(put)->kind, OutputActionKind::TenthSecondPause);
+  const auto paste = std::find_if(plan.begin(), plan.end(), [](const OutputAction& a) {
+    return a.kind == OutputActionKind::KeyDown && a.vk == 0x11;
+  });
+  ASSERT_NE(paste, plan.begin());
+  EXPECT_EQ(std::prev(paste)->kind, OutputActionKind::TenthSecondPause);
+}
+
+TEST_F(OutputPlanTest, TheClipboardIsSetBeforeTheNameIsErasedAndWhenRefusedTheNameStays) {
+  settings.clipSetting = kClipClipboardForAll;
+  struct Case {
+    const char* name;
+    bool clipboardFails;
+    bool capsLock;
+    PlayOutcome outcome;
+    const char* sent;  // the clipboard's setting and the keys, in order
+    const char* document;
+  } cases[] = {
+      {"set", false, false, PlayOutcome::Played, "clip:Regards 08 08 08 08 +11 56 -11 2B", "Regards"},
+      {"set, Caps Lock", false, true, PlayOutcome::Played, "clip:Regards 14 08 08 08 08 +11 56 -11 14 2B", "Regards"},
+      // Nothing erased and nothing pasted; the end key still ends the replay for the hook.
+      {"refused", true, false, PlayOutcome::ClipboardRefused, "clip:Regards 2B", "sig "},
+      {"refused, Caps Lock", true, true, PlayOutcome::ClipboardRefused, "clip:Regards 2B", "sig "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    output = FakeOutput{};
+    output.clipboardFails = c.clipboardFails;
+    output.clipboard = "stale";
+    output.capsLockOn = c.capsLock;
+    capsLock = c.capsLock;
+    output.document = "sig ";
+    EXPECT_EQ(PlayPlan(Build(RecordOf("sig", "Regards"), "sig"), output), c.outcome);
+    EXPECT_EQ(output.KeysAndClipboard(), c.sent);
+    EXPECT_EQ(output.document, c.document);
+    EXPECT_EQ(output.capsLockOn, c.capsLock) << "the user's Caps Lock is as it was";
+  }
 }
 
 TEST_F(OutputPlanTest, WithoutUseClipboardATenthSecondPausePrecedesTheEndKey) {

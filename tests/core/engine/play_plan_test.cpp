@@ -53,13 +53,13 @@ TEST(PlayPlan, PlaysKeysWithTheirMarkAndSkipsThePasteWhenTheClipboardCannotBeSet
   plan.push_back({OutputActionKind::KeyUp, 0x2B, true, false, 0, ""});
 
   FakeOutput pasted;
-  PlayPlan(plan, pasted);
+  EXPECT_EQ(PlayPlan(plan, pasted), PlayOutcome::Played);
   EXPECT_EQ(pasted.Keys(), "08 +11 56 -11 2B");
   EXPECT_EQ(pasted.unmarkedKeys, 1);
 
   FakeOutput failed;
   failed.clipboardFails = true;
-  PlayPlan(plan, failed);
+  EXPECT_EQ(PlayPlan(plan, failed), PlayOutcome::ClipboardRefused);
   EXPECT_EQ(failed.Keys(), "08 2B") << "old clipboard contents are not pasted";
 }
 

@@ -55,9 +55,25 @@ class FakeOutput : public OutputSeam {
 
   // The key events only, a press directly followed by its release written once:
   // "+10 52 -10" is Shift held around R.
-  std::string Keys() const {
+  std::string Keys() const { return Joined(false); }
+
+  // The same with the clipboard's settings among them: "clip:Regards 08 +11 56 -11".
+  std::string KeysAndClipboard() const { return Joined(true); }
+
+  int Count(const std::string& entry) const {
+    int n = 0;
+    for (const std::string& e : log) n += e == entry ? 1 : 0;
+    return n;
+  }
+
+ private:
+  std::string Joined(bool withClipboard) const {
     std::vector<std::string> keys;
     for (const std::string& entry : log) {
+      if (withClipboard && entry.rfind("clip:", 0) == 0) {
+        keys.push_back(entry);
+        continue;
+      }
       if (entry[0] != '+' && entry[0] != '-') continue;
       if (entry[0] == '-' && !keys.empty() && keys.back() == "+" + entry.substr(1)) {
         keys.back() = entry.substr(1);
@@ -70,12 +86,7 @@ class FakeOutput : public OutputSeam {
     return joined;
   }
 
-  int Count(const std::string& entry) const {
-    int n = 0;
-    for (const std::string& e : log) n += e == entry ? 1 : 0;
-    return n;
-  }
-
+ public:
   // --- OutputSeam ---
   std::int16_t KeyScan(char c) override {
     const auto found = layoutOverrides.find(c);
