@@ -2,8 +2,12 @@
 
 namespace wordsnap {
 
+bool TargetRefusesOurKeys(const TargetWindow& target) {
+  return target.integrity && target.ownIntegrity && *target.integrity > *target.ownIntegrity;
+}
+
 TargetAction ElevatedTargetRule::Decide(const TargetWindow& target) {
-  if (!target.elevated || target.selfElevated) return TargetAction::Play;
+  if (!TargetRefusesOurKeys(target)) return TargetAction::Play;
   return told_.insert(target.id).second ? TargetAction::SkipAndTell : TargetAction::Skip;
 }
 

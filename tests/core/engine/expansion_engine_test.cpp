@@ -122,7 +122,7 @@ TEST_F(ExpansionEngineTest, TypedNameAndSpaceAreReplacedAndTheEngineStaysDeafUnt
 }
 
 TEST_F(ExpansionEngineTest, AWindowRunningAsAdministratorGetsNothingAndIsToldOfOncePerWindow) {
-  host.target = {7, true, false};
+  host.target = {7, kIntegrityHigh, kIntegrityMedium};
   Type("sig ");
   EXPECT_EQ(output.document, "sig ") << "nothing erased, nothing played";
   EXPECT_EQ(host.calls, (Calls{"tell refused"}));
@@ -132,12 +132,15 @@ TEST_F(ExpansionEngineTest, AWindowRunningAsAdministratorGetsNothingAndIsToldOfO
   Type("sig ");
   EXPECT_EQ(host.calls, (Calls{"tell refused"})) << "told once for this window";
 
-  host.target = {8, true, false};
+  host.target = {8, kIntegrityHigh, kIntegrityMedium};
   Type("sig ");
   EXPECT_EQ(host.calls, (Calls{"tell refused", "tell refused"})) << "and once for another";
 
-  // Running as administrator ourselves, or into a normal window, the keys arrive.
-  for (const TargetWindow& target : {TargetWindow{7, true, true}, TargetWindow{9, false, false}}) {
+  // Running as administrator ourselves, into a window of our level, or into one whose
+  // level cannot be read (another user's), the keys arrive.
+  for (const TargetWindow& target : {TargetWindow{7, kIntegrityHigh, kIntegrityHigh},
+                                     TargetWindow{9, kIntegrityMedium, kIntegrityMedium},
+                                     TargetWindow{10, std::nullopt, kIntegrityMedium}}) {
     host.calls.clear();
     output.document.clear();
     host.target = target;
