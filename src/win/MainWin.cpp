@@ -48,6 +48,7 @@ TMainWin::TMainWin(AppState& state, const MainWinServices& services, int process
       files_(services.files),
       syncFiles_(services.syncFiles),
       clock_(services.clock),
+      trayShell_(services.trayShell),
       processShowState_(processShowState),
       arguments_(std::move(arguments)) {}
 
@@ -77,10 +78,31 @@ bool TMainWin::Create(HINSTANCE instance) {
                             placed.right - placed.left, placed.bottom - placed.top, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
   accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAINACCEL));
+  // The settings file decides the first showing; "/T" puts the program in the tray
+  // from then on, with its icon, but does not hide a window the user never saw.
+  const bool startsInTray = state_.settings.useTray;
   FormCreate();
-  // A program that starts in the tray shows no window until the icon summons it.
-  if (!state_.settings.useTray) ShowWindow(window_, state_.settings.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  ShowAtStart(startsInTray);
   return true;
+}
+
+void TMainWin::ShowAtStart(bool startsInTray) {
+  const bool maximized = state_.settings.maximized;
+  if (!startsInTray) {
+    ShowWindow(window_, maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  } else if (TrayIconShown()) {
+    // Hidden until the icon summons it, then as it was left.
+    maximizeWhenShown_ = maximized;
+  } else {
+    // The shell has not taken the icon (yet): minimised, the taskbar leads to it, and
+    // restored it comes back as it was left.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(window_, &placement);
+    placement.showCmd = SW_SHOWMINNOACTIVE;
+    placement.flags = maximized ? WPF_RESTORETOMAXIMIZED : 0;
+    SetWindowPlacement(window_, &placement);
+  }
 }
 
 LRESULT CALLBACK TMainWin::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -232,7 +254,7 @@ void TMainWin::FormCreate() {
   SetWindowPos(window_, nullptr, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 
-  taskIcon_ = std::make_unique<TTaskIcon>();
+  taskIcon_ = std::make_unique<TTaskIcon>(trayShell_);
   taskIcon_->SetIcon(SmallProgramIcon(instance_));
   taskIcon_->SetToolTip("Wordsnaps");
   taskIcon_->OnClick = [this] { ActivateMe(); };
@@ -260,6 +282,8 @@ void TMainWin::FormCreate() {
     SetTimer(window_, kSyncTimer, kSyncTimerInterval, nullptr);
   state_.restrictedB = modes_.restrictedB;
   state_.restrictedBA = modes_.restrictedBA;
+  // The switches change settings the menu shows; "/T" also puts the icon in the tray.
+  SetMenuChecks();
   ApplyMenuAvailability();
 }
 
@@ -331,7 +355,8 @@ bool TMainWin::WMSysCommand(WPARAM command) {
       }
       return true;
     case SC_MINIMIZE:
-      if (!s.useTray) return false;
+      // With no way back from the tray (no icon yet, a dialog open) it is minimised.
+      if (!MayHideToTray()) return false;
       AppDeactivate();
       return true;
     default:
@@ -340,12 +365,16 @@ bool TMainWin::WMSysCommand(WPARAM command) {
 }
 
 void TMainWin::AppDeactivate() {
-  if (state_.dialogs.Any() || !state_.settings.useTray || !TrayIconShown()) return;
+  if (!MayHideToTray()) return;
   if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
   HideToTray();
 }
 
 bool TMainWin::TrayIconShown() const { return taskIcon_ != nullptr && taskIcon_->Active(); }
+
+bool TMainWin::MayHideToTray() const {
+  return state_.settings.useTray && TrayIconShown() && !state_.dialogs.Any();
+}
 
 void TMainWin::HideToTray() {
   // Never hidden with no icon to bring it back: without one it is only minimised.
@@ -355,16 +384,18 @@ void TMainWin::HideToTray() {
 void TMainWin::ActivateMe() {
   const int selected = list_.SelectedRow();
   if (!IsWindowVisible(window_)) {
+    const int show = maximizeWhenShown_ ? SW_SHOWMAXIMIZED : SW_SHOW;
+    maximizeWhenShown_ = false;
     if (windows98_) {
       const DWORD foreground = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
       const DWORD mine = GetWindowThreadProcessId(window_, nullptr);
       AttachThreadInput(mine, foreground, TRUE);
-      ShowWindow(window_, SW_SHOW);
+      ShowWindow(window_, show);
       SetFocus(window_);
       SetForegroundWindow(window_);
       AttachThreadInput(mine, foreground, FALSE);
     } else {
-      ShowWindow(window_, SW_SHOW);
+      ShowWindow(window_, show);
       SetForegroundWindow(window_);
     }
   }
@@ -384,7 +415,8 @@ void TMainWin::TaskIconRightClick(POINT at) {
 
 void TMainWin::FormClose() {
   Settings& s = state_.settings;
-  s.maximized = IsZoomed(window_) != FALSE;
+  // A window still in the tray since a maximised start keeps that for the next one.
+  s.maximized = IsZoomed(window_) != FALSE || maximizeWhenShown_;
   // Save the normal bounds even when the window is minimised or maximised.
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);

@@ -53,6 +53,8 @@ struct MainWinServices {
   DataFileAccess& files;
   SyncFileAccess& syncFiles;
   Clock& clock;
+  // The shell's notification call for the tray icon; empty: the system's.
+  TTaskIcon::NotifyShell trayShell = {};
 };
 
 class TMainWin : private EngineHost, private ListCommandHost {
@@ -95,6 +97,11 @@ class TMainWin : private EngineHost, private ListCommandHost {
   // Tray and hiding.
   // The icon is in the notification area: hiding the window leaves a way back.
   bool TrayIconShown() const;
+  // Use Tray is on, the icon shows and no dialog is open: the window may go to the tray.
+  bool MayHideToTray() const;
+  // The first showing: shown unless it started in the tray, and then only minimised
+  // when the icon is not there (yet) to bring it back.
+  void ShowAtStart(bool startsInTray);
   void HideToTray();
   void ActivateMe();
   void TaskIconRightClick(POINT at);
@@ -212,6 +219,9 @@ class TMainWin : private EngineHost, private ListCommandHost {
   HMENU trayPopup_ = nullptr;
   HACCEL accelerators_ = nullptr;
   std::unique_ptr<TTaskIcon> taskIcon_;
+  TTaskIcon::NotifyShell trayShell_;
+  // Started maximised in the tray: maximised when the icon first shows it.
+  bool maximizeWhenShown_ = false;
 
   int processShowState_ = SW_SHOWNORMAL;
   short startupShowState_ = 0;

@@ -2,9 +2,13 @@
 at a time, command-line switches and the window placement."""
 import shutil
 
-from tests.e2e.kit import (UNCHANGED, EndToEndTest, copy_program_dir, message_boxes, read_settings,
-                           wait_until, windows_path)
+from tests.e2e.kit import (UNCHANGED, EndToEndTest, copy_program_dir, ids, message_boxes, read_settings,
+                           top_windows, wait_until, windows_path)
 from tests.e2e.kit.windows import SC_MINIMIZE, WM_SYSCOMMAND
+
+WM_COMMAND = 0x0111
+WM_USER = 0x0400  # the tray icon's notification message
+WM_LBUTTONUP = 0x0202
 
 
 def default_settings(program_dir) -> dict:
@@ -136,8 +140,8 @@ class CommandLineTest(EndToEndTest):
         self.addCleanup(shutil.rmtree, self.program_dir, ignore_errors=True)
 
     def run_with(self, args) -> dict:
-        program = self.start_program(settings=self.BASE, data=None, args=args, program_dir=self.program_dir,
-                                     shown="/T" not in args)
+        # Every run shows the window: "/T" puts the program in the tray from then on.
+        program = self.start_program(settings=self.BASE, data=None, args=args, program_dir=self.program_dir)
         program.close()
         return read_settings()
 
@@ -149,6 +153,25 @@ class CommandLineTest(EndToEndTest):
                 for (section, key), value in changes.items():
                     expected[section][key] = value
                 self.assertEqual(as_lists(self.run_with(args)), as_lists(expected))
+
+
+class TraySwitchTest(EndToEndTest):
+    def test_t_with_the_tray_off_shows_the_window_and_the_icon_that_brings_it_back(self):
+        # The settings file decides the first showing; "/T" adds the icon and the tray's ways.
+        program = self.start_program(settings={"Misc": {"Use Tray": "No"}}, data=None, args=["/T"])
+        main = program.main_window
+        icon = wait_until(lambda: next(iter(top_windows(self.tool, cls="TTaskIcon", pid=main.pid)), None), 10,
+                          "the tray icon's window")
+
+        # Hide hides the window only when the icon is there to bring it back.
+        main.post(WM_COMMAND, ids.IDM_FILE_HIDE)
+        wait_until(lambda: not main.visible(), 10, "Hide to hide the window")
+        self.assertFalse(main.iconic())
+        icon.post(WM_USER, 0, WM_LBUTTONUP)
+        wait_until(main.visible, 10, "the icon's click to show the window")
+
+        program.close()
+        self.assertEqual(read_settings()["Misc"]["Use Tray"], "Yes")
 
 
 class PlacementTest(EndToEndTest):

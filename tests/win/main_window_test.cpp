@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,7 +36,26 @@ std::vector<std::string> RecentEntries(HWND window) {
   return entries;
 }
 
-class MainWindowTest : public win_test::MainWindowFixture {};
+class MainWindowTest : public win_test::MainWindowFixture {
+ protected:
+  // The window with a shell of the test's own that takes the tray icon or refuses it, so
+  // what the window does hangs on no real notification area.
+  HWND OpenWithTray(bool shellTakesIcon, std::vector<std::string> arguments = {}) {
+    trayCalls_.clear();
+    TTaskIcon::NotifyShell shell = [this, shellTakesIcon](DWORD message, NOTIFYICONDATAA&) {
+      trayCalls_.push_back(message);
+      return shellTakesIcon || message != NIM_ADD;
+    };
+    window_ = std::make_unique<TMainWin>(state_, MainWinServices{profiles_, files_, syncFiles_, clock_, shell},
+                                         SW_SHOWNORMAL, std::move(arguments));
+    EXPECT_TRUE(window_->Create(GetModuleHandleA(nullptr)));
+    return window_->Handle();
+  }
+
+  bool IconAsked() const { return std::count(trayCalls_.begin(), trayCalls_.end(), NIM_ADD) > 0; }
+
+  std::vector<DWORD> trayCalls_;
+};
 
 TEST_F(MainWindowTest, RecentFilesFollowEachSwitchInMenuAndSettings) {
   const std::string a = DataFile("A.WSN"), b = DataFile("B.WSN"), c = DataFile("C.WSN");
@@ -158,26 +178,32 @@ TEST_F(MainWindowTest, TheWindowHidesToTheTrayOnlyWhereItShouldAndComesBackFromI
     bool useTray;
     bool useClose;
     bool dialogShowing;
+    bool iconShown;  // the shell took the icon
     UINT message;
     WPARAM wParam;
     bool hidden;
     bool minimised;
   };
   const Case cases[] = {
-      {"close button, tray and Use Close", true, true, false, WM_SYSCOMMAND, SC_CLOSE, true, false},
-      {"close button, Use Close without the tray", false, true, false, WM_SYSCOMMAND, SC_CLOSE, false, true},
-      {"minimise button with the tray", true, false, false, WM_SYSCOMMAND, SC_MINIMIZE, true, false},
-      {"Hide", true, false, false, WM_COMMAND, IDM_FILE_HIDE, true, false},
-      {"focus lost with the tray", true, false, false, WM_ACTIVATEAPP, FALSE, true, false},
-      {"focus lost while a dialog shows", true, false, true, WM_ACTIVATEAPP, FALSE, false, false},
-      {"focus lost without the tray", false, false, false, WM_ACTIVATEAPP, FALSE, false, false},
+      {"close button, tray and Use Close", true, true, false, true, WM_SYSCOMMAND, SC_CLOSE, true, false},
+      {"close button, Use Close without the tray", false, true, false, true, WM_SYSCOMMAND, SC_CLOSE, false, true},
+      {"close button, tray but no icon yet", true, true, false, false, WM_SYSCOMMAND, SC_CLOSE, false, true},
+      {"minimise button with the tray", true, false, false, true, WM_SYSCOMMAND, SC_MINIMIZE, true, false},
+      {"minimise button, tray but no icon yet", true, false, false, false, WM_SYSCOMMAND, SC_MINIMIZE, false, true},
+      {"minimise button while a dialog shows", true, false, true, true, WM_SYSCOMMAND, SC_MINIMIZE, false, true},
+      {"minimise button without the tray", false, false, false, true, WM_SYSCOMMAND, SC_MINIMIZE, false, true},
+      {"Hide", true, false, false, true, WM_COMMAND, IDM_FILE_HIDE, true, false},
+      {"focus lost with the tray", true, false, false, true, WM_ACTIVATEAPP, FALSE, true, false},
+      {"focus lost with the tray but no icon yet", true, false, false, false, WM_ACTIVATEAPP, FALSE, false, false},
+      {"focus lost while a dialog shows", true, false, true, true, WM_ACTIVATEAPP, FALSE, false, false},
+      {"focus lost without the tray", false, false, false, true, WM_ACTIVATEAPP, FALSE, false, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     state_.settings.useTray = c.useTray;
     state_.settings.useClose = c.useClose;
     state_.dialogs.doFind = c.dialogShowing;
-    Open();
+    OpenWithTray(c.iconShown);
     ShowWindow(Main(), SW_SHOWNORMAL);
     SendMessageA(Main(), c.message, c.wParam, 0);
     ASSERT_TRUE(IsWindow(Main())) << "the program goes on running";
@@ -192,6 +218,81 @@ TEST_F(MainWindowTest, TheWindowHidesToTheTrayOnlyWhereItShouldAndComesBackFromI
     state_.dialogs.doFind = false;
     Close();
   }
+}
+
+// The settings file decides how the program first shows; "/T" puts it in the tray from
+// then on. Whatever the start, the user can reach the window: a hidden one has its icon.
+// Shown from the tray, the window has its taskbar button like any other window: while a
+// dialog keeps it on screen, that button is the way back that leaves the dialog open
+// (the icon closes open dialogs).
+TEST_F(MainWindowTest, TheFirstShowingFollowsTheSettingsFileAndLeavesTheWindowReachable) {
+  struct Case {
+    const char* what;
+    bool useTray;  // in the settings file
+    std::vector<std::string> arguments;
+    bool shellTakesIcon;
+    bool visible;
+    bool minimised;
+  };
+  const Case cases[] = {
+      {"no tray", false, {}, true, true, false},
+      {"\"/T\" with the tray off in the settings", false, {"/t"}, true, true, false},
+      {"tray", true, {}, true, false, false},
+      {"tray, but the shell has not taken the icon", true, {}, false, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    state_ = AppState{};
+    state_.settings.useTray = c.useTray;
+    OpenWithTray(c.shellTakesIcon, c.arguments);
+    EXPECT_EQ(IsWindowVisible(Main()) != FALSE, c.visible);
+    EXPECT_EQ(IsIconic(Main()) != FALSE, c.minimised);
+    // Whatever put the program in the tray, the icon is asked for and Hide offered.
+    const bool tray = state_.settings.useTray;
+    EXPECT_EQ(IconAsked(), tray);
+    EXPECT_EQ(IsEnabled(GetMenu(Main()), IDM_FILE_HIDE), tray);
+    EXPECT_EQ(IsChecked(GetMenu(Main()), IDM_OPT_TRAY), tray);
+    if (tray && c.shellTakesIcon) {
+      // Into the tray and back by the icon.
+      SendMessageA(Main(), WM_ACTIVATEAPP, FALSE, 0);
+      EXPECT_FALSE(IsWindowVisible(Main()));
+      Command(IDM_TRAY_OPEN);
+      EXPECT_TRUE(IsWindowVisible(Main()));
+      EXPECT_EQ(GetWindow(Main(), GW_OWNER), nullptr);
+      EXPECT_EQ(GetWindowLongA(Main(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    }
+    Close();
+  }
+}
+
+// A maximised window stays maximised through the tray, and so it is saved.
+TEST_F(MainWindowTest, AMaximisedWindowComesBackFromTheTrayMaximised) {
+  state_.settings.currentFile = DataFile("MAX.WSN");
+  state_.settings.useTray = true;
+  state_.settings.maximized = true;
+
+  // Ended from the tray without ever being shown: maximised the next time too.
+  OpenWithTray(true);
+  EXPECT_FALSE(IsWindowVisible(Main()));
+  Close();
+  EXPECT_EQ(Written("Misc", "Maximized"), "Yes");
+
+  profiles_.writes.clear();
+  OpenWithTray(true);
+  Command(IDM_TRAY_OPEN);
+  EXPECT_TRUE(IsZoomed(Main()));
+  Command(IDM_FILE_HIDE);
+  EXPECT_FALSE(IsWindowVisible(Main()));
+  Command(IDM_TRAY_OPEN);
+  EXPECT_TRUE(IsZoomed(Main()));
+  Close();
+  EXPECT_EQ(Written("Misc", "Maximized"), "Yes");
+
+  // Minimised for want of an icon, it is restored maximised.
+  OpenWithTray(false);
+  EXPECT_TRUE(IsIconic(Main()));
+  ShowWindow(Main(), SW_RESTORE);
+  EXPECT_TRUE(IsZoomed(Main()));
 }
 
 // Moved to a monitor at another scale, the window takes the bounds Windows suggests and
