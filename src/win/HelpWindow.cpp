@@ -17,6 +17,7 @@ namespace {
 constexpr const char* kHelpWindowClass = "TWordsnapHelp";
 HWND helpWindow = nullptr;
 HWND helpText = nullptr;
+WNDPROC richEditProc = nullptr;  // the text control's own procedure, under ours
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -66,6 +67,25 @@ void GoToTopic(HelpTopic topic) {
   std::string caption = kHelpWindowCaption;
   if (!heading.empty()) caption.append(" - ").append(heading);
   SetWindowTextA(helpWindow, caption.c_str());
+}
+
+bool ControlDown() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0 && (GetKeyState(VK_MENU) & 0x8000) == 0; }
+
+// The keys of a read-only text: Esc closes the window and Ctrl+A selects the whole
+// manual (for Ctrl+C); the rest is the control's own.
+LRESULT CALLBACK HelpTextProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  if (message == WM_KEYDOWN && wParam == VK_ESCAPE) {
+    PostMessageA(helpWindow, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (message == WM_KEYDOWN && wParam == 'A' && ControlDown()) {
+    CHARRANGE all{0, -1};
+    SendMessageA(control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&all));
+    return 0;
+  }
+  // Nor the character the Esc key makes.
+  if (message == WM_CHAR && wParam == VK_ESCAPE) return 0;
+  return CallWindowProcA(richEditProc, control, message, wParam, lParam);
 }
 
 LRESULT CALLBACK HelpWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -121,6 +141,8 @@ bool CreateHelpWindow(const std::string& rtf) {
     DestroyWindow(helpWindow);
     return false;
   }
+  richEditProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(helpText, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HelpTextProc)));
   StreamSource source{&rtf, 0};
   EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadRtf};
   SendMessageA(helpText, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));

@@ -19,6 +19,15 @@
 #include "platform/win32/win32_profile_store.h"
 #include "platform/win32/win32_sync_file.h"
 
+namespace {
+
+// The main window's shortcuts belong to it and its controls. Keys typed in another window
+// of this thread, such as the help window, are that window's own: Ctrl+X there must not
+// end the program.
+bool ForMainWindow(HWND mainWindow, HWND target) { return target == mainWindow || IsChild(mainWindow, target); }
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   using namespace wordsnap;
   InitCommonControlClasses();
@@ -52,7 +61,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (mainWin.Create(instance)) {
       MSG message;
       while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (!TranslateAcceleratorA(mainWin.Handle(), mainWin.Accelerators(), &message)) {
+        if (!ForMainWindow(mainWin.Handle(), message.hwnd) ||
+            !TranslateAcceleratorA(mainWin.Handle(), mainWin.Accelerators(), &message)) {
           TranslateMessage(&message);
           DispatchMessageA(&message);
         }

@@ -6,9 +6,9 @@ import re
 import subprocess
 
 from tests.e2e import wordsnap_records as records
-from tests.e2e.kit import ids, screenshot, wait_for_window, wait_until
+from tests.e2e.kit import Window, screenshot, top_windows, wait_for_window, wait_until
 from tests.e2e.kit import env
-from tests.e2e.test_main_window import MainWindowCase
+from tests.e2e.test_main_window import EDITOR_CAPTION, MainWindowCase
 
 MANUAL_SOURCE = env.repo_root() / "docs" / "manual.md"
 
@@ -27,6 +27,36 @@ class HelpTest(MainWindowCase):
         self.keys("alt+h", "c")
         window = self.wait_for_help("Wordsnaps Help")
         screenshot("help-contents", window=window)
+
+    def test_keys_typed_in_the_help_window_are_its_own(self):
+        self.start(records.data_file(records.record(b"sig", b"Regards")))
+        self.click_row(0)
+        before = self.program.data_path.read_bytes()
+        self.focus_main()
+        self.keys("alt+h", "c")
+        window = self.wait_for_help("Wordsnaps Help")
+        text = Window(self.tool, next(c.hwnd for c in window.children() if c.cls.lower().startswith("richedit")))
+        self.focus(window, text.hwnd)
+
+        # The main window's Ctrl+V would switch the selected Wordsnap off, its Ctrl+A open the
+        # editor and its Ctrl+X end the program. In the help text Ctrl+A selects it all and
+        # Ctrl+C copies it; Ctrl+X cuts nothing from a read-only text.
+        self.tool.request("setclip", "nothing copied yet")
+        self.keys("ctrl+v", "ctrl+a", "ctrl+x", "ctrl+c")
+        first, last = "Wordsnaps 2000 User Manual", "Command-line switches"
+        wait_until(lambda: all(t in (self.tool.request("getclip")["text"] or "") for t in (first, last)), 10,
+                   "the whole manual on the clipboard")
+        self.assertTrue(self.program.running())
+        self.assertEqual(top_windows(self.tool, caption=EDITOR_CAPTION), [])
+        self.assertEqual(self.program.data_path.read_bytes(), before)
+
+        self.keys("Escape")
+        wait_until(lambda: not window.exists(), 10, "Esc to close the help window")
+
+        # In its list the main window's shortcuts work as before.
+        self.focus_main()
+        self.keys("ctrl+v")
+        self.wait_for_data([("sig", False, "Regards")])
 
     def test_the_pickers_help_opens_the_date_and_the_time_formats(self):
         self.start(records.data_file())
