@@ -11,6 +11,7 @@ namespace {
 struct NetworkDialogState {
   TDialogShowing& showing;
   NetworkDialogValues values;
+  std::uint16_t shownMinutes = 0;  // as the box showed them on opening
 };
 
 void EnableDisable(HWND dialog) {
@@ -19,11 +20,12 @@ void EnableDisable(HWND dialog) {
   EnableWindow(GetDlgItem(dialog, IDC_NETWORK_MINUTES), on);
 }
 
-void ReadControls(HWND dialog, NetworkDialogValues& values) {
+void ReadControls(HWND dialog, NetworkDialogState& state) {
   char text[16] = {};
   GetDlgItemTextA(dialog, IDC_NETWORK_MINUTES, text, sizeof(text));
-  values = NetworkValuesFromBoxes(IsDlgButtonChecked(dialog, IDC_NETWORK_OPTION) == BST_CHECKED,
-                                  IsDlgButtonChecked(dialog, IDC_NETWORK_AUTOSYNC) == BST_CHECKED, text);
+  state.values = NetworkValuesFromBoxes(IsDlgButtonChecked(dialog, IDC_NETWORK_OPTION) == BST_CHECKED,
+                                        IsDlgButtonChecked(dialog, IDC_NETWORK_AUTOSYNC) == BST_CHECKED, text,
+                                        state.shownMinutes);
 }
 
 INT_PTR NetworkDialogProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -46,14 +48,14 @@ INT_PTR NetworkDialogProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM l
           return TRUE;
         case IDOK:
         case IDCANCEL:  // Escape or the close box: the values are applied all the same
-          ReadControls(dialog, state->values);
+          ReadControls(dialog, *state);
           EndDialog(dialog, IDOK);
           return TRUE;
         default:
           return FALSE;
       }
     case WM_CLOSE:
-      ReadControls(dialog, state->values);
+      ReadControls(dialog, *state);
       EndDialog(dialog, IDOK);
       return TRUE;
     default:
@@ -65,7 +67,7 @@ INT_PTR NetworkDialogProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 NetworkDialogValues RunNetwork(HWND owner, bool& showingFlag, const NetworkDialogValues& values) {
   TDialogShowing showing(showingFlag);
-  NetworkDialogState state{showing, values};
+  NetworkDialogState state{showing, values, values.syncMinutes};
   DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NETWORK), owner,
                   GuardedDialogProc<NetworkDialogProcBody>,
                   reinterpret_cast<LPARAM>(&state));

@@ -17,9 +17,12 @@ struct NetworkDialogValues {
   std::uint16_t syncMinutes = 0;
 };
 
-// The values of the dialog's boxes: the minutes read as a number, held to 0..99;
-// 0 minutes switch automatic synchronisation off.
-NetworkDialogValues NetworkValuesFromBoxes(bool networkMode, bool autoSync, std::string_view minutesText);
+// The values of the dialog's boxes. The minutes are the number the text spells,
+// spaces around it aside (0 for text that is no number), held to 0..99; a text
+// left as the dialog showed `shownMinutes` keeps that value as it is. 0 minutes
+// switch automatic synchronisation off.
+NetworkDialogValues NetworkValuesFromBoxes(bool networkMode, bool autoSync, std::string_view minutesText,
+                                           std::uint16_t shownMinutes);
 
 // What the main window does for the dialog once it has closed.
 class NetworkOptionsHost {

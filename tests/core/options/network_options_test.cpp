@@ -8,21 +8,28 @@
 namespace wordsnap {
 namespace {
 
-TEST(NetworkValuesFromBoxes, MinutesAreHeldToTheirRangeAndZeroEndsAutomaticSync) {
+TEST(NetworkValuesFromBoxes, MinutesAreTheWholeNumberTypedAndZeroEndsAutomaticSync) {
   struct Case {
     const char* minutes;
+    std::uint16_t shown;  // the value the box showed on opening
     bool autoSyncAsked;
     std::uint16_t syncMinutes;
     bool autoSync;
   };
   const Case cases[] = {
-      {"15", true, 15, true}, {" 7", true, 7, true},  {"0", true, 0, false},
-      {"", true, 0, false},   {"x", true, 0, false},  {"-5", true, 0, false},
-      {"99", true, 99, true}, {"15", false, 15, false},
+      {"15", 10, true, 15, true},   {" 7 ", 10, true, 7, true},   {"+7", 10, true, 7, true},
+      {"0", 10, true, 0, false},    {"", 10, true, 0, false},     {"x", 10, true, 0, false},
+      {"-5", 10, true, 0, false},   {"99", 10, true, 99, true},   {"15", 10, false, 15, false},
+      // A number with anything after it is no number.
+      {"5m", 10, true, 0, false},   {"1 5", 10, true, 0, false},  {"-", 10, true, 0, false},
+      // Left as shown, a value stays, even one the box could not take from the keyboard.
+      {"150", 150, true, 150, true}, {"10", 10, true, 10, true},  {"0", 0, true, 0, false},
+      // Changed, it is held to what two characters can say.
+      {"15", 150, true, 15, true},  {"150", 10, true, 99, true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.minutes);
-    const NetworkDialogValues values = NetworkValuesFromBoxes(true, c.autoSyncAsked, c.minutes);
+    SCOPED_TRACE(std::string(c.minutes) + " shown " + std::to_string(c.shown));
+    const NetworkDialogValues values = NetworkValuesFromBoxes(true, c.autoSyncAsked, c.minutes, c.shown);
     EXPECT_TRUE(values.networkMode);
     EXPECT_EQ(values.syncMinutes, c.syncMinutes);
     EXPECT_EQ(values.autoSync, c.autoSync);
