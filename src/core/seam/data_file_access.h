@@ -29,6 +29,8 @@ class DataFile {
   // Pushes what was written to the disk itself.
   virtual bool Flush() = 0;
   virtual bool Close() = 0;
+  // How many names (hard links) the file has; nothing when that cannot be told.
+  virtual std::optional<std::uint32_t> Links() = 0;
 };
 
 class DataFileAccess {
@@ -43,9 +45,17 @@ class DataFileAccess {
   // Creates a new empty file of a name of its own in the folder of besidePath,
   // open for reading and writing, and tells its path.
   virtual std::unique_ptr<DataFile> CreateSideFile(const std::string& besidePath, std::string& sidePath) = 0;
+  // True when a file (not a folder) of that name exists.
   virtual bool Exists(const std::string& path) = 0;
+  // Whether two names lead to the same file, told by the files themselves (so a
+  // name spelt otherwise, a short name or another hard link is caught); nothing
+  // when either cannot be found or identified.
+  virtual std::optional<bool> SameFile(const std::string& a, const std::string& b) = 0;
   // Puts the closed file source in the place of target in one step: whoever opens
-  // target sees either the old file or the new one, never a mixture.
+  // target sees either the old file or the new one, never a mixture. The file
+  // keeps what the program's own implementation can carry over of target's
+  // identity (attributes, creation time, owner and permissions). False, with
+  // target as it was, when it could not be done.
   virtual bool Replace(const std::string& source, const std::string& target) = 0;
   virtual bool Remove(const std::string& path) = 0;
 };

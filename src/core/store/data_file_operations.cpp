@@ -98,14 +98,20 @@ StoreResult LoadAHotKey(WordsnapStore& store, DataFileAccess& files, const std::
 
 StoreResult AddAHotKey(WordsnapStore& store, DataFileAccess& files, const std::string& currentFile,
                        std::int32_t recordNo) {
+  const bool append = recordNo == kAppendRecord;
+  // The caller raised the record count for the record it appends; an append that
+  // fails takes that back, so the count still names the file's last record.
+  const auto failed = [&](StoreOutcome outcome, StoreMessage message) {
+    if (append && store.recordCount > 0) --store.recordCount;
+    return Outcome(outcome, std::move(message));
+  };
   auto file = files.Open(currentFile, DataFileMode::ReadWrite);
-  if (!file) return Outcome(StoreOutcome::NotOpened, SavingFailedMessage());
+  if (!file) return failed(StoreOutcome::NotOpened, SavingFailedMessage());
   const std::optional<std::uint64_t> size = file->Size();
-  if (!size) return Outcome(StoreOutcome::Failed, SavingFailedMessage());
+  if (!size) return failed(StoreOutcome::Failed, SavingFailedMessage());
   const std::uint64_t wholeRecords = *size / kRecordSize;
 
-  const bool append = recordNo == kAppendRecord;
-  if (append && wholeRecords >= kMaxRecords) return Outcome(StoreOutcome::Failed, SavingFailedMessage());
+  if (append && wholeRecords >= kMaxRecords) return failed(StoreOutcome::Failed, SavingFailedMessage());
   if (!append && !IsRecordInFile(recordNo, wholeRecords)) {
     return Outcome(StoreOutcome::NoSuchRecord, WordsnapNotInFileMessage());
   }
@@ -118,7 +124,7 @@ StoreResult AddAHotKey(WordsnapStore& store, DataFileAccess& files, const std::s
   const RecordBytes bytes = EncodeRecord(current.Record);
   const bool written = file->WriteAt(RecordOffset(number), bytes);
   const bool closed = file->Close();
-  if (!written || !closed) return Outcome(StoreOutcome::Failed, SavingFailedMessage());
+  if (!written || !closed) return failed(StoreOutcome::Failed, SavingFailedMessage());
 
   if (append) {
     AddWordsnapNode(store, current);

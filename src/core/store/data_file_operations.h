@@ -66,13 +66,19 @@ StoreResult LoadAHotKey(WordsnapStore& store, DataFileAccess& files, const std::
 // bytes, as record n or, with kAppendRecord, after the file's last whole record.
 // An appended record's number is its true place in the file, which also becomes
 // the record count; its node is inserted. A rewritten record's node is updated.
+// The caller of an append raises the record count first (the editor and the
+// imports do); when the append fails, the count is lowered again.
 StoreResult AddAHotKey(WordsnapStore& store, DataFileAccess& files, const std::string& currentFile,
                        std::int32_t recordNo);
 
 // Deletes record n, closing the gap; a new record 1 gets the prefix keys in force.
 // The new contents are written to a side file beside the data file and put in its
-// place in one step, so an interruption at any point leaves the file either as it
-// was or as it should become. The caller reloads the tree afterwards.
+// place in one step, keeping the file's attributes, owner and permissions, so an
+// interruption at any point leaves the file either as it was or as it should
+// become. A file with several names, in a folder that refuses new files, or that
+// may be changed but not replaced is changed in place instead, one record at a
+// time: an interruption there may leave one Wordsnap twice but loses none. No
+// side file is left behind. The caller reloads the tree afterwards.
 StoreResult RemoveAHotKey(WordsnapStore& store, DataFileAccess& files, const std::string& currentFile,
                           std::int32_t recordNo);
 

@@ -54,6 +54,13 @@ class StdDataFile final : public DataFile {
     return !stream_.fail();
   }
 
+  std::optional<std::uint32_t> Links() override {
+    std::error_code error;
+    const std::uintmax_t links = fs::hard_link_count(path_, error);
+    if (error) return std::nullopt;
+    return static_cast<std::uint32_t>(links);
+  }
+
  private:
   std::fstream stream_;
   std::string path_;
@@ -97,7 +104,14 @@ std::unique_ptr<DataFile> StdDataFileAccess::CreateSideFile(const std::string& b
 
 bool StdDataFileAccess::Exists(const std::string& path) {
   std::error_code error;
-  return fs::exists(path, error);
+  return fs::exists(path, error) && !fs::is_directory(path, error);
+}
+
+std::optional<bool> StdDataFileAccess::SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  const bool same = fs::equivalent(a, b, error);
+  if (error) return std::nullopt;
+  return same;
 }
 
 bool StdDataFileAccess::Replace(const std::string& source, const std::string& target) {

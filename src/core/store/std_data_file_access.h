@@ -13,6 +13,7 @@ class StdDataFileAccess final : public DataFileAccess {
   std::unique_ptr<DataFile> CreateNew(const std::string& path) override;
   std::unique_ptr<DataFile> CreateSideFile(const std::string& besidePath, std::string& sidePath) override;
   bool Exists(const std::string& path) override;
+  std::optional<bool> SameFile(const std::string& a, const std::string& b) override;
   bool Replace(const std::string& source, const std::string& target) override;
   bool Remove(const std::string& path) override;
 };

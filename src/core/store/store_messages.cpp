@@ -32,6 +32,8 @@ StoreMessage DamagedTailMessage(const std::string& path, std::uint64_t tailBytes
 
 StoreMessage DeletingFailedMessage() { return {kDeletingFailed, kCaptionError}; }
 
+StoreMessage DeletingInterruptedMessage() { return {kDeletingInterrupted, kCaptionError}; }
+
 std::string PrefixButtonHint(bool useSuffix, const std::string& prefixKeys) {
   return useSuffix ? std::string("Suffix Keys") : "Prefix Keys: " + prefixKeys;
 }

@@ -28,6 +28,9 @@ inline constexpr const char* kWordsnapNotInFile =
     "This Wordsnap is no longer in the Wordsnap file.  "
     "The file may have been changed by another user; reload it and try again.";
 inline constexpr const char* kDeletingFailed = "Deleting the Wordsnap failed.  The Wordsnap file was not changed.";
+inline constexpr const char* kDeletingInterrupted =
+    "Deleting the Wordsnap stopped part way.  No other Wordsnap was lost, but one may now be in the list twice; "
+    "check the list and delete the extra one.";
 
 // path + " could not be opened or created."
 StoreMessage CouldNotOpenOrCreateMessage(const std::string& path);
@@ -49,6 +52,8 @@ StoreMessage LoadIncompleteMessage(const std::string& path);
 StoreMessage DamagedTailMessage(const std::string& path, std::uint64_t tailBytes);
 // A delete that did not happen; the file is as it was.
 StoreMessage DeletingFailedMessage();
+// A delete in place that stopped after it had begun to move records.
+StoreMessage DeletingInterruptedMessage();
 
 // Hint of the main window's prefix button: "Suffix Keys" in suffix mode, else
 // "Prefix Keys: " followed by the prefix keys.

@@ -72,6 +72,7 @@ void HandleEntry(const ImportEntry& entry, std::int32_t duplicateMode, const Imp
     // Takes the old Wordsnap's flags into the buffer and shows the new text in its node.
     if (oldPreview) recordNo = FindForReplacement(target.store.tree, current).value_or(kAppendRecord);
   }
+  if (recordNo == kAppendRecord) ++target.store.recordCount;  // for the record it adds; a failed append lowers it
   if (!WriteEntry(target, recordNo)) {
     ++counts.failed;
     if (recordNo != kAppendRecord) RestorePreview(target.store, recordNo, *oldPreview);

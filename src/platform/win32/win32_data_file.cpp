@@ -78,6 +78,12 @@ class Win32DataFile final : public DataFile {
     return closed != FALSE;
   }
 
+  std::optional<std::uint32_t> Links() override {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (handle_ == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(handle_, &info)) return std::nullopt;
+    return static_cast<std::uint32_t>(info.nNumberOfLinks);
+  }
+
  private:
   HANDLE handle_;
 };
@@ -86,6 +92,25 @@ std::unique_ptr<DataFile> OpenHandle(const std::string& path, DWORD access, DWOR
   HANDLE handle = CreateFileA(path.c_str(), access, kShareAll, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
   return std::make_unique<Win32DataFile>(handle);
+}
+
+// The volume and the file's number on it: the same for every name of one file.
+struct FileIdentity {
+  DWORD volume = 0;
+  DWORD indexHigh = 0;
+  DWORD indexLow = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  // No access asked for: enough to read the file's information, whoever holds it open.
+  HANDLE handle = CreateFileA(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION info;
+  const BOOL read = GetFileInformationByHandle(handle, &info);
+  CloseHandle(handle);
+  if (!read) return std::nullopt;
+  return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
 }
 
 std::string FolderOf(const std::string& path) {
@@ -119,19 +144,31 @@ std::unique_ptr<DataFile> Win32DataFileAccess::CreateSideFile(const std::string&
 }
 
 bool Win32DataFileAccess::Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::optional<bool> Win32DataFileAccess::SameFile(const std::string& a, const std::string& b) {
+  const std::optional<FileIdentity> first = IdentityOf(a);
+  const std::optional<FileIdentity> second = IdentityOf(b);
+  if (!first || !second) return std::nullopt;
+  return *first == *second;
 }
 
 bool Win32DataFileAccess::Replace(const std::string& source, const std::string& target) {
-  // Another copy may hold the data file open for a moment; such a replace fails
-  // with a sharing or access error, so it is tried again for about a second.
-  constexpr int kAttempts = 20;
-  for (int attempt = 1;; ++attempt) {
-    if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-    const DWORD error = GetLastError();
-    if (attempt == kAttempts || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED)) return false;
-    Sleep(50);
+  // ReplaceFileA gives the new contents the old file's attributes, creation time,
+  // owner and permissions. The old file steps aside under a backup name first, so
+  // that a replace which stops half way can be undone; it is deleted at the end.
+  const std::string backup = source + ".old";
+  if (ReplaceFileA(target.c_str(), source.c_str(), backup.c_str(), 0, nullptr, nullptr)) {
+    DeleteFileA(backup.c_str());
+    return true;
   }
+  if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+    // The old file already stands under the backup name: it goes back to its own.
+    MoveFileExA(backup.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+  }
+  return false;
 }
 
 bool Win32DataFileAccess::Remove(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }

@@ -3,6 +3,7 @@
 // it was or exactly as it should become.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "store/store_fixture.h"
@@ -91,6 +92,50 @@ TEST(InterruptedChange, DeleteLeavesTheOldContentsOrTheNewAtEveryStep) {
         EXPECT_EQ(run.Paths, std::set<std::string>{kDataPath}) << "side file left after " << run.FailedCall;
       });
       EXPECT_GT(steps, 8);
+    }
+  }
+}
+
+// Where the file is changed in place (here: its folder takes no side file), an
+// interruption may leave one Wordsnap twice or one record mixed of two, but every
+// Wordsnap but the deleted one is still whole somewhere in the file.
+TEST(InterruptedChange, DeleteInPlaceLosesNoOtherWordsnapAtAnyStep) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 12; ++i) names.push_back("w" + std::to_string(i));
+  const Bytes file = FileOfNames(names, "pk");
+  // A record without its prefix field: a new record 1 carries the prefix keys in force.
+  const auto body = [](const Bytes& bytes, std::size_t recordNo) {
+    Bytes record = RecordBytesAt(bytes, recordNo);
+    record.erase(record.begin(), record.begin() + 3);
+    return record;
+  };
+  for (const std::size_t recordNo : {std::size_t{1}, std::size_t{6}, names.size()}) {
+    auto remove = [&](WordsnapStore& store, MemoryDataFileAccess& files) {
+      files.CreationFails = true;
+      return RemoveAHotKey(store, files, kDataPath, static_cast<std::int32_t>(recordNo));
+    };
+    for (const Kind kind : {Kind::ReturnFailure, Kind::Crash}) {
+      SCOPED_TRACE("record " + std::to_string(recordNo) + (kind == Kind::Crash ? ", crash" : ", failure"));
+      const int steps = ForEveryStep(file, kind, remove, [&](const InterruptedRun& run) {
+        ASSERT_LE(run.After.size(), file.size());
+        ASSERT_EQ(run.After.size() % kRecordSize, 0u);
+        std::vector<Bytes> left;
+        for (std::size_t n = 1; n * kRecordSize <= run.After.size(); ++n) left.push_back(body(run.After, n));
+        for (std::size_t other = 1; other <= names.size(); ++other) {
+          if (other == recordNo) continue;
+          EXPECT_NE(std::find(left.begin(), left.end(), body(file, other)), left.end())
+              << names[other - 1] << " lost after a failure in " << run.FailedCall;
+        }
+        EXPECT_EQ(run.Paths, std::set<std::string>{kDataPath});
+        if (run.Crashed) return;
+        if (run.Result.Ok()) {  // the failure hit a step that has a way round it
+          EXPECT_EQ(run.After, WithoutRecord(file, recordNo, "#")) << "after a failure in " << run.FailedCall;
+          return;
+        }
+        EXPECT_EQ(run.Result.message, run.After == file ? DeletingFailedMessage() : DeletingInterruptedMessage())
+            << "failed in " << run.FailedCall;
+      });
+      EXPECT_GT(steps, 4);
     }
   }
 }

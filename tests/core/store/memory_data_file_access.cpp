@@ -45,6 +45,11 @@ class MemoryDataFile final : public DataFile {
     return access_.Step("Close");
   }
 
+  std::optional<std::uint32_t> Links() override {
+    if (!open_ || !access_.Step("Links")) return std::nullopt;
+    return access_.NamesOf(bytes_);
+  }
+
  private:
   void Store(std::uint64_t offset, std::span<const std::uint8_t> data) {
     if (data.empty()) return;
@@ -115,12 +120,25 @@ std::unique_ptr<DataFile> MemoryDataFileAccess::CreateSideFile(const std::string
   return std::make_unique<MemoryDataFile>(*this, bytes, true);
 }
 
+std::uint32_t MemoryDataFileAccess::NamesOf(const std::shared_ptr<Bytes>& bytes) const {
+  return static_cast<std::uint32_t>(
+      std::count_if(files_.begin(), files_.end(), [&](const auto& entry) { return entry.second == bytes; }));
+}
+
+std::optional<bool> MemoryDataFileAccess::SameFile(const std::string& a, const std::string& b) {
+  if (!Step("SameFile")) return std::nullopt;
+  const auto first = files_.find(a);
+  const auto second = files_.find(b);
+  if (first == files_.end() || second == files_.end()) return std::nullopt;
+  return first->second == second->second;
+}
+
 bool MemoryDataFileAccess::Exists(const std::string& path) { return Step("Exists") && files_.count(path) != 0; }
 
 bool MemoryDataFileAccess::Replace(const std::string& source, const std::string& target) {
   if (!Step("Replace")) return false;
   const auto found = files_.find(source);
-  if (found == files_.end() || ReadOnly.count(target)) return false;
+  if (found == files_.end() || ReadOnly.count(target) || ReplaceFails) return false;
   files_[target] = found->second;
   files_.erase(source);
   return true;

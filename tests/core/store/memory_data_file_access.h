@@ -6,7 +6,8 @@
 // Every call on the access or on an open file is one step. A failure can be set
 // at step N: the call then fails (a write first stores its first half, as a torn
 // write would), or, in crash mode, throws SimulatedCrash and every later call
-// fails without effect, as if the program had died there.
+// fails without effect, as if the program had died there. Names given by Link
+// share one file, as hard links do.
 
 #include <cstdint>
 #include <functional>
@@ -29,6 +30,10 @@ class MemoryDataFileAccess final : public DataFileAccess {
   enum class FailureKind { ReturnFailure, Crash };
 
   void Put(const std::string& path, Bytes bytes);
+  // Gives an existing file a second name, as a hard link does.
+  void Link(const std::string& existing, const std::string& newPath) { files_[newPath] = files_.at(existing); }
+  // How many names lead to the bytes of this open file.
+  std::uint32_t NamesOf(const std::shared_ptr<Bytes>& bytes) const;
   bool Has(const std::string& path) const { return files_.count(path) != 0; }
   const Bytes& Content(const std::string& path) const;
   std::set<std::string> Paths() const;
@@ -44,12 +49,14 @@ class MemoryDataFileAccess final : public DataFileAccess {
   // Paths that cannot be opened at all, or only for reading.
   std::set<std::string> Unopenable;
   std::set<std::string> ReadOnly;
-  bool CreationFails = false;
+  bool CreationFails = false;  // no new file can be made, side files included
+  bool ReplaceFails = false;   // a file can be changed but not replaced
 
   std::unique_ptr<DataFile> Open(const std::string& path, DataFileMode mode) override;
   std::unique_ptr<DataFile> CreateNew(const std::string& path) override;
   std::unique_ptr<DataFile> CreateSideFile(const std::string& besidePath, std::string& sidePath) override;
   bool Exists(const std::string& path) override;
+  std::optional<bool> SameFile(const std::string& a, const std::string& b) override;
   bool Replace(const std::string& source, const std::string& target) override;
   bool Remove(const std::string& path) override;
 
