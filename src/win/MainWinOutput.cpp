@@ -17,6 +17,7 @@
 #include "core/list_output/list_output_rows.h"
 #include "core/printing/print_layout.h"
 #include "core/printing/printer_font.h"
+#include "core/store/output_target.h"
 #include "core/settings/settings_file.h"
 
 namespace wordsnap {
@@ -127,6 +128,10 @@ void TMainWin::DoOutput() {
   char full[MAX_PATH * 2] = {};
   const DWORD length = GetFullPathNameA(chosen->c_str(), sizeof(full), full, nullptr);
   const std::string path = ListOutputPath(length > 0 && length < sizeof(full) ? full : *chosen);
+  if (const auto refusal = OutputOverDataFileRefusal(files_, path, state_.settings.currentFile)) {
+    ShowStoreMessage(refusal);
+    return;
+  }
 
   std::vector<std::int32_t> recordNos;
   for (int row = 0; row < list_.RowCount(); ++row)

@@ -1,5 +1,6 @@
 #include "core/transfer/transfer_commands.h"
 
+#include "core/store/output_target.h"
 #include "core/transfer/ascii_import.h"
 #include "core/transfer/text_import.h"
 
@@ -13,6 +14,26 @@ class BusyCursor {
   ~BusyCursor() { host_.SetBusyCursor(false); }
   BusyCursor(const BusyCursor&) = delete;
   BusyCursor& operator=(const BusyCursor&) = delete;
+
+ private:
+  TransferHost& host_;
+};
+
+// The import's messages and questions while the hourglass shows. A message box
+// brings the normal cursor back, so the hourglass is set again as soon as it closes.
+class BusyImportHost final : public ImportHost {
+ public:
+  explicit BusyImportHost(TransferHost& host) : host_(host) {}
+  void ShowMessage(const StoreMessage& message) override {
+    host_.ShowMessage(message);
+    host_.SetBusyCursor(true);
+  }
+  bool AskDuplicate(const std::string& question) override {
+    const bool replace = host_.AskDuplicate(question);
+    host_.SetBusyCursor(true);
+    return replace;
+  }
+  int CompareEntries(std::string_view a, std::string_view b) override { return host_.CompareEntries(a, b); }
 
  private:
   TransferHost& host_;
@@ -58,7 +79,8 @@ ImportCommandResult RunImport(TransferHost& host, const ImportTarget& target, Im
     refusal = ReadImportList(host, *path, format, list);
     if (!refusal) {
       result.ran = true;
-      result.counts = AddImportList(list, mode, target, host);
+      BusyImportHost busyHost(host);
+      result.counts = AddImportList(list, mode, target, busyHost);
       host.FillList();
     }
   }
@@ -81,6 +103,10 @@ std::optional<ExportResult> DoExport(TransferHost& host, WordsnapStore& store, D
   host.ShowNotice(kExportNotice);
   const std::optional<std::string> path = host.ChooseFile(kAsciiSaveDialog);
   if (!path) return std::nullopt;
+  if (const std::optional<StoreMessage> refusal = OutputOverDataFileRefusal(files, *path, currentFile)) {
+    host.ShowMessage(*refusal);
+    return std::nullopt;
+  }
   const std::unique_ptr<ExportOutput> out = host.CreateExportFile(*path);
   if (!out) {
     host.ShowMessage(ExportFileNotCreatedMessage(*path));

@@ -58,7 +58,9 @@ struct ImportCommandResult {
 ImportCommandResult DoImportAscii(TransferHost& host, const ImportTarget& target);
 // "Import Text File".
 ImportCommandResult DoImport(TransferHost& host, const ImportTarget& target);
-// "Export Text File"; nothing in the result when cancelled before a file was made.
+// "Export Text File"; nothing in the result when cancelled before a file was made,
+// or when the file chosen is the data file in use or its sync file (refused, with
+// nothing written).
 std::optional<ExportResult> DoExport(TransferHost& host, WordsnapStore& store, DataFileAccess& files,
                                      const std::string& currentFile);
 

@@ -187,5 +187,61 @@ TEST_F(TransferCommandTest, ExportFailuresAreToldAndCancelWritesNothing) {
   EXPECT_EQ(user.log.back(), "Error: The export file C:\\OUT.TXT could not be written to the end.  It may be incomplete.");
 }
 
+TEST_F(TransferCommandTest, ExportRefusesTheDataFileInUseAndItsSyncFile) {
+  files.Put(kDataPath, store_test::FileOf({Snap("a", "x")}));
+  files.Link(kDataPath, "C:\\DATA\\KEYWSN~1.TXT");
+  Load();
+  for (const char* target : {"C:\\DATA\\KEYWSN~1.TXT", "c:\\data\\key.wsy"}) {
+    user.log.clear();
+    user.chosen = target;
+    EXPECT_FALSE(DoExport(user, store, files, path)) << target;
+    ASSERT_EQ(user.log.size(), 3u) << target;
+    EXPECT_EQ(user.log[1], "choose Text File Export");
+    EXPECT_EQ(user.log[2].substr(0, 7 + std::string(target).size()), std::string("Error: ") + target);
+    EXPECT_TRUE(user.disk.empty()) << "nothing was created";
+  }
+  EXPECT_EQ(DataFile(), store_test::FileOf({Snap("a", "x")}));
+}
+
+// A message box brings the normal cursor back; the import sets the hourglass
+// again after each one until it ends.
+TEST_F(TransferCommandTest, TheImportKeepsTheHourglassAfterItsMessages) {
+  files.Put(kDataPath, store_test::FileOf({Snap("dup", "old")}));
+  Load();
+  user.mode = kDuplicateSettingPrompt;
+  user.disk["C:\\IN.TXT"] = "\"abcdefghijkl\",\"long\"\r\n\"dup\",\"new\"\r\n";
+  DoImportAscii(user, Target());
+  const auto first = std::find(user.log.begin(), user.log.end(), "hourglass");
+  const auto last = std::find(user.log.begin(), user.log.end(), "normal cursor");
+  ASSERT_LT(first, last);
+  const Strings during(first, last);
+  int boxes = 0;
+  for (std::size_t i = 0; i < during.size(); ++i) {
+    if (during[i] != "duplicate question" && during[i].rfind("Error: ", 0) != 0) continue;
+    ++boxes;
+    ASSERT_LT(i + 1, during.size());
+    EXPECT_EQ(during[i + 1], "hourglass") << "after " << during[i];
+  }
+  EXPECT_EQ(boxes, 2);
+}
+
+// An add that could not be written takes back the record count raised for it, so
+// the export that follows neither ends in a line break nor misses a Wordsnap.
+TEST_F(TransferCommandTest, AnExportAfterAFailedAddWritesTheFileAsItIs) {
+  files.Put(kDataPath, store_test::FileOf({Snap("a", "x"), Snap("b", "y")}));
+  Load();
+  files.Unopenable.insert(kDataPath);
+  ++store.recordCount;  // as the editor does for the Wordsnap it adds
+  store.current.Record = Snap("c", "z");
+  EXPECT_FALSE(AddAHotKey(store, files, path, kAppendRecord).Ok());
+  files.Unopenable.clear();
+
+  StringExportOutput out;
+  const ExportResult result = ExportWordsnaps(store, files, path, out);
+  EXPECT_EQ(result.outcome, ExportOutcome::Done);
+  EXPECT_EQ(result.exported, 2);
+  EXPECT_EQ(out.bytes, "<ITEM NAME>a\r\nx\r\n<ITEM NAME>b\r\ny");
+}
+
 }  // namespace
 }  // namespace wordsnap::transfer_test
