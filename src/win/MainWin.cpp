@@ -18,6 +18,7 @@
 #include "core/list/row_layout.h"
 #include "core/store/data_file_names.h"
 #include "core/store/data_file_operations.h"
+#include "core/store/prefix_keys_change.h"
 #include "core/store/wordsnap_tree.h"
 #include "core/sync/auto_sync.h"
 #include "core/settings/settings_file.h"
@@ -270,9 +271,10 @@ void TMainWin::FormCreate() {
   modes_ = CommandLineModes{};
   for (const std::string& argument : arguments_) ProcessParam(argument);
   if (modes_.prefixGiven) {
-    state_.store.prefixKeys = modes_.prefix.substr(0, 2);
+    // Written like every change, under the network lock and counted, so other copies follow at once.
+    const std::string& file = state_.settings.currentFile;
+    ShowStoreMessage(ChangePrefixKeys(*this, state_.store, files_, file, modes_.prefix).message);
     SetPrefixHint(PrefixButtonHint(state_.settings.useSuffix, state_.store.prefixKeys));
-    ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).message);
   }
   // "/US" and "/UP" change Use Suffix, and "/F" and "/P" the prefix keys: the matcher
   // follows whatever the arguments left.

@@ -64,7 +64,12 @@ void TMainWin::SwitchDataFile(const std::string& path, bool rememberOld) {
 void TMainWin::DoNew() {
   const std::string path = ChooseDataFile("New Wordsnap File", true);
   if (path.empty()) return;
-  if (files_.Exists(path)) ShowStoreMessage(EmptyDataFile(files_, path).message);
+  if (files_.Exists(path)) {
+    // A file that cannot be emptied is not switched to: its old Wordsnaps would pass for the new file's.
+    const StoreResult emptied = EmptyDataFile(files_, path);
+    ShowStoreMessage(emptied.message);
+    if (!emptied.Ok()) return;
+  }
   SwitchDataFile(path, true);
 }
 

@@ -4,17 +4,18 @@
 #include "SettingsSave.h"
 #include "core/hint/hint_protocol.h"
 #include "core/settings/settings_file.h"
-#include "core/store/data_file_operations.h"
+#include "core/store/prefix_keys_change.h"
 #include "options.h"
 
 namespace wordsnap {
 
 void TMainWin::MenuPrefixClick() {
-  const auto result =
-      RunOptions(window_, state_.dialogs.wordsnapOptions, state_.settings, state_.store.prefixKeys);
+  // The dialog's keys come into force only together with the data file's, under the network lock.
+  std::string keys = state_.store.prefixKeys;
+  const auto result = RunOptions(window_, state_.dialogs.wordsnapOptions, state_.settings, keys);
   if (result) {
     if (result->prefixKeysChanged)
-      ShowStoreMessage(ChangePrefixInFile(state_.store, files_, state_.settings.currentFile).message);
+      ShowStoreMessage(ChangePrefixKeys(*this, state_.store, files_, state_.settings.currentFile, keys).message);
     SaveSettingsTelling(window_, state_, profiles_);
     switch (result->hint) {
       case HintFollowUp::MoveTo:

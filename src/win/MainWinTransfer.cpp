@@ -11,7 +11,7 @@
 #include "ImportOptions.h"
 #include "MainWin.h"
 #include "MessageBoxes.h"
-#include "core/settings/settings_file.h"
+#include "SettingsSave.h"
 #include "core/transfer/transfer_commands.h"
 
 namespace wordsnap {
@@ -68,7 +68,7 @@ class TMainWin::TransferSteps final : public TransferHost {
     Settings& settings = window_.state_.settings;
     settings.duplicateSetting =
         wordsnap::RunImportOptions(window_.window_, window_.state_.dialogs.importOptions, settings.duplicateSetting);
-    SaveSettings(settings, window_.profiles_);
+    SaveSettingsTelling(window_.window_, window_.state_, window_.profiles_);
     return settings.duplicateSetting;
   }
 
