@@ -13,7 +13,6 @@
 
 namespace wordsnap {
 
-inline constexpr const char* kSnapOptionsCaption = "Wordsnap Options";
 inline constexpr std::size_t kKeyDelayBoxMaxLength = 4;
 
 enum class SendRadio { Keyboard, Clipboard };

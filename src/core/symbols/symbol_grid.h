@@ -10,7 +10,6 @@
 
 namespace wordsnap {
 
-inline constexpr const char* kSymbolDialogCaption = "Insert Symbol";
 inline constexpr int kSymbolColumns = 16;
 inline constexpr int kSymbolRows = 8;
 inline constexpr int kFirstSymbolCode = 128;
