@@ -1,7 +1,8 @@
 """The Wordsnap list written to a text file through the File menu's shortcut and its save
-dialog, as a user does it, and the refusal when the list is empty."""
+dialog, as a user does it, the refusal when the list is empty, and the refusal of the data
+file in use as the target."""
 from tests.e2e import wordsnap_records as records
-from tests.e2e.kit import wait_for_window, wait_until, windows_path
+from tests.e2e.kit import message_boxes, wait_for_window, wait_until, windows_path
 from tests.e2e.test_main_window import MainWindowCase
 
 OUTPUT_TITLE = "Write Wordsnap Definitions to File"
@@ -45,3 +46,30 @@ class ListOutputTest(MainWindowCase):
         self.focus_main()
         self.keys("ctrl+k")
         self.answer_box("Error", "No Wordsnaps have been added yet.  Please add one first.")
+
+    def test_the_data_file_in_use_is_refused_under_another_spelling(self):
+        data = records.data_file(records.record(b"sig", b"Regards"))
+        self.start(data)
+        wait_until(lambda: self.row_count() == 1, 15, "the row")
+        target = windows_path(self.program.data_path).lower()  # the same file, spelt otherwise
+
+        self.focus_main()
+        self.keys("ctrl+k")
+        dialog = wait_for_window(self.tool, timeout=15, caption=OUTPUT_TITLE, visible=True)
+        self.type(target)
+        self.keys("Return")
+        # The save dialog asks before replacing an existing file; the program then refuses it.
+        pid = self.main.pid
+        question = wait_until(lambda: next((b for b in message_boxes(self.tool, pid=pid)
+                                            if b.caption == OUTPUT_TITLE and "Yes" in b.buttons()), None),
+                              15, "the question whether to replace the file")
+        question.press("Yes")
+        wait_until(lambda: not dialog.exists() or not dialog.visible(), 15, "the save dialog to close")
+        box = wait_until(lambda: next((b for b in message_boxes(self.tool, pid=pid) if b.caption == "Error"), None),
+                         15, "the refusal")
+        caption, text = box.message_box()
+        self.assertTrue(text.startswith(target + " is the Wordsnap file in use."), text)
+        box.press("OK")
+        wait_until(lambda: not box.exists(), 10, "the refusal to close")
+        self.assertEqual(self.program.data_path.read_bytes(), data)
+        self.assertEqual(self.row_count(), 1)
