@@ -1,14 +1,12 @@
 // The main window's menus: check marks from the settings, which entries are
-// available (built so far, and not barred by a restricted mode), and the option toggles.
-#include <algorithm>
-#include <iterator>
-
+// available (the command gate's rules), and the option toggles.
 #include "About.h"
 #include "HelpWindow.h"
 #include "MainWin.h"
 #include "SettingsSave.h"
 #include "MessageBoxes.h"
 #include "UserM.h"
+#include "core/list/command_gate.h"
 #include "core/list/list_command_flow.h"
 #include "core/version.h"
 #include "core/settings/settings_file.h"
@@ -17,107 +15,61 @@
 namespace wordsnap {
 namespace {
 
-// Commands this program carries out. Every other entry stays disabled until its
-// command exists, so no entry silently does nothing.
-constexpr int kAvailableCommands[] = {
-    IDM_FILE_NEW,        IDM_FILE_OPEN,        IDM_FILE_RECENT1,   IDM_FILE_RECENT1 + 1, IDM_FILE_RECENT1 + 2,
-    IDM_FILE_RECENT1 + 3, IDM_FILE_RECENT5,
-    IDM_FILE_HIDE,       IDM_FILE_EXIT,        IDM_OPT_COUNTER,    IDM_OPT_SOLITARY,    IDM_OPT_CASE_FIRST,
-    IDM_OPT_CASE_EXACT,  IDM_OPT_CASE_NONE,    IDM_OPT_CLIP_ALL,   IDM_OPT_KEYS_ALL,    IDM_OPT_INDIVIDUAL,
-    IDM_OPT_CLOSE_BUTTON, IDM_OPT_TRAY,        IDM_OPT_NETWORK,    IDM_OPT_PREFIX,        IDM_TOOLS_RESTORE_HOOKS, IDM_HELP_CONTENTS,
-    IDM_TRAY_OPEN,       IDM_TRAY_RESTORE_HOOKS, IDM_TRAY_HELP,    IDM_TRAY_TERMINATE,  IDM_TRAY_ABOUT,
-    IDM_HELP_ABOUT,      IDM_HELP_MANUAL,      IDM_TRAY_HOME_PAGE,
-    IDM_EDIT_ADD,        IDM_EDIT_EDIT,        IDM_EDIT_REMOVE,    IDM_EDIT_ACTIVATE,   IDM_EDIT_FIND,
-    IDM_EDIT_FIND_NEXT,  IDM_POP_ADD,          IDM_POP_EDIT,       IDM_POP_DELETE,      IDM_POP_ACTIVATE,
-    IDM_FILE_OUTPUT_LIST, IDM_FILE_PRINT_LIST, IDM_FILE_PRINTER_FONT, IDM_FILE_PRINTER_SETUP,
-    IDM_FILE_IMPORT_DELIMITED, IDM_FILE_IMPORT_TEXT, IDM_FILE_EXPORT_TEXT,
-    IDM_TOOLS_AMERICAN,  IDM_TOOLS_BRITISH,    IDM_TOOLS_ADD_WORD, IDM_TOOLS_EXCLUDE_WORD,
-};
+// The rule each command's availability follows. A command left out here has
+// none and is always available.
+GatedCommand GateOf(int id) {
+  if (id >= IDM_FILE_RECENT1 && id <= IDM_FILE_RECENT5) return GatedCommand::RecentFile;
+  switch (id) {
+    case IDM_FILE_NEW: return GatedCommand::NewFile;
+    case IDM_FILE_OPEN: return GatedCommand::OpenFile;
+    case IDM_FILE_IMPORT_DELIMITED: return GatedCommand::ImportDelimited;
+    case IDM_FILE_IMPORT_TEXT: return GatedCommand::ImportText;
+    case IDM_FILE_EXPORT_TEXT: return GatedCommand::ExportText;
+    case IDM_FILE_OUTPUT_LIST: return GatedCommand::OutputList;
+    case IDM_FILE_HIDE: return GatedCommand::Hide;
+    case IDM_EDIT_ADD:
+    case IDM_POP_ADD: return GatedCommand::Add;
+    case IDM_EDIT_EDIT:
+    case IDM_POP_EDIT: return GatedCommand::Edit;
+    case IDM_EDIT_REMOVE:
+    case IDM_POP_DELETE: return GatedCommand::Remove;
+    case IDM_EDIT_ACTIVATE:
+    case IDM_POP_ACTIVATE: return GatedCommand::Activate;
+    case IDM_EDIT_FIND: return GatedCommand::Find;
+    case IDM_EDIT_FIND_NEXT: return GatedCommand::FindNext;
+    case IDM_OPT_PREFIX: return GatedCommand::PrefixKeys;
+    case IDM_OPT_NETWORK: return GatedCommand::Network;
+    case IDM_OPT_COUNTER: return GatedCommand::DisplayCounter;
+    case IDM_OPT_SOLITARY: return GatedCommand::SolitaryUsage;
+    case IDM_OPT_CASE_FIRST:
+    case IDM_OPT_CASE_EXACT:
+    case IDM_OPT_CASE_NONE: return GatedCommand::CaseDefaults;
+    case IDM_OPT_CLIP_ALL:
+    case IDM_OPT_KEYS_ALL:
+    case IDM_OPT_INDIVIDUAL: return GatedCommand::HowToExecute;
+    case IDM_OPT_TRAY: return GatedCommand::PlaceInTray;
+    case IDM_TOOLS_AMERICAN:
+    case IDM_TOOLS_BRITISH:
+    case IDM_TOOLS_ADD_WORD:
+    case IDM_TOOLS_EXCLUDE_WORD: return GatedCommand::SpellChecker;
+    case IDM_TOOLS_RESTORE_HOOKS: return GatedCommand::RestoreHooks;
+    case IDM_HELP_CONTENTS: return GatedCommand::HelpContents;
+    default: return GatedCommand::Other;
+  }
+}
 
-// The entries of the "&Spell Checker" submenu, which both restricted modes bar.
-constexpr int kSpellCheckerEntries[] = {IDM_TOOLS_AMERICAN, IDM_TOOLS_BRITISH, IDM_TOOLS_ADD_WORD,
-                                        IDM_TOOLS_EXCLUDE_WORD};
-
-// Entries barred by "/B".
-constexpr int kBarredByB[] = {
-    IDM_FILE_NEW,  IDM_EDIT_REMOVE, IDM_EDIT_ADD,       IDM_EDIT_ACTIVATE, IDM_EDIT_EDIT,
-    IDM_FILE_IMPORT_DELIMITED,      IDM_FILE_IMPORT_TEXT, IDM_OPT_NETWORK, IDM_EDIT_FIND,
-    IDM_EDIT_FIND_NEXT,             IDM_OPT_PREFIX,
-    IDM_POP_ADD,   IDM_POP_EDIT,    IDM_POP_DELETE,     IDM_POP_ACTIVATE,
-};
-// Submenus barred by "/B", named by one of their entries.
-constexpr int kSubmenusBarredByB[] = {IDM_TOOLS_AMERICAN, IDM_OPT_CASE_FIRST};
-
-// Entries barred by "/BA".
-constexpr int kBarredByBA[] = {
-    IDM_EDIT_REMOVE,  IDM_EDIT_ADD,        IDM_FILE_NEW,       IDM_FILE_OPEN,        IDM_FILE_RECENT1,
-    IDM_FILE_RECENT1 + 1, IDM_FILE_RECENT1 + 2, IDM_FILE_RECENT1 + 3, IDM_FILE_RECENT5, IDM_EDIT_ACTIVATE,
-    IDM_FILE_OUTPUT_LIST, IDM_EDIT_EDIT,   IDM_OPT_SOLITARY,   IDM_OPT_CLIP_ALL,     IDM_OPT_KEYS_ALL,
-    IDM_OPT_INDIVIDUAL, IDM_FILE_IMPORT_DELIMITED, IDM_FILE_EXPORT_TEXT, IDM_FILE_IMPORT_TEXT, IDM_OPT_TRAY,
-    IDM_OPT_NETWORK,  IDM_TOOLS_RESTORE_HOOKS, IDM_OPT_PREFIX, IDM_EDIT_FIND,       IDM_EDIT_FIND_NEXT,
-    IDM_OPT_COUNTER,  IDM_POP_ADD,         IDM_POP_EDIT,       IDM_POP_DELETE,       IDM_POP_ACTIVATE,
-};
-constexpr int kSubmenusBarredByBA[] = {IDM_TOOLS_AMERICAN, IDM_OPT_CASE_FIRST, IDM_OPT_CLIP_ALL};
-
-// Speed buttons barred by "/B" and "/BA", named by their commands. They differ
-// from the menus: "/B" bars the Help and Open File buttons but not their entries.
-constexpr int kButtonsBarredByB[] = {
-    IDM_EDIT_ADD,  IDM_EDIT_EDIT, IDM_EDIT_REMOVE, IDM_EDIT_ACTIVATE,  IDM_HELP_CONTENTS,
-    IDM_FILE_OPEN, IDM_FILE_NEW,  IDM_EDIT_FIND,   IDM_EDIT_FIND_NEXT, IDM_OPT_PREFIX,
-};
-constexpr int kButtonsBarredByBA[] = {
-    IDM_EDIT_ADD,      IDM_EDIT_EDIT, IDM_EDIT_REMOVE, IDM_FILE_OUTPUT_LIST, IDM_EDIT_ACTIVATE,  IDM_HELP_CONTENTS,
-    IDM_FILE_OPEN,     IDM_FILE_NEW,  IDM_EDIT_FIND,   IDM_EDIT_FIND_NEXT,   IDM_OPT_PREFIX,
-};
 constexpr int kSpeedButtonCommands[] = {
     IDM_FILE_NEW,   IDM_FILE_OPEN,  IDM_EDIT_ADD,         IDM_EDIT_EDIT,     IDM_EDIT_REMOVE, IDM_EDIT_ACTIVATE,
     IDM_EDIT_FIND,  IDM_EDIT_FIND_NEXT, IDM_OPT_PREFIX,   IDM_FILE_OUTPUT_LIST, IDM_HELP_CONTENTS, IDM_FILE_EXIT,
 };
 
-template <std::size_t N>
-bool Contains(const int (&ids)[N], int id) {
-  return std::find(std::begin(ids), std::end(ids), id) != std::end(ids);
+CommandGateState GateState(const AppState& state, const ListFinder& finder) {
+  return {state.restrictedB, state.restrictedBA, state.settings.useTray, finder.CanFindNext()};
 }
 
-// Finds the menu holding the popup entry whose submenu contains childId; returns
-// that menu and the entry's position.
-bool FindSubmenuEntry(HMENU menu, int childId, HMENU& parent, int& position) {
-  const int count = GetMenuItemCount(menu);
-  for (int i = 0; i < count; ++i) {
-    HMENU sub = GetSubMenu(menu, i);
-    if (sub == nullptr) continue;
-    if (GetMenuState(sub, static_cast<UINT>(childId), MF_BYCOMMAND) != static_cast<UINT>(-1)) {
-      // The entry is directly in sub, or deeper.
-      for (int j = 0; j < GetMenuItemCount(sub); ++j) {
-        if (GetMenuItemID(sub, j) == static_cast<UINT>(childId)) {
-          parent = menu;
-          position = i;
-          return true;
-        }
-      }
-      return FindSubmenuEntry(sub, childId, parent, position);
-    }
-  }
-  return false;
-}
-
-void EnableSubmenuOf(HMENU root, int childId, bool enable) {
-  HMENU parent = nullptr;
-  int position = 0;
-  if (FindSubmenuEntry(root, childId, parent, position))
-    EnableMenuItem(parent, static_cast<UINT>(position), MF_BYPOSITION | (enable ? MF_ENABLED : MF_GRAYED));
-}
-
-// Whether a command may run now: built, not barred by a restricted mode, and
-// (Find Next) with something to find.
+// Whether a command may run now, from a menu, the list's menu, the tray's or a shortcut.
 bool CommandAllowed(int id, const AppState& state, const ListFinder& finder) {
-  if (!Contains(kAvailableCommands, id)) return false;
-  if (state.restrictedB && Contains(kBarredByB, id)) return false;
-  if (state.restrictedBA && Contains(kBarredByBA, id)) return false;
-  if ((state.restrictedB || state.restrictedBA) && Contains(kSpellCheckerEntries, id)) return false;
-  if (id == IDM_FILE_HIDE) return state.settings.useTray;
-  if (id == IDM_EDIT_FIND_NEXT) return finder.CanFindNext();
-  return true;
+  return CommandEnabled(GateOf(id), CommandPlace::Menu, GateState(state, finder));
 }
 
 void CheckMenu(HWND window, int id, bool checked) {
@@ -158,25 +110,36 @@ void TMainWin::SetMenuChecks() {
 }
 
 void TMainWin::ApplyMenuAvailability() {
+  const CommandGateState gate = GateState(state_, finder_);
   for (HMENU root : {GetMenu(window_), trayPopup_, listPopup_}) {
     if (root == nullptr) continue;
     ForEachCommand(root, [&](HMENU menu, int id) {
       EnableMenuItem(menu, static_cast<UINT>(id),
-                     MF_BYCOMMAND | (CommandAllowed(id, state_, finder_) ? MF_ENABLED : MF_GRAYED));
+                     MF_BYCOMMAND | (CommandEnabled(GateOf(id), CommandPlace::Menu, gate) ? MF_ENABLED : MF_GRAYED));
     });
+  }
+  // A submenu inside a menu ("&Spell Checker", "&Case Sensitive Defaults", "&How To
+  // Execute") is greyed itself when none of its entries is available.
+  if (HMENU main = GetMenu(window_)) {
+    for (int top = 0; top < GetMenuItemCount(main); ++top) {
+      HMENU menu = GetSubMenu(main, top);
+      if (menu == nullptr) continue;
+      for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        HMENU sub = GetSubMenu(menu, i);
+        if (sub == nullptr) continue;
+        bool anyEnabled = false;
+        ForEachCommand(sub, [&](HMENU, int id) {
+          anyEnabled = anyEnabled || CommandEnabled(GateOf(id), CommandPlace::Menu, gate);
+        });
+        EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (anyEnabled ? MF_ENABLED : MF_GRAYED));
+      }
+    }
   }
   if (speedButtons_) {
     for (int id : kSpeedButtonCommands) {
-      const bool barred = (state_.restrictedB && Contains(kButtonsBarredByB, id)) ||
-                          (state_.restrictedBA && Contains(kButtonsBarredByBA, id));
-      speedButtons_->Enable(id, !barred && CommandAllowed(id, state_, finder_));
+      speedButtons_->Enable(id, CommandEnabled(GateOf(id), CommandPlace::SpeedButton, gate));
     }
   }
-  HMENU main = GetMenu(window_);
-  if (state_.restrictedB)
-    for (int child : kSubmenusBarredByB) EnableSubmenuOf(main, child, false);
-  if (state_.restrictedBA)
-    for (int child : kSubmenusBarredByBA) EnableSubmenuOf(main, child, false);
   DrawMenuBar(window_);
 }
 
