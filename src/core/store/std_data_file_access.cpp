@@ -109,6 +109,7 @@ bool StdDataFileAccess::Exists(const std::string& path) {
 
 std::optional<bool> StdDataFileAccess::SameFile(const std::string& a, const std::string& b) {
   std::error_code error;
+  if (!fs::exists(a, error) || !fs::exists(b, error)) return std::nullopt;
   const bool same = fs::equivalent(a, b, error);
   if (error) return std::nullopt;
   return same;

@@ -122,5 +122,20 @@ TEST_F(StdDataFileTest, FileAccessPrimitives) {
   EXPECT_FALSE(files_.Exists(path_));
 }
 
+TEST_F(StdDataFileTest, OneFileUnderTwoNamesIsKnownAsOneAndADeleteChangesBoth) {
+  Write(FileOfNames({"a", "b", "c"}));
+  const std::string other = (folder_ / "LINKED.WSN").string();
+  fs::create_hard_link(path_, other);
+  EXPECT_EQ(files_.SameFile(other, path_), std::optional<bool>(true));
+  EXPECT_EQ(files_.SameFile((folder_ / "none.wsn").string(), path_), std::nullopt);
+  EXPECT_FALSE(files_.Exists(folder_.string())) << "a folder is no file";
+  EXPECT_EQ(files_.Open(path_, DataFileMode::ReadOnly)->Links(), 2u);
+
+  ASSERT_TRUE(RemoveAHotKey(store_, files_, path_, 2).Ok());
+  EXPECT_EQ(Read(), FileOfNames({"a", "c"}));
+  EXPECT_EQ(files_.SameFile(other, path_), std::optional<bool>(true)) << "still one file";
+  EXPECT_EQ(FilesInFolder(), 2u) << "no side file remains";
+}
+
 }  // namespace
 }  // namespace wordsnap::store_test
