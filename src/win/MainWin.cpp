@@ -260,6 +260,11 @@ void TMainWin::FormCreate() {
   taskIcon_->SetToolTip("Wordsnaps");
   taskIcon_->OnClick = [this] { ActivateMe(); };
   taskIcon_->OnRightClick = [this](POINT at) { TaskIconRightClick(at); };
+  // A window minimised for want of the icon (at log-on the shell may take it late) goes
+  // to the tray once the icon is there.
+  taskIcon_->OnShownLater = [this] {
+    if (IsIconic(window_) && MayHideToTray()) ShowWindow(window_, SW_HIDE);
+  };
   trayPopup_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_TRAYPOPUP));
   SetMenuChecks();
 
@@ -385,6 +390,8 @@ void TMainWin::HideToTray() {
 
 void TMainWin::ActivateMe() {
   const int selected = list_.SelectedRow();
+  // The window is its own taskbar button: hidden in the tray it has none; shown, it has
+  // one like any window, the way back to a dialog left open that the icon would close.
   if (!IsWindowVisible(window_)) {
     const int show = maximizeWhenShown_ ? SW_SHOWMAXIMIZED : SW_SHOW;
     maximizeWhenShown_ = false;

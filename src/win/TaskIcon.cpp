@@ -114,6 +114,7 @@ void TTaskIcon::AddAgain() {
   active_ = false;
   if (Add()) {
     KillTimer(window_, kRetryTimer);
+    if (OnShownLater) OnShownLater();
   } else {
     retries_ = 0;
     RetryLater();
@@ -136,7 +137,13 @@ LRESULT TTaskIcon::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
   }
   if (message == WM_TIMER && self != nullptr && wParam == kRetryTimer) {
     KillTimer(window, kRetryTimer);
-    if (self->wanted_ && !self->active_ && !self->Add()) self->RetryLater();
+    if (self->wanted_ && !self->active_) {
+      if (!self->Add()) {
+        self->RetryLater();
+      } else if (self->OnShownLater) {
+        self->OnShownLater();
+      }
+    }
     return 0;
   }
   if (message == kNotifyMessage && self != nullptr && wParam == self->id_) {

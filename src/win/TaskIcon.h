@@ -40,6 +40,9 @@ class TTaskIcon {
   std::function<void()> OnClick;
   std::function<void()> OnDblClick;
   std::function<void(POINT)> OnRightClick;  // cursor position in screen coordinates
+  // The icon went into the tray later than asked: the shell took it on a later try, or
+  // a new taskbar took it again.
+  std::function<void()> OnShownLater;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;

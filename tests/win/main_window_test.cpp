@@ -41,10 +41,18 @@ class MainWindowTest : public win_test::MainWindowFixture {
   // The window with a shell of the test's own that takes the tray icon or refuses it, so
   // what the window does hangs on no real notification area.
   HWND OpenWithTray(bool shellTakesIcon, std::vector<std::string> arguments = {}) {
+    return OpenRefusingIcon(shellTakesIcon ? 0 : -1, std::move(arguments));
+  }
+
+  // refusals: how many times the shell refuses the icon before it takes it; -1: always.
+  HWND OpenRefusingIcon(int refusals, std::vector<std::string> arguments = {}) {
     trayCalls_.clear();
-    TTaskIcon::NotifyShell shell = [this, shellTakesIcon](DWORD message, NOTIFYICONDATAA&) {
+    refusals_ = refusals;
+    TTaskIcon::NotifyShell shell = [this](DWORD message, NOTIFYICONDATAA&) {
       trayCalls_.push_back(message);
-      return shellTakesIcon || message != NIM_ADD;
+      if (message != NIM_ADD || refusals_ == 0) return true;
+      if (refusals_ > 0) --refusals_;
+      return false;
     };
     window_ = std::make_unique<TMainWin>(state_, MainWinServices{profiles_, files_, syncFiles_, clock_, shell},
                                          SW_SHOWNORMAL, std::move(arguments));
@@ -54,7 +62,21 @@ class MainWindowTest : public win_test::MainWindowFixture {
 
   bool IconAsked() const { return std::count(trayCalls_.begin(), trayCalls_.end(), NIM_ADD) > 0; }
 
+  // Lets the window take its messages (the icon's retries) until `done` or the time is up.
+  template <typename Condition>
+  bool PumpUntil(Condition done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+      if (GetTickCount() - start > timeoutMs) return false;
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+      MSG message;
+      while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    }
+    return true;
+  }
+
   std::vector<DWORD> trayCalls_;
+  int refusals_ = 0;
 };
 
 TEST_F(MainWindowTest, RecentFilesFollowEachSwitchInMenuAndSettings) {
@@ -293,6 +315,19 @@ TEST_F(MainWindowTest, AMaximisedWindowComesBackFromTheTrayMaximised) {
   EXPECT_TRUE(IsIconic(Main()));
   ShowWindow(Main(), SW_RESTORE);
   EXPECT_TRUE(IsZoomed(Main()));
+}
+
+// At log-on the shell may take the icon only on a later try: the window waits minimised
+// and goes to the tray once the icon is there.
+TEST_F(MainWindowTest, AWindowMinimisedForWantOfTheIconGoesToTheTrayWhenItComes) {
+  state_.settings.useTray = true;
+  OpenRefusingIcon(2);  // asked for twice at start (settings, then switches), taken on the retry
+  EXPECT_TRUE(IsIconic(Main()));
+  EXPECT_TRUE(IsWindowVisible(Main()));
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(Main()); }, 10000)) << "tries: " << trayCalls_.size();
+  Command(IDM_TRAY_OPEN);
+  EXPECT_TRUE(IsWindowVisible(Main()));
+  EXPECT_FALSE(IsIconic(Main()));
 }
 
 // Moved to a monitor at another scale, the window takes the bounds Windows suggests and

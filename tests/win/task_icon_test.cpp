@@ -56,6 +56,8 @@ class TaskIconTest : public ::testing::Test {
 TEST_F(TaskIconTest, AnIconTheShellRefusesIsTriedAgainLaterUntilItIsTaken) {
   refusedAdds = 2;
   TTaskIcon icon(Shell());
+  int shownLater = 0;
+  icon.OnShownLater = [&] { ++shownLater; };
   icon.SetToolTip("Wordsnaps");
   icon.SetActive(true);
   EXPECT_FALSE(icon.Active());
@@ -63,17 +65,22 @@ TEST_F(TaskIconTest, AnIconTheShellRefusesIsTriedAgainLaterUntilItIsTaken) {
   ASSERT_TRUE(PumpUntil([&] { return icon.Active(); }, 10000)) << "tries: " << Count(NIM_ADD);
   EXPECT_EQ(Count(NIM_ADD), 3);
   EXPECT_EQ(calls.back().tip, "Wordsnaps");
+  EXPECT_EQ(shownLater, 1);
 }
 
 TEST_F(TaskIconTest, TheShellsNewTaskbarGetsTheIconAgainAsItIsNow) {
   TTaskIcon icon(Shell());
+  int shownLater = 0;
+  icon.OnShownLater = [&] { ++shownLater; };
   icon.SetActive(true);
+  EXPECT_EQ(shownLater, 0);  // taken when asked
   icon.SetToolTip("Wordsnaps 2000 (KEY)");
   EXPECT_EQ(calls.back().message, static_cast<DWORD>(NIM_MODIFY));
   SendMessageA(icon.Window(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   EXPECT_EQ(Count(NIM_ADD), 2);
   EXPECT_EQ(calls.back().tip, "Wordsnaps 2000 (KEY)");
   EXPECT_TRUE(icon.Active());
+  EXPECT_EQ(shownLater, 1);
 
   // Not wanted: a new taskbar gets nothing.
   icon.SetActive(false);
