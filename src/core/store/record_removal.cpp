@@ -13,6 +13,7 @@
 // to the disk before the next, so an interruption can leave one Wordsnap twice
 // but never loses one.
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -76,7 +77,8 @@ bool RemoveInPlace(DataFile& data, std::uint64_t size, std::int32_t recordNo, co
   const std::uint64_t wholeRecords = size / kRecordSize;
   std::vector<std::uint8_t> piece(kRecordSize);
   for (std::uint64_t from = RecordOffset(recordNo) + kRecordSize; from < size; from += kRecordSize) {
-    const std::span<std::uint8_t> bytes(piece.data(), static_cast<std::size_t>(std::min(kRecordSize, size - from)));
+    const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(kRecordSize, size - from));
+    const std::span<std::uint8_t> bytes(piece.data(), length);
     if (!data.ReadAt(from, bytes)) return false;
     written = true;
     if (!data.WriteAt(from - kRecordSize, bytes) || !data.Flush()) return false;
