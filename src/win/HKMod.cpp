@@ -1,6 +1,7 @@
 #include "DialogGuard.h"
 #include "HKMod.h"
 
+#include "ArialFont.h"
 #include "DTime.h"
 #include "DialogColors.h"
 #include "HKMod_ids.h"
@@ -47,8 +48,9 @@ void CheckItem(HWND dialog, int id, bool checked) {
 }
 
 void ShowSendMethod(HWND dialog, const WordsnapRecord& working) {
-  CheckItem(dialog, IDM_HKMOD_VIA_CLIPBOARD, working.ViaClipboard != 0);
-  CheckItem(dialog, IDM_HKMOD_VIA_KEYBOARD, working.ViaClipboard == 0);
+  const bool clipboard = SendsViaClipboard(working.ViaClipboard);
+  CheckItem(dialog, IDM_HKMOD_VIA_CLIPBOARD, clipboard);
+  CheckItem(dialog, IDM_HKMOD_VIA_KEYBOARD, !clipboard);
 }
 
 void ShowCaseRule(HWND dialog, const WordsnapRecord& working) {
@@ -61,9 +63,7 @@ void ShowCaseRule(HWND dialog, const WordsnapRecord& working) {
 void FormCreate(HWND dialog, ModHotKeysState& state) {
   SendDlgItemMessageA(dialog, IDC_HKMOD_ORIGKEYS, EM_LIMITTEXT, kMaxNameLength, 0);
   SendDlgItemMessageA(dialog, IDC_HKMOD_NEWFORMAT, EM_LIMITTEXT, 0, 0);  // the memo itself sets no limit
-  state.labelFont = CreateFontA(-ScaleByFactor(kLabelFontHeight, state.app.dialogScale), 0, 0, 0, FW_NORMAL, FALSE,
-                                FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_SWISS, "Arial");
+  state.labelFont = CreateArialFont(ScaleByFactor(kLabelFontHeight, state.app.dialogScale));
   SendDlgItemMessageA(dialog, IDC_HKMOD_LABEL2, WM_SETFONT, reinterpret_cast<WPARAM>(state.labelFont), FALSE);
 }
 

@@ -5,11 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "DTime_ids.h"
 #include "HKMod.h"
 #include "HKMod_ids.h"
+#include "SymbolPicker_ids.h"
 #include "dialog_test_base.h"
+#include "font_charset.h"
 
 namespace wordsnap::win_test {
 namespace {
@@ -105,6 +109,7 @@ TEST_F(EditorTest, EditModeShowsTheBufferAndKeepsWhatTheUserDoesNotChange) {
   LoadBuffer("sig", "Regards");
   app_.store.current.Record.CaseRule = 7;  // not a rule any item stands for
   Editor([](HWND editor) {
+    EXPECT_EQ(GetFocus(), GetDlgItem(editor, IDC_HKMOD_NEWFORMAT));
     EXPECT_EQ(ControlText(editor, IDC_HKMOD_ORIGKEYS), "sig");
     EXPECT_EQ(ControlText(editor, IDC_HKMOD_NEWFORMAT), "Regards");
     EXPECT_TRUE(MenuItemChecked(editor, IDM_HKMOD_CASE_NONE));
@@ -118,6 +123,26 @@ TEST_F(EditorTest, EditModeShowsTheBufferAndKeepsWhatTheUserDoesNotChange) {
   EXPECT_EQ(r.KeyDelay, 40);
   EXPECT_EQ(app_.store.current.RecordNo, 7);
   EXPECT_TRUE(messages_.empty());
+}
+
+// Playback sends only a 1 through the clipboard: the menu shows any other stored
+// value as the keyboard, and Update keeps the value the user did not change.
+TEST_F(EditorTest, TheViaItemsShowTheSendMethodPlaybackUses) {
+  app_.settings.clipSetting = kClipIndividual;
+  const std::pair<std::uint8_t, int> cases[] = {
+      {0, IDM_HKMOD_VIA_KEYBOARD}, {1, IDM_HKMOD_VIA_CLIPBOARD}, {2, IDM_HKMOD_VIA_KEYBOARD},
+      {255, IDM_HKMOD_VIA_KEYBOARD}};
+  for (const auto& [stored, checked] : cases) {
+    LoadBuffer("sig", "Regards");
+    app_.store.current.Record.ViaClipboard = stored;
+    Editor([checked](HWND editor) {
+      for (int via : {IDM_HKMOD_VIA_KEYBOARD, IDM_HKMOD_VIA_CLIPBOARD})
+        EXPECT_EQ(MenuItemChecked(editor, via), via == checked) << via;
+      PressButton(editor, IDC_HKMOD_UPDATE);
+    });
+    EXPECT_TRUE(Run(true));
+    EXPECT_EQ(app_.store.current.Record.ViaClipboard, stored);
+  }
 }
 
 TEST_F(EditorTest, MenuChoicesAreStoredAndCancelStoresNothing) {
@@ -224,6 +249,31 @@ TEST_F(EditorTest, InsertionGoesBeforeTheSelectionAndRespectsTheLimit) {
     PressButton(editor, IDCANCEL);
   });
   Run(false);
+}
+
+// The symbol grid shows each code as the memo it goes into shows it, and the
+// headings of the editor and of its date picker are the same 20-pixel Arial.
+TEST_F(EditorTest, TheSymbolGridAndTheHeadingsDrawInTheMemosCharacterSet) {
+  Editor([this](HWND editor) {
+    const FontCharset memo = CharsetOf(GetDlgItem(editor, IDC_HKMOD_NEWFORMAT));
+    HWND heading = GetDlgItem(editor, IDC_HKMOD_LABEL2);
+    EXPECT_EQ(CharsetOf(heading), memo);
+    EXPECT_EQ(LogFontOf(heading).lfHeight, -20);
+    OnDialog("Insert Symbol", [&memo](HWND picker) {
+      EXPECT_EQ(CharsetOf(GetDlgItem(picker, IDC_SPECIAL_GRID)), memo);
+      PressButton(picker, IDCANCEL);
+    });
+    ChooseCommand(editor, IDM_HKMOD_SYMBOL);
+    OnDialog("Dates", [&memo, heading](HWND picker) {
+      HWND title = GetDlgItem(picker, IDC_DTIME_TITLE);
+      EXPECT_EQ(CharsetOf(title), memo);
+      EXPECT_EQ(LogFontOf(title).lfHeight, LogFontOf(heading).lfHeight);
+      PressButton(picker, IDCANCEL);
+    });
+    ChooseCommand(editor, IDM_HKMOD_DATE);
+    PressButton(editor, IDCANCEL);
+  });
+  EXPECT_FALSE(Run(false));
 }
 
 }  // namespace

@@ -110,7 +110,7 @@ std::size_t EraseCount(const WordsnapRecord& record, const Settings& settings, s
 
 bool TakesClipboardWay(const WordsnapRecord& record, const Settings& settings) {
   return settings.clipSetting == kClipClipboardForAll ||
-         (settings.clipSetting == kClipIndividual && record.ViaClipboard == 1);
+         (settings.clipSetting == kClipIndividual && SendsViaClipboard(record.ViaClipboard));
 }
 
 OutputPlan BuildOutputPlan(const WordsnapRecord& record, const OutputContext& context, const Settings& settings,

@@ -6,7 +6,7 @@ SnapOptionsControls SnapOptionsAtShow(const WordsnapRecord& working) {
   SnapOptionsControls controls;
   controls.caseRadio = CaseItemFor(working.CaseRule);
   controls.secondsText = std::to_string(working.KeyDelay);
-  controls.sendRadio = working.ViaClipboard == 1 ? SendRadio::Clipboard : SendRadio::Keyboard;
+  controls.sendRadio = SendsViaClipboard(working.ViaClipboard) ? SendRadio::Clipboard : SendRadio::Keyboard;
   return controls;
 }
 

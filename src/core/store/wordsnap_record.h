@@ -52,6 +52,11 @@ struct WordsnapRecord {
   bool operator==(const WordsnapRecord&) const = default;
 };
 
+// How a record's send-method byte is read everywhere (the editor's menu, the options
+// dialog, playback): 1 is the clipboard; 0, and any other value a damaged or foreign
+// file may hold, the keyboard. The byte itself is kept as stored.
+inline constexpr bool SendsViaClipboard(std::uint8_t viaClipboard) { return viaClipboard == 1; }
+
 // The store's single exchange point: one record and its 1-based number in the file.
 struct CurrentRecordBuffer {
   WordsnapRecord Record;
