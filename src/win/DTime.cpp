@@ -1,6 +1,7 @@
 #include "DialogGuard.h"
 #include "DTime.h"
 
+#include "ArialFont.h"
 #include "DTime_ids.h"
 #include "DialogColors.h"
 #include "HelpWindow.h"
@@ -42,9 +43,7 @@ void HideDateShift(HWND dialog) {
 
 void FormShow(HWND dialog, DateOrTimeState& state) {
   state.showing.Attach(dialog);
-  state.titleFont = CreateFontA(ScaleByFactor(kTitleFontHeight, state.dialogScale), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                                FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_SWISS, "Arial");
+  state.titleFont = CreateArialFont(ScaleByFactor(kTitleFontHeight, state.dialogScale));
   SendDlgItemMessageA(dialog, IDC_DTIME_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(state.titleFont), FALSE);
   CentreOnScreen(dialog);
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "ArialFont.h"
 #include "CommonControls.h"
 #include "MainWin.h"
 #include "Panel.h"
@@ -30,8 +31,7 @@ void Place(HWND window, const PanelRect& at) {
 }
 
 HFONT HeadingFont(int dpi) {
-  return CreateFontA(-ScalePixels(kHeadingFontHeight, dpi), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+  return CreateArialFont(ScalePixels(kHeadingFontHeight, dpi), FW_BOLD);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "ArialFont.h"
 #include "DialogColors.h"
 #include "ModalLoop.h"
 #include "ScreenDpi.h"
@@ -39,11 +40,6 @@ struct DoSpecialState {
 
 DoSpecialState* StateOf(HWND dialog) {
   return reinterpret_cast<DoSpecialState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
-
-HFONT ArialOfHeight(int pixels) {
-  return CreateFontA(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
 }
 
 void FillWith(HDC dc, const RECT& area, COLORREF colour) {
@@ -107,6 +103,8 @@ LRESULT SymbolGridProcBody(HWND grid, UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT fills every pixel
+    case WM_GETFONT:  // the font the symbols are drawn in, as any control tells its own
+      return reinterpret_cast<LRESULT>(state != nullptr ? state->gridFont : nullptr);
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_KEYDOWN:
@@ -179,8 +177,8 @@ void ScaleForm(HWND dialog, const DoSpecialState& state) {
 void FormShow(HWND dialog, DoSpecialState& state) {
   state.showing.Attach(dialog);
   state.metrics = SymbolGridMetricsAt(state.scale);
-  state.formFont = ArialOfHeight(static_cast<int>(kFormFontHeight * state.scale));
-  state.gridFont = ArialOfHeight(static_cast<int>(kGridFontHeight * state.scale));
+  state.formFont = CreateArialFont(static_cast<int>(kFormFontHeight * state.scale));
+  state.gridFont = CreateArialFont(static_cast<int>(kGridFontHeight * state.scale));
   for (int id : {IDOK, IDCANCEL})
     SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(state.formFont), FALSE);
   ScaleForm(dialog, state);

@@ -3,20 +3,16 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
 #include <numeric>
 #include <string>
+#include <vector>
 
+#include "ArialFont.h"
 #include "core/list/list_commands.h"
 #include "core/list/row_layout.h"
 
 namespace wordsnap {
 namespace {
-
-HFONT ArialFont(int pixels, int weight, bool italic) {
-  return CreateFontA(-pixels, 0, 0, 0, weight, italic ? TRUE : FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
-}
 
 COLORREF Colour(std::uint32_t value) { return static_cast<COLORREF>(value); }
 
@@ -58,8 +54,8 @@ TWordsnapListView::~TWordsnapListView() {
 }
 
 void TWordsnapListView::CreateFonts() {
-  font_ = ArialFont(ListFontHeight(dpi_), FW_NORMAL, false);
-  italicFont_ = ArialFont(ListFontHeight(dpi_), FW_NORMAL, true);
+  font_ = CreateArialFont(ListFontHeight(dpi_));
+  italicFont_ = CreateArialFont(ListFontHeight(dpi_), FW_NORMAL, true);
 }
 
 void TWordsnapListView::DeleteFonts() {
@@ -73,7 +69,7 @@ void TWordsnapListView::Create(HWND parent, HINSTANCE instance, int id, int dpi)
   dpi_ = dpi;  // before the list exists: it asks for its row height while it is made
   CreateFonts();
   list_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_NODATA |
+                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
                               LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                           0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   SetWindowSubclass(list_, ListProc, kListSubclassId, reinterpret_cast<DWORD_PTR>(this));
@@ -120,7 +116,7 @@ void TWordsnapListView::Draw(const DRAWITEMSTRUCT& item, bool counterColumn, int
     SetTextColor(dc, Colour(kColourBlack));
     PaintText(dc, row.counterTextX, r.top, CounterText(static_cast<int>(item.itemID)));
   }
-  if (const WordsnapNode* node = NodeOfRow(static_cast<int>(item.itemID))) {
+  if (const WordsnapNode* node = NodeOfItemData(static_cast<LRESULT>(item.itemData))) {
     const RowStyle style = StyleOfRow(node->Active != 0, selected);
     SelectObject(dc, style.italic ? italicFont_ : font_);
     SetTextColor(dc, Colour(style.textColour));
@@ -141,26 +137,38 @@ void TWordsnapListView::Draw(const DRAWITEMSTRUCT& item, bool counterColumn, int
 }
 
 void TWordsnapListView::Fill(WordsnapTree& tree) {
-  SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+  Clear();
   tree_ = &tree;
-  rows_.resize(tree.size());
-  std::iota(rows_.begin(), rows_.end(), WordsnapNodeNo{0});
+  std::vector<WordsnapNodeNo> order(tree.size());
+  std::iota(order.begin(), order.end(), WordsnapNodeNo{0});
   // Equal names in record order. Sorted in place: a sort with a buffer would leave
   // the program holding that buffer's memory too.
-  std::sort(rows_.begin(), rows_.end(), [&tree](WordsnapNodeNo a, WordsnapNodeNo b) {
+  std::sort(order.begin(), order.end(), [&tree](WordsnapNodeNo a, WordsnapNodeNo b) {
     const WordsnapNode& x = tree.Node(a);
     const WordsnapNode& y = tree.Node(b);
-    const int order = CompareAsListBox(x.Name(), y.Name());
-    return order == CSTR_LESS_THAN || (order == CSTR_EQUAL && x.RecordNo < y.RecordNo);
+    const int compared = CompareAsListBox(x.Name(), y.Name());
+    return compared == CSTR_LESS_THAN || (compared == CSTR_EQUAL && x.RecordNo < y.RecordNo);
   });
-  if (SendMessageA(list_, LB_SETCOUNT, rows_.size(), 0) < 0) Clear();
+  std::size_t nameBytes = 0;
+  for (const WordsnapNodeNo number : order) nameBytes += tree.Node(number).Name().size() + 1;
+  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(list_, LB_INITSTORAGE, order.size(), static_cast<LPARAM>(nameBytes));
+  for (const WordsnapNodeNo number : order) {
+    const std::string name(tree.Node(number).Name());
+    const LRESULT row = SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    if (row < 0) {  // out of memory: an empty list rather than a part of it
+      SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+      break;
+    }
+    SendMessageA(list_, LB_SETITEMDATA, static_cast<WPARAM>(row), static_cast<LPARAM>(number));
+  }
+  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
   Redraw();
 }
 
 void TWordsnapListView::Clear() {
   if (list_ != nullptr) SendMessageA(list_, LB_RESETCONTENT, 0, 0);
   tree_ = nullptr;
-  std::vector<WordsnapNodeNo>().swap(rows_);
 }
 
 void TWordsnapListView::Redraw() { InvalidateRect(list_, nullptr, TRUE); }
@@ -175,10 +183,15 @@ int TWordsnapListView::SelectedRow() const {
   return row == LB_ERR ? -1 : static_cast<int>(row);
 }
 
+WordsnapNode* TWordsnapListView::NodeOfItemData(LRESULT data) const {
+  if (tree_ == nullptr || data < 0 || static_cast<std::size_t>(data) >= tree_->size()) return nullptr;
+  return &tree_->Node(static_cast<WordsnapNodeNo>(data));
+}
+
 WordsnapNode* TWordsnapListView::NodeOfRow(int row) const {
-  if (tree_ == nullptr || row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return nullptr;
-  const WordsnapNodeNo number = rows_[static_cast<std::size_t>(row)];
-  return number < tree_->size() ? &tree_->Node(number) : nullptr;
+  if (tree_ == nullptr || row < 0) return nullptr;
+  const LRESULT data = SendMessageA(list_, LB_GETITEMDATA, static_cast<WPARAM>(row), 0);
+  return data == LB_ERR ? nullptr : NodeOfItemData(data);
 }
 
 std::string_view TWordsnapListView::NameOfRow(int row) const {
@@ -200,26 +213,11 @@ void TWordsnapListView::MoveToTypedCharacter(char c) {
 
 LRESULT CALLBACK TWordsnapListView::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                              DWORD_PTR self) {
-  const auto& view = *reinterpret_cast<TWordsnapListView*>(self);
-  switch (message) {
-    case LB_GETTEXTLEN:
-    case LB_GETTEXT: {
-      const int row = static_cast<int>(wParam);
-      if (view.NodeOfRow(row) == nullptr) return LB_ERR;
-      const std::string_view name = view.NameOfRow(row);
-      if (message == LB_GETTEXT && lParam != 0) {
-        char* text = reinterpret_cast<char*>(lParam);
-        std::memcpy(text, name.data(), name.size());
-        text[name.size()] = '\0';
-      }
-      return static_cast<LRESULT>(name.size());
-    }
-    case WM_CHAR:
-      reinterpret_cast<TWordsnapListView*>(self)->MoveToTypedCharacter(static_cast<char>(wParam));
-      return 0;
-    default:
-      return DefSubclassProc(list, message, wParam, lParam);
+  if (message == WM_CHAR) {
+    reinterpret_cast<TWordsnapListView*>(self)->MoveToTypedCharacter(static_cast<char>(wParam));
+    return 0;
   }
+  return DefSubclassProc(list, message, wParam, lParam);
 }
 
 void TWordsnapListView::SelectRow(int row) { SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }

@@ -1,18 +1,18 @@
 #pragma once
-// The Wordsnap list of the main window: an owner-drawn list box that holds no data
-// of its own. Its rows are the tree's node numbers in the list's order (names by
-// the user's locale, ignoring case, like a sorted list box; equal names in record
-// order), kept here; each row is drawn from its node with the counter column, the
-// name and the preview. The list box still answers LB_GETTEXT and LB_GETTEXTLEN
-// with a row's name (in the ANSI code page) and moves to the next row starting
-// with a typed character, as a list of strings does.
+// The Wordsnap list of the main window: an owner-drawn list box that keeps each
+// row's name as its string and the row's node number in the tree as its item data,
+// in the list's order (names by the user's locale, ignoring case, like a sorted
+// list box; equal names in record order). Each row is drawn from its node with the
+// counter column, the name and the preview. The names are kept by the list box
+// itself so that every reader outside the program (another process asking for a
+// row's text, the system's accessibility proxy, a screen reader) finds them by the
+// standard means. A typed character moves to the next row starting with it.
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/dpi/dpi_scale.h"
 #include "core/store/wordsnap_tree.h"
@@ -58,6 +58,7 @@ class TWordsnapListView {
   void DeleteFonts();
   static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                    DWORD_PTR self);
+  WordsnapNode* NodeOfItemData(LRESULT data) const;
   std::string_view NameOfRow(int row) const;
   void MoveToTypedCharacter(char c);
 
@@ -66,7 +67,6 @@ class TWordsnapListView {
   HFONT italicFont_ = nullptr;
   int dpi_ = kDesignDpi;
   WordsnapTree* tree_ = nullptr;
-  std::vector<WordsnapNodeNo> rows_;
 };
 
 }  // namespace wordsnap

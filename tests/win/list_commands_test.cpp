@@ -14,6 +14,7 @@
 
 #include "FindR_ids.h"
 #include "HKMod_ids.h"
+#include "font_charset.h"
 #include "main_window_fixture.h"
 
 namespace wordsnap::win_test {
@@ -133,6 +134,20 @@ TEST_F(ListCommandsTest, ListShowsEveryWordsnapSortedWithNothingSelected) {
   EXPECT_EQ(Rows(), (std::vector<std::string>{"@x", "Addr", "sig", "ty"}));
   EXPECT_EQ(Selected(), -1);
   EXPECT_EQ(SendMessageA(KeyList(), LB_GETITEMHEIGHT, 0, 0), 20);
+}
+
+// A preview's characters of 128 to 255 show as the editor's memo shows them.
+TEST_F(ListCommandsTest, TheListAndItsHeadingsDrawInTheCharacterSetOfTheEditorsMemo) {
+  OpenWith({Snap("sig", "Gr\xFC\xDF" "e")});
+  FontCharset memo;
+  OnDialog("Modify Keys", [&memo](HWND editor) {
+    memo = CharsetOf(GetDlgItem(editor, IDC_HKMOD_NEWFORMAT));
+    PressButton(editor, IDCANCEL);
+  });
+  Command(IDM_EDIT_ADD);
+  EXPECT_NE(memo, FontCharset{});
+  EXPECT_EQ(CharsetOf(KeyList()), memo);
+  for (int heading : {IDC_MAIN_LABEL1, IDC_MAIN_LABEL2}) EXPECT_EQ(CharsetOf(GetDlgItem(DataPanel(), heading)), memo);
 }
 
 TEST_F(ListCommandsTest, EqualNamesKeepRecordOrderAndATypedLetterMovesToTheNextRowWithIt) {
