@@ -49,6 +49,14 @@ INT_PTR UserManualProcBody(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
       return TRUE;
     case WM_CTLCOLORSTATIC:
       return SetColors(message, wParam);
+    case WM_DRAWITEM: {
+      // The frame round the labels, raised like the main window's.
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item.CtlID != IDC_USERM_FRAME) return FALSE;
+      RECT frame = item.rcItem;
+      DrawEdge(item.hDC, &frame, BDR_RAISEDINNER, BF_RECT);
+      return TRUE;
+    }
     default:
       return FALSE;
   }

@@ -8,6 +8,7 @@
 #include "About.h"
 #include "About_ids.h"
 #include "UserM.h"
+#include "UserM_ids.h"
 #include "dialog_test_base.h"
 
 namespace wordsnap::win_test {
@@ -74,6 +75,26 @@ TEST_F(AboutAndManualTest, TheManualNoticeSaysSoWhenTheManualIsMissingAndCancelS
   EXPECT_EQ(messages_[0],
             "Error: The User Manual could not be located.  Please make sure the user manual was installed.");
   EXPECT_FALSE(showing);
+}
+
+TEST_F(AboutAndManualTest, TheManualNoticeFramesItsLabelsRaised) {
+  bool showing = false;
+  COLORREF topLeft = 0, bottomRight = 0;
+  OnDialog("User Manual Notice", [&](HWND notice) {
+    HWND frame = GetDlgItem(notice, IDC_USERM_FRAME);
+    RedrawWindow(notice, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT box{};
+    GetClientRect(frame, &box);
+    HDC dc = GetDC(frame);
+    topLeft = GetPixel(dc, 0, 0);
+    bottomRight = GetPixel(dc, box.right - 1, box.bottom - 1);
+    ReleaseDC(frame, dc);
+    PressButton(notice, IDCANCEL);
+  });
+  RunUserM(nullptr, showing, "C:\\no-such-folder-for-wordsnap\\WORDSNAP.DOC");
+  // Lit from the top left: the light edge there, the shadow at the bottom right.
+  EXPECT_EQ(topLeft, GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(bottomRight, GetSysColor(COLOR_BTNSHADOW));
 }
 
 TEST_F(AboutAndManualTest, WithTheManualPresentOkOpensIt) {

@@ -54,5 +54,22 @@ TEST_F(ImportOptionsTest, ShowsTheSettingAndEveryWayOfClosingTakesTheChoice) {
   }
 }
 
+TEST_F(ImportOptionsTest, IsSetInArialOf13PixelsAndIs124PixelsHigh) {
+  bool showing = false;
+  LOGFONTA font{};
+  RECT client{};
+  OnDialog("Duplicates", [&](HWND dialog) {
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    GetClientRect(dialog, &client);
+    PressButton(dialog, IDOK);
+  });
+  RunImportOptions(nullptr, showing, 1);
+  EXPECT_STREQ(font.lfFaceName, "Arial");
+  EXPECT_EQ(font.lfHeight, -13);
+  // At 100% the dialog's 66 units of height come out at 124 pixels. Its 210 units of
+  // width are 315 pixels with Windows' Arial; the font Wine puts in its place is wider.
+  EXPECT_EQ(client.bottom, 124);
+}
+
 }  // namespace
 }  // namespace wordsnap::win_test
