@@ -468,7 +468,9 @@ void TMainWin::ReinstallHook() {
   // Not while a replay plays: its end-of-replay key must find the hook reporting.
   reinstallWaiting_ = engine_->Monitor().Busy();
   if (reinstallWaiting_) return;
-  WordsnapHookTerm();
+  // Init on a running watch puts fresh hooks first in the chain before the old ones go
+  // and goes on reporting. A Term before it would leave a moment in which a key the user
+  // types reaches the program unreported, and the name it belongs to would not expand.
   WordsnapHookInit(window_);
 }
 

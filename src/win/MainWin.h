@@ -149,7 +149,7 @@ class TMainWin : private EngineHost, private ListCommandHost {
   void LaunchPrompt();
 
   // Hook and messages from companions.
-  // Term and Init of the hook library; while a replay plays, at its end.
+  // Fresh hooks from the hook library; while a replay plays, at its end.
   void ReinstallHook();
   void ReinstallHookIfWaiting();
   void RestoreKeyboardHooksClick();
