@@ -13,28 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "json_writer.h"
+
 namespace {
 
 constexpr UINT kTimeoutMs = 5000;
 // Far more than any row needs: a reply in another shape than a string must still land inside.
 constexpr std::size_t kTextBuffer = 4096;
-
-std::string JsonText(const std::string& bytes) {
-  std::string out = "\"";
-  for (unsigned char c : bytes) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20 || c >= 0x7F) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
 
 std::string Ansi(const wchar_t* text) {
   const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -73,7 +58,7 @@ int main(int argc, char** argv) {
         Send(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(buffer.data()), length);
     buffer.back() = L'\0';
     texts += row > 0 ? "," : "";
-    texts += answered && length != LB_ERR ? JsonText(Ansi(buffer.data())) : "null";
+    texts += answered && length != LB_ERR ? json_text(Ansi(buffer.data())) : "null";
   }
   std::printf("{\"count\":%ld,\"texts\":[%s]}\n", static_cast<long>(count), texts.c_str());
   return 0;
