@@ -10,9 +10,12 @@
 #include <vector>
 
 #include "main_window_fixture.h"
+#include "pump_until.h"
 
 namespace wordsnap {
 namespace {
+
+using win_test::PumpUntil;
 
 std::string MenuText(HMENU menu, UINT id) {
   char text[512] = {};
@@ -61,19 +64,6 @@ class MainWindowTest : public win_test::MainWindowFixture {
   }
 
   bool IconAsked() const { return std::count(trayCalls_.begin(), trayCalls_.end(), NIM_ADD) > 0; }
-
-  // Lets the window take its messages (the icon's retries) until `done` or the time is up.
-  template <typename Condition>
-  bool PumpUntil(Condition done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-      if (GetTickCount() - start > timeoutMs) return false;
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-      MSG message;
-      while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    }
-    return true;
-  }
 
   std::vector<DWORD> trayCalls_;
   int refusals_ = 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "TaskIcon.h"
+#include "pump_until.h"
 
 namespace wordsnap::win_test {
 namespace {
@@ -34,19 +35,6 @@ class TaskIconTest : public ::testing::Test {
     int n = 0;
     for (const ShellCall& call : calls) n += call.message == message ? 1 : 0;
     return n;
-  }
-
-  // Lets the icon's window take its messages until `done` or the time is up.
-  template <typename Condition>
-  bool PumpUntil(Condition done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-      if (GetTickCount() - start > timeoutMs) return false;
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-      MSG message;
-      while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    }
-    return true;
   }
 
   std::vector<ShellCall> calls;
